@@ -1,0 +1,62 @@
+# Everyday commands. `make run` and `make test` install what they need first.
+JOBS      ?= $(shell nproc)
+BUILD     ?= build
+CMAKE_GEN := -G Ninja
+SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# Debian 12 packages for the build, the tests, the benchmarks, the fuzzers and the window.
+PACKAGES := cmake ninja-build g++ pkg-config \
+            qt6-base-dev qt6-base-dev-tools libudev-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev \
+            clang libclang-rt-14-dev \
+            fonts-wqy-microhei xvfb xauth
+
+.PHONY: deps build test test-unit test-asan test-tsan bench fuzz clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
+	$(MAKE) test-asan
+	$(MAKE) test-tsan
+
+# The libraries without Qt and their tests, under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B build-asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVARO_WITH_QT=OFF -DVARO_SANITIZE=address,undefined
+	cmake --build build-asan -j $(JOBS)
+	ctest --test-dir build-asan --output-on-failure -j $(JOBS) --timeout 300
+
+# The serial component's tests under ThreadSanitizer.
+test-tsan: deps
+	cmake -S . -B build-tsan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVARO_WITH_QT=OFF -DVARO_SANITIZE=thread
+	cmake --build build-tsan -j $(JOBS)
+	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -L tsan --timeout 300 --no-tests=ignore
+
+bench: deps
+	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVARO_WITH_QT=OFF -DVARO_TESTS=OFF -DVARO_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && { echo "== $$b"; "$$b" || exit 1; }; done; true
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVARO_WITH_QT=OFF -DVARO_TESTS=OFF -DVARO_FUZZ=ON -DVARO_SANITIZE=address,undefined
+	cmake --build build-fuzz -j $(JOBS)
+	@for f in build-fuzz/fuzz/fuzz_*; do [ -x "$$f" ] || continue; \
+	  name=$$(basename $$f); corpus=build-fuzz/corpus-$$name; mkdir -p $$corpus; \
+	  seeds=fuzz/seeds/$${name#fuzz_}; [ -d $$seeds ] || seeds=; \
+	  echo "== $$name for $(FUZZ_SECONDS) s"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$corpus $$seeds || exit 1; done
+
+clean:
+	rm -rf $(BUILD) build-asan build-tsan build-bench build-fuzz
