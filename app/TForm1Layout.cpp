@@ -22,13 +22,12 @@ constexpr int kClientWidth = 904;
 constexpr int kClientHeight = 579;
 constexpr int kPanelHeight = 79;
 
-// A speed button: a flat checkable tool button. Buttons of a group that
+// A speed button: a checkable tool button. Buttons of a group that
 // allows all of them up are independent toggles, never exclusive.
 QToolButton* SpeedButton(QWidget* parent, const char* name, const QRect& geometry, int groupIndex) {
   auto* button = Place(new QToolButton(parent), name, geometry);
   button->setCheckable(true);
   button->setAutoExclusive(false);
-  button->setAutoRaise(true);
   button->setProperty("groupIndex", groupIndex);
   return button;
 }
@@ -90,6 +89,10 @@ void TForm1::BuildTopPanel() {
   LabelConnectionStatus = PlaceLabel(Panel1, "LabelConnectionStatus", QStringLiteral("Disconnect"),
                                      QRect(383, 46, 120, 20));
   LabelConnectionStatus->setEnabled(false);
+  // Disabled only means "no link": the status stays readable on the panel.
+  QPalette status = LabelConnectionStatus->palette();
+  status.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x40, 0x40, 0x40));
+  LabelConnectionStatus->setPalette(status);
 
   OpenPort = SpeedButton(Panel1, "OpenPort", QRect(545, 9, 76, 60), 99);
   OpenPort->setText(QStringLiteral("Connect"));
@@ -146,6 +149,8 @@ void TForm1::BuildConnectionModeGroup() {
                                                    LabelAutoComPort, "EditAutoDetectComPort");
   EditAutoDetectBaudRate = ConnectionRow<QLineEdit>(TabSheetAutoConnectComPort, 25, "LabelAutoBaudRate",
                                                     LabelAutoBaudRate, "EditAutoDetectBaudRate");
+  EditAutoDetectComPort->setReadOnly(true);
+  EditAutoDetectBaudRate->setReadOnly(true);
   LabelAutoComPort->setText(QStringLiteral("Serial Port"));
   LabelAutoBaudRate->setText(QStringLiteral("Baud Rate"));
   for (QLabel* label : {LabelAutoComPort, LabelAutoBaudRate}) {

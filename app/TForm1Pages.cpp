@@ -142,6 +142,7 @@ void TForm1::BuildDataViewPage() {
   constexpr std::array<int, 7> kColumnWidths{52, 52, 65, 273, 84, 86, 324};
   for (int column = 0; column < 7; ++column) StringGrid1->setColumnWidth(column, kColumnWidths[column]);
   StringGrid1->verticalHeader()->hide();
+  StringGrid1->verticalHeader()->setDefaultSectionSize(22);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -24,10 +24,9 @@ const char* const kBuiltInNotice =
     "\n"
     "Configuration tool for the VARO RZ-60 NMEA 0183 / NMEA 2000 gateway.\n"
     "\n"
-    "Connect the gateway to a serial port of this computer, choose the port\n"
-    "and baud rate (or Auto) and press Connect. The PROPERTIES page shows the\n"
-    "gateway's identity, CONFIGURATION its conversion filters, and NMEA0183\n"
-    "DATA VIEW(OUTPUT) the sentences it sends.";
+    "Connect the gateway to a serial port of this computer, choose the port and baud rate "
+    "(or Auto) and press Connect. The PROPERTIES page shows the gateway's identity, "
+    "CONFIGURATION its conversion filters, and NMEA0183 DATA VIEW(OUTPUT) the sentences it sends.";
 
 }  // namespace
 
@@ -60,7 +59,8 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
   Memo1 = Place(new QPlainTextEdit(QString::fromUtf8(kBuiltInNotice), this), "Memo1", QRect(10, 174, 386, 124));
   Memo1->setReadOnly(true);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Memo1->setFont(PixelFont(QStringLiteral("Arial"), 11));
   SetTextColour(Memo1, kNavy);
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QStackedWidget>
 #include <QImage>
 #include <QPixmap>
 #include <QTabWidget>
@@ -34,6 +35,10 @@ TEST(Screenshots, MainWindowInEachStateAndPage) {
   const QString initial = Shot(form, "window-initial");
   const QImage image(initial);
   EXPECT_EQ(image.width(), 904);
+
+  form.PageControlDetectComPortMode->setCurrentWidget(form.TabSheetAutoConnectComPort);
+  Shot(form, "window-auto-mode");
+  form.PageControlDetectComPortMode->setCurrentWidget(form.TabSheetManualDetectComPort);
 
   form.SetLinkControls(true);
   Shot(form, "window-linked");
