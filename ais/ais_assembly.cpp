@@ -31,8 +31,10 @@ bool AddFragment(const AisFragment& fragment, AisAssembly& assembly) {
         return true;
     }
 
+    // Only a first sentence starts a message: one that starts from a later
+    // sentence would complete without the sentences before it.
     assembly = AisAssembly{};
-    if (length > kAisPayloadCapacity)
+    if (fragment.number != 1 || length > kAisPayloadCapacity)
         return false;
     assembly.total = fragment.total;
     assembly.lastNumber = fragment.number;

@@ -1,7 +1,8 @@
 // Collects the encapsulation sentences (VDM, VDO, ABM, BBM) of one AIS message.
 // A message of n sentences is complete when sentences 1, 2, ... n of the same
-// formatter, total and sequential identifier arrive in order; any sentence that
-// does not continue the partial message starts a new one from itself.
+// formatter, total and sequential identifier arrive in order; a first sentence
+// that does not continue the partial message starts a new one, and any other
+// sentence that does not continue it clears the assembly.
 #pragma once
 
 #include <cstddef>

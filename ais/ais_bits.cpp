@@ -51,8 +51,8 @@ bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits) {
     const int tailBytes = TailBytes(assembly.fillBits);
     if (tailBytes < 0)
         return false;
-    // Fill bits 2 take three more characters, 4 take two.
-    const std::size_t tailChars = tailBytes == 0 ? 0 : 4 - static_cast<std::size_t>(tailBytes);
+    // Fill bits 2 take three more characters for two bytes, 4 take two for one.
+    const std::size_t tailChars = tailBytes == 0 ? 0 : static_cast<std::size_t>(tailBytes) + 1;
     if (length - groups * 4 < tailChars)
         return false;
     if (groups * 3 + static_cast<std::size_t>(tailBytes) > kAisBitBufferBytes) {
