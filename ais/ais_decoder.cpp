@@ -1,6 +1,7 @@
 #include "ais/ais_target.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <ctime>
 
@@ -230,6 +231,24 @@ int OldestEntry(const AisTargetTable& table) {
     return oldest;
 }
 
+// The first entry from `start` that holds the MMSI, or -1. Compares eight
+// entries a round without branching, which the compiler can vectorise.
+int FindMmsi(const AisTargetTable& table, int start, uint32_t mmsi) {
+    const int count = std::min(table.count, kAisTargetCapacity);
+    int i = start;
+    for (; i + 8 <= count; i += 8) {
+        unsigned hits = 0;
+        for (unsigned k = 0; k < 8; ++k)
+            hits |= unsigned{table.mmsiColumn[i + static_cast<int>(k)] == mmsi} << k;
+        if (hits != 0)
+            return i + std::countr_zero(hits);
+    }
+    for (; i < count; ++i)
+        if (table.mmsiColumn[i] == mmsi)
+            return i;
+    return -1;
+}
+
 // The entry for the message's MMSI; `isNew` when it was created or reused.
 int FindTarget(AisTargetTable& table, uint32_t mmsi, bool ownVessel, bool& isNew) {
     isNew = false;
@@ -239,16 +258,16 @@ int FindTarget(AisTargetTable& table, uint32_t mmsi, bool ownVessel, bool& isNew
             isNew = true;
         }
         if (table.entries[0].mmsi == 0) {
-            table.entries[0].mmsi = mmsi;
+            table.entries[0].mmsi = table.mmsiColumn[0] = mmsi;
             isNew = true;
         }
         return 0;
     }
     // Entry 0 answers only once the own vessel's MMSI is known, so a message
     // carrying MMSI 0 does not overwrite the own vessel.
-    for (int i = table.entries[0].mmsi == 0 ? 1 : 0; i < table.count; ++i)
-        if (table.entries[i].mmsi == mmsi)
-            return i;
+    const int found = FindMmsi(table, table.mmsiColumn[0] == 0 ? 1 : 0, mmsi);
+    if (found >= 0)
+        return found;
 
     int index;
     if (table.count < kAisTargetCapacity) {
@@ -260,7 +279,7 @@ int FindTarget(AisTargetTable& table, uint32_t mmsi, bool ownVessel, bool& isNew
         index = OldestEntry(table);
         table.entries[index] = FreshEntry();
     }
-    table.entries[index].mmsi = mmsi;
+    table.entries[index].mmsi = table.mmsiColumn[index] = mmsi;
     isNew = true;
     return index;
 }

@@ -74,6 +74,9 @@ AisTarget AisOwnVesselStart();
 struct AisTargetTable {
     AisTarget entries[kAisTargetCapacity];
     int count = 1; // entries in use; entry 0 is the own vessel
+    // The entries' MMSIs side by side, so the linear search of a full table
+    // reads 9 KB instead of every entry. The decoder writes both together.
+    uint32_t mmsiColumn[kAisTargetCapacity] = {};
 
     AisTargetTable() { entries[0] = AisOwnVesselStart(); }
 };

@@ -272,7 +272,6 @@ TEST_F(AisDecoderTest, BroadcastMessagesAreKeptWhole) {
     AisBitWriter interrogation;
     interrogation.Put(15, 6).Put(0, 2).Put(3669720, 30).Put(0, 2).Put(367014320, 30).Put(3, 6);
     interrogation.PadTo(160);
-    Entry(0).mmsi = 1; // make the own vessel known
     ASSERT_EQ(Receive(*state, interrogation).target, 1);
     const auto& kept = state->decoder.buffers.type15;
     EXPECT_TRUE(kept.stored);
