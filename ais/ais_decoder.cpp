@@ -43,42 +43,56 @@ AisTarget FreshEntry() {
     return target;
 }
 
-// Layout L's fields, looked up by name at compile time.
+// Layout L's fields, looked up by name at compile time (through constexpr
+// locals: clang 14 rejects immediate calls that depend on a template argument).
 template <int L> struct Fields {
     static void Position(const AisMessageRecord& m, AisTarget& t) {
-        SetBit(t.flags, kFlagPositionAccuracy, AisU8(m, AisFieldOf(L, "position accuracy")));
-        t.longitude = AisFloat(m, AisFieldOf(L, "longitude"));
-        t.latitude = AisFloat(m, AisFieldOf(L, "latitude"));
+        constexpr AisFieldRef kAccuracy = AisFindField(L, "position accuracy");
+        constexpr AisFieldRef kLongitude = AisFindField(L, "longitude");
+        constexpr AisFieldRef kLatitude = AisFindField(L, "latitude");
+        SetBit(t.flags, kFlagPositionAccuracy, AisU8(m, kAccuracy));
+        t.longitude = AisFloat(m, kLongitude);
+        t.latitude = AisFloat(m, kLatitude);
     }
     static void Motion(const AisMessageRecord& m, AisTarget& t) {
-        t.speed = AisFloat(m, AisFieldOf(L, "speed over ground"));
-        t.course = AisFloat(m, AisFieldOf(L, "course over ground"));
+        constexpr AisFieldRef kSpeed = AisFindField(L, "speed over ground");
+        constexpr AisFieldRef kCourse = AisFindField(L, "course over ground");
+        t.speed = AisFloat(m, kSpeed);
+        t.course = AisFloat(m, kCourse);
     }
     static void Heading(const AisMessageRecord& m, AisTarget& t) {
-        t.heading = AisU16(m, AisFieldOf(L, "true heading"));
+        constexpr AisFieldRef kRef = AisFindField(L, "true heading");
+        t.heading = AisU16(m, kRef);
     }
     static void Raim(const AisMessageRecord& m, AisTarget& t) {
-        SetBit(t.flags, kFlagRaim, AisU8(m, AisFieldOf(L, "RAIM flag")));
+        constexpr AisFieldRef kRef = AisFindField(L, "RAIM flag");
+        SetBit(t.flags, kFlagRaim, AisU8(m, kRef));
     }
     static void Dte(const AisMessageRecord& m, AisTarget& t) {
-        SetBit(t.flags, kFlagDte, AisU8(m, AisFieldOf(L, "DTE")));
+        constexpr AisFieldRef kRef = AisFindField(L, "DTE");
+        SetBit(t.flags, kFlagDte, AisU8(m, kRef));
     }
     static void Epfd(const AisMessageRecord& m, AisTarget& t) {
-        const unsigned epfd = AisU8(m, AisFieldOf(L, "type of EPFD")) & 0x0F;
+        constexpr AisFieldRef kRef = AisFindField(L, "type of EPFD");
+        const unsigned epfd = AisU8(m, kRef) & 0x0F;
         t.status = static_cast<uint8_t>((t.status & 0xF0) | epfd);
     }
     static void ShipType(const AisMessageRecord& m, AisTarget& t) {
-        t.shipType = AisU8(m, AisFieldOf(L, "type of ship and cargo"));
+        constexpr AisFieldRef kRef = AisFindField(L, "type of ship and cargo");
+        t.shipType = AisU8(m, kRef);
     }
     static void Name(const AisMessageRecord& m, AisTarget& t) {
-        CopyText(t.name, AisText(m, AisFieldOf(L, "name")));
+        constexpr AisFieldRef kRef = AisFindField(L, "name");
+        CopyText(t.name, AisText(m, kRef));
     }
     static void CallSign(const AisMessageRecord& m, AisTarget& t) {
-        CopyText(t.callSign, AisText(m, AisFieldOf(L, "call sign")));
+        constexpr AisFieldRef kRef = AisFindField(L, "call sign");
+        CopyText(t.callSign, AisText(m, kRef));
     }
     // Bow bits 21-29, stern 12-20, port 6-11, starboard 0-5.
     static void Dimensions(const AisMessageRecord& m, AisTarget& t) {
-        const uint32_t raw = AisU32(m, AisFieldOf(L, "dimensions"));
+        constexpr AisFieldRef kRef = AisFindField(L, "dimensions");
+        const uint32_t raw = AisU32(m, kRef);
         t.toBow = static_cast<uint16_t>((raw >> 21) & 0x1FF);
         t.toStern = static_cast<uint16_t>((raw >> 12) & 0x1FF);
         t.toPort = static_cast<uint8_t>((raw >> 6) & 0x3F);

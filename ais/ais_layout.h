@@ -451,9 +451,10 @@ struct AisFieldRef {
     AisField field;
 };
 
-// Finds a named field of a layout at compile time; an unknown name or a field
-// behind a text-to-end field does not compile.
-consteval AisFieldRef AisFieldOf(int layoutIndex, std::string_view name) {
+// Finds a named field of a layout; an unknown name or a field behind a
+// text-to-end field cannot be evaluated at compile time. Bind the result to a
+// constexpr variable (or call AisFieldOf) so a wrong name does not compile.
+constexpr AisFieldRef AisFindField(int layoutIndex, std::string_view name) {
     std::size_t offset = 0;
     for (const AisField& field : AisFieldLayoutTable[layoutIndex].fields) {
         if (field.name == name)
@@ -463,6 +464,10 @@ consteval AisFieldRef AisFieldOf(int layoutIndex, std::string_view name) {
         offset += AisStoredSize(field);
     }
     throw "no such AIS field";
+}
+
+consteval AisFieldRef AisFieldOf(int layoutIndex, std::string_view name) {
+    return AisFindField(layoutIndex, name);
 }
 
 // The bytes that a layout's fields take in the message record when the message
