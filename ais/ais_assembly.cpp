@@ -25,8 +25,7 @@ bool AddFragment(const AisFragment& fragment, AisAssembly& assembly) {
         std::memcpy(assembly.payload + held, payload, length);
         assembly.payload[held + length] = '\0';
         assembly.lastNumber = fragment.number;
-        if (fragment.number != fragment.total)
-            return false;
+        if (fragment.number != fragment.total) return false;
         assembly.fillBits = fragment.fillBits;
         return true;
     }
@@ -34,8 +33,7 @@ bool AddFragment(const AisFragment& fragment, AisAssembly& assembly) {
     // Only a first sentence starts a message: one that starts from a later
     // sentence would complete without the sentences before it.
     assembly = AisAssembly{};
-    if (fragment.number != 1 || length > kAisPayloadCapacity)
-        return false;
+    if (fragment.number != 1 || length > kAisPayloadCapacity) return false;
     assembly.total = fragment.total;
     assembly.lastNumber = fragment.number;
     assembly.sequentialId = fragment.sequentialId;

@@ -13,13 +13,13 @@ inline constexpr std::size_t kAisPayloadCapacity = 172;
 
 // One encapsulation sentence's AIS fields, as the sentence parser delivers them.
 struct AisFragment {
-    int8_t total = 0;          // total number of sentences of the message
-    int8_t number = 0;         // this sentence's number, 1 to total
+    int8_t total = 0;           // total number of sentences of the message
+    int8_t number = 0;          // this sentence's number, 1 to total
     int8_t sequentialId = -128; // sequential message identifier, -128 when blank
-    int8_t channel = 0;        // AIS channel character (an integer for BBM), 0x80 when blank
-    const char* payload = "";  // armored payload text, terminated
+    int8_t channel = 0;         // AIS channel character (an integer for BBM), 0x80 when blank
+    const char* payload = "";   // armored payload text, terminated
     int8_t fillBits = 0;
-    char formatter[4] = {};    // "VDM", "VDO", "ABM" or "BBM"
+    char formatter[4] = {}; // "VDM", "VDO", "ABM" or "BBM"
 };
 
 struct AisAssembly {
@@ -28,7 +28,7 @@ struct AisAssembly {
     int8_t sequentialId = 0;
     int8_t channel = 0;
     char payload[kAisPayloadCapacity + 1] = {};
-    int8_t fillBits = 0;        // of the sentence that completed the message
+    int8_t fillBits = 0; // of the sentence that completed the message
     char formatter[4] = {};
 };
 

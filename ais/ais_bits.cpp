@@ -49,12 +49,10 @@ bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits) {
     const std::size_t groups = length / 4;
 
     const int tailBytes = TailBytes(assembly.fillBits);
-    if (tailBytes < 0)
-        return false;
+    if (tailBytes < 0) return false;
     // Fill bits 2 take three more characters for two bytes, 4 take two for one.
     const std::size_t tailChars = tailBytes == 0 ? 0 : static_cast<std::size_t>(tailBytes) + 1;
-    if (length - groups * 4 < tailChars)
-        return false;
+    if (length - groups * 4 < tailChars) return false;
     if (groups * 3 + static_cast<std::size_t>(tailBytes) > kAisBitBufferBytes) {
         assembly = AisAssembly{};
         return false;
@@ -75,8 +73,7 @@ bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits) {
     uint32_t tail = 0;
     for (std::size_t i = 0; i < tailChars; ++i) {
         const uint8_t v = kArmor[text[i]];
-        if (v == kInvalid)
-            return false;
+        if (v == kInvalid) return false;
         tail |= uint32_t{v} << (18 - 6 * i);
     }
     for (int i = 0; i < tailBytes; ++i)
@@ -87,8 +84,7 @@ bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits) {
 }
 
 uint32_t ReadBits(const AisBitBuffer& bits, unsigned position, unsigned width) {
-    if (width == 0 || width > 32)
-        return 0;
+    if (width == 0 || width > 32) return 0;
     // Five bytes cover any 32-bit field at any bit offset.
     const unsigned first = position / 8;
     uint64_t window = 0;
@@ -101,8 +97,7 @@ uint32_t ReadBits(const AisBitBuffer& bits, unsigned position, unsigned width) {
 }
 
 int32_t SignExtendInt(uint32_t value, unsigned width) {
-    if (width == 0 || width >= 32)
-        return static_cast<int32_t>(value);
+    if (width == 0 || width >= 32) return static_cast<int32_t>(value);
     const uint32_t sign = uint32_t{1} << (width - 1);
     const uint32_t masked = value & ((uint32_t{1} << width) - 1);
     return static_cast<int32_t>(masked ^ sign) - static_cast<int32_t>(sign);

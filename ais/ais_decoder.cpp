@@ -207,11 +207,11 @@ void UpdateAidToNavigation(const AisMessageRecord& m, AisTarget& t) {
     F::Epfd(m, t);
     F::Raim(m, t);
     const auto field = [&m](const AisFieldRef& ref) { return unsigned{AisU8(m, ref)}; };
-    t.atonFlags = static_cast<uint8_t>(
-        (field(AisFieldOf(20, "off-position indicator")) & 1u) |
-        ((field(AisFieldOf(20, "type of aid to navigation")) & 0x1Fu) << 1) |
-        ((field(AisFieldOf(20, "virtual aid flag")) & 1u) << 6) |
-        ((field(AisFieldOf(20, "assigned mode flag")) & 1u) << 7));
+    t.atonFlags =
+        static_cast<uint8_t>((field(AisFieldOf(20, "off-position indicator")) & 1u) |
+                             ((field(AisFieldOf(20, "type of aid to navigation")) & 0x1Fu) << 1) |
+                             ((field(AisFieldOf(20, "virtual aid flag")) & 1u) << 6) |
+                             ((field(AisFieldOf(20, "assigned mode flag")) & 1u) << 7));
     const char* extension = AisText(m, AisFieldOf(20, "name extension"));
     const std::size_t length = strnlen(extension, sizeof t.altitudeOrNameExtension - 1);
     std::memset(t.altitudeOrNameExtension, 0, sizeof t.altitudeOrNameExtension);
@@ -254,12 +254,10 @@ int FindMmsi(const AisTargetTable& table, int start, uint32_t mmsi) {
         unsigned hits = 0;
         for (unsigned k = 0; k < 8; ++k)
             hits |= unsigned{table.mmsiColumn[i + static_cast<int>(k)] == mmsi} << k;
-        if (hits != 0)
-            return i + std::countr_zero(hits);
+        if (hits != 0) return i + std::countr_zero(hits);
     }
     for (; i < count; ++i)
-        if (table.mmsiColumn[i] == mmsi)
-            return i;
+        if (table.mmsiColumn[i] == mmsi) return i;
     return -1;
 }
 
@@ -280,8 +278,7 @@ int FindTarget(AisTargetTable& table, uint32_t mmsi, bool ownVessel, bool& isNew
     // Entry 0 answers only once the own vessel's MMSI is known, so a message
     // carrying MMSI 0 does not overwrite the own vessel.
     const int found = FindMmsi(table, table.mmsiColumn[0] == 0 ? 1 : 0, mmsi);
-    if (found >= 0)
-        return found;
+    if (found >= 0) return found;
 
     int index;
     if (table.count < kAisTargetCapacity) {
@@ -320,9 +317,10 @@ AisStamp AisLocalClock() {
     if (now != cachedSecond) {
         std::tm local{};
         localtime_r(&now, &local);
-        cached = {static_cast<uint16_t>(local.tm_year + 1900), static_cast<uint8_t>(local.tm_mon + 1),
-                  static_cast<uint8_t>(local.tm_mday),         static_cast<uint8_t>(local.tm_hour),
-                  static_cast<uint8_t>(local.tm_min),          static_cast<uint8_t>(local.tm_sec)};
+        cached = {
+            static_cast<uint16_t>(local.tm_year + 1900), static_cast<uint8_t>(local.tm_mon + 1),
+            static_cast<uint8_t>(local.tm_mday),         static_cast<uint8_t>(local.tm_hour),
+            static_cast<uint8_t>(local.tm_min),          static_cast<uint8_t>(local.tm_sec)};
         cachedSecond = now;
     }
     return cached;
@@ -343,11 +341,10 @@ void ResetAisDecoder(AisDecoder& decoder) {
     decoder.lastKind = -1;
 }
 
-int DecodeAisMessage(const AisMessageRecord& m, int channelValue, int secondValue,
-                     bool ownVessel, AisDecoder& decoder) {
+int DecodeAisMessage(const AisMessageRecord& m, int channelValue, int secondValue, bool ownVessel,
+                     AisDecoder& decoder) {
     const unsigned type = m.bytes[0];
-    if (type == 0 || type > 24)
-        return -1;
+    if (type == 0 || type > 24) return -1;
     const unsigned partNumber = type == 24 ? m.bytes[AisFieldOf(23, "part number").offset] : 0;
     if (partNumber > 1) // type-24 parts 2 and 3 are not defined
         return -1;

@@ -11,24 +11,24 @@
 
 // How a field's bits are turned into the value stored in the message record.
 enum AisCoding : uint8_t {
-    acUnsigned8 = 0,     // low 8 bits, 1 byte
-    acUnsigned16 = 1,    // low 16 bits, 2 bytes
-    acFunctionId = 2,    // as acUnsigned16
-    acUnsigned32 = 3,    // 4 bytes
-    acIdentifier = 4,    // MMSIs and other 30-bit identifiers, 4 bytes
-    acSignedReal = 5,    // sign-extended, times scale, float
-    acUnsignedReal = 6,  // times scale, float (speed, draught, altitude)
-    acText = 7,          // width / 6 six-bit characters and a terminator
-    acTextToEnd = 8,     // six-bit characters up to the end of the message
-    acRateOfTurn = 9,    // signed, squared back from the AIS rate-of-turn indicator, float
-    acLongitude = 11,    // signed minutes times scale, stored as degrees, float
-    acLatitude = 12,     // as acLongitude
-    acCourse = 13,       // as acUnsignedReal
-    acHeading = 14,      // 2 bytes, 511 when 360 or more
-    acTimeStamp = 15,    // low 8 bits, 1 byte
-    acCommState = 16,    // raw 32 bits
-    acDimensions = 17,   // raw 32 bits
-    acEta = 18,          // raw 32 bits
+    acUnsigned8 = 0,    // low 8 bits, 1 byte
+    acUnsigned16 = 1,   // low 16 bits, 2 bytes
+    acFunctionId = 2,   // as acUnsigned16
+    acUnsigned32 = 3,   // 4 bytes
+    acIdentifier = 4,   // MMSIs and other 30-bit identifiers, 4 bytes
+    acSignedReal = 5,   // sign-extended, times scale, float
+    acUnsignedReal = 6, // times scale, float (speed, draught, altitude)
+    acText = 7,         // width / 6 six-bit characters and a terminator
+    acTextToEnd = 8,    // six-bit characters up to the end of the message
+    acRateOfTurn = 9,   // signed, squared back from the AIS rate-of-turn indicator, float
+    acLongitude = 11,   // signed minutes times scale, stored as degrees, float
+    acLatitude = 12,    // as acLongitude
+    acCourse = 13,      // as acUnsignedReal
+    acHeading = 14,     // 2 bytes, 511 when 360 or more
+    acTimeStamp = 15,   // low 8 bits, 1 byte
+    acCommState = 16,   // raw 32 bits
+    acDimensions = 17,  // raw 32 bits
+    acEta = 18,         // raw 32 bits
 };
 
 struct AisField {
@@ -99,22 +99,14 @@ inline constexpr AisField kPositionReportA[] = {
 };
 
 inline constexpr AisField kBaseStationReport[] = {
-    {"message type", 6, acUnsigned8, 1.0f},
-    {"repeat indicator", 2, acUnsigned8, 1.0f},
-    {"MMSI", 30, acIdentifier, 1.0f},
-    {"UTC year", 14, acUnsigned16, 1.0f},
-    {"UTC month", 4, acUnsigned8, 1.0f},
-    {"UTC day", 5, acUnsigned8, 1.0f},
-    {"UTC hour", 5, acUnsigned8, 1.0f},
-    {"UTC minute", 6, acUnsigned8, 1.0f},
-    {"UTC second", 6, acUnsigned8, 1.0f},
-    {"position accuracy", 1, acUnsigned8, 1.0f},
-    {"longitude", 28, acLongitude, k0001},
-    {"latitude", 27, acLatitude, k0001},
-    {"type of EPFD", 4, acUnsigned8, 1.0f},
-    {"spare", 10, acUnsigned16, 1.0f},
-    {"RAIM flag", 1, acUnsigned8, 1.0f},
-    {"communication state", 19, acCommState, 1.0f},
+    {"message type", 6, acUnsigned8, 1.0f}, {"repeat indicator", 2, acUnsigned8, 1.0f},
+    {"MMSI", 30, acIdentifier, 1.0f},       {"UTC year", 14, acUnsigned16, 1.0f},
+    {"UTC month", 4, acUnsigned8, 1.0f},    {"UTC day", 5, acUnsigned8, 1.0f},
+    {"UTC hour", 5, acUnsigned8, 1.0f},     {"UTC minute", 6, acUnsigned8, 1.0f},
+    {"UTC second", 6, acUnsigned8, 1.0f},   {"position accuracy", 1, acUnsigned8, 1.0f},
+    {"longitude", 28, acLongitude, k0001},  {"latitude", 27, acLatitude, k0001},
+    {"type of EPFD", 4, acUnsigned8, 1.0f}, {"spare", 10, acUnsigned16, 1.0f},
+    {"RAIM flag", 1, acUnsigned8, 1.0f},    {"communication state", 19, acCommState, 1.0f},
 };
 
 inline constexpr AisField kStaticAndVoyage[] = {
@@ -149,18 +141,12 @@ inline constexpr AisField kAddressedBinary[] = {
 };
 
 inline constexpr AisField kAcknowledge[] = {
-    {"message type", 6, acUnsigned8, 1.0f},
-    {"repeat indicator", 2, acUnsigned8, 1.0f},
-    {"source MMSI", 30, acIdentifier, 1.0f},
-    {"spare", 2, acUnsigned8, 1.0f},
-    {"destination MMSI 1", 30, acIdentifier, 1.0f},
-    {"sequence number 1", 2, acUnsigned8, 1.0f},
-    {"destination MMSI 2", 30, acIdentifier, 1.0f},
-    {"sequence number 2", 2, acUnsigned8, 1.0f},
-    {"destination MMSI 3", 30, acIdentifier, 1.0f},
-    {"sequence number 3", 2, acUnsigned8, 1.0f},
-    {"destination MMSI 4", 30, acIdentifier, 1.0f},
-    {"sequence number 4", 2, acUnsigned8, 1.0f},
+    {"message type", 6, acUnsigned8, 1.0f},         {"repeat indicator", 2, acUnsigned8, 1.0f},
+    {"source MMSI", 30, acIdentifier, 1.0f},        {"spare", 2, acUnsigned8, 1.0f},
+    {"destination MMSI 1", 30, acIdentifier, 1.0f}, {"sequence number 1", 2, acUnsigned8, 1.0f},
+    {"destination MMSI 2", 30, acIdentifier, 1.0f}, {"sequence number 2", 2, acUnsigned8, 1.0f},
+    {"destination MMSI 3", 30, acIdentifier, 1.0f}, {"sequence number 3", 2, acUnsigned8, 1.0f},
+    {"destination MMSI 4", 30, acIdentifier, 1.0f}, {"sequence number 4", 2, acUnsigned8, 1.0f},
 };
 
 inline constexpr AisField kBroadcastBinary[] = {
@@ -194,12 +180,9 @@ inline constexpr AisField kSarAircraft[] = {
 };
 
 inline constexpr AisField kUtcInquiry[] = {
-    {"message type", 6, acUnsigned8, 1.0f},
-    {"repeat indicator", 2, acUnsigned8, 1.0f},
-    {"source MMSI", 30, acIdentifier, 1.0f},
-    {"spare", 2, acUnsigned8, 1.0f},
-    {"destination MMSI", 30, acIdentifier, 1.0f},
-    {"spare", 2, acUnsigned8, 1.0f},
+    {"message type", 6, acUnsigned8, 1.0f},       {"repeat indicator", 2, acUnsigned8, 1.0f},
+    {"source MMSI", 30, acIdentifier, 1.0f},      {"spare", 2, acUnsigned8, 1.0f},
+    {"destination MMSI", 30, acIdentifier, 1.0f}, {"spare", 2, acUnsigned8, 1.0f},
 };
 
 inline constexpr AisField kAddressedSafety[] = {
@@ -214,10 +197,8 @@ inline constexpr AisField kAddressedSafety[] = {
 };
 
 inline constexpr AisField kBroadcastSafety[] = {
-    {"message type", 6, acUnsigned8, 1.0f},
-    {"repeat indicator", 2, acUnsigned8, 1.0f},
-    {"source MMSI", 30, acIdentifier, 1.0f},
-    {"spare", 2, acUnsigned8, 1.0f},
+    {"message type", 6, acUnsigned8, 1.0f},        {"repeat indicator", 2, acUnsigned8, 1.0f},
+    {"source MMSI", 30, acIdentifier, 1.0f},       {"spare", 2, acUnsigned8, 1.0f},
     {"safety related text", 6, acTextToEnd, 1.0f},
 };
 
@@ -317,26 +298,16 @@ inline constexpr AisField kExtendedReportB[] = {
 };
 
 inline constexpr AisField kDataLinkManagement[] = {
-    {"message type", 6, acUnsigned8, 1.0f},
-    {"repeat indicator", 2, acUnsigned8, 1.0f},
-    {"source MMSI", 30, acIdentifier, 1.0f},
-    {"spare", 2, acUnsigned8, 1.0f},
-    {"offset 1", 12, acUnsigned16, 1.0f},
-    {"number of slots 1", 4, acUnsigned8, 1.0f},
-    {"timeout 1", 3, acUnsigned8, 1.0f},
-    {"increment 1", 11, acUnsigned16, 1.0f},
-    {"offset 2", 12, acUnsigned16, 1.0f},
-    {"number of slots 2", 4, acUnsigned8, 1.0f},
-    {"timeout 2", 3, acUnsigned8, 1.0f},
-    {"increment 2", 11, acUnsigned16, 1.0f},
-    {"offset 3", 12, acUnsigned16, 1.0f},
-    {"number of slots 3", 4, acUnsigned8, 1.0f},
-    {"timeout 3", 3, acUnsigned8, 1.0f},
-    {"increment 3", 11, acUnsigned16, 1.0f},
-    {"offset 4", 12, acUnsigned16, 1.0f},
-    {"number of slots 4", 4, acUnsigned8, 1.0f},
-    {"timeout 4", 3, acUnsigned8, 1.0f},
-    {"increment 4", 11, acUnsigned16, 1.0f},
+    {"message type", 6, acUnsigned8, 1.0f},  {"repeat indicator", 2, acUnsigned8, 1.0f},
+    {"source MMSI", 30, acIdentifier, 1.0f}, {"spare", 2, acUnsigned8, 1.0f},
+    {"offset 1", 12, acUnsigned16, 1.0f},    {"number of slots 1", 4, acUnsigned8, 1.0f},
+    {"timeout 1", 3, acUnsigned8, 1.0f},     {"increment 1", 11, acUnsigned16, 1.0f},
+    {"offset 2", 12, acUnsigned16, 1.0f},    {"number of slots 2", 4, acUnsigned8, 1.0f},
+    {"timeout 2", 3, acUnsigned8, 1.0f},     {"increment 2", 11, acUnsigned16, 1.0f},
+    {"offset 3", 12, acUnsigned16, 1.0f},    {"number of slots 3", 4, acUnsigned8, 1.0f},
+    {"timeout 3", 3, acUnsigned8, 1.0f},     {"increment 3", 11, acUnsigned16, 1.0f},
+    {"offset 4", 12, acUnsigned16, 1.0f},    {"number of slots 4", 4, acUnsigned8, 1.0f},
+    {"timeout 4", 3, acUnsigned8, 1.0f},     {"increment 4", 11, acUnsigned16, 1.0f},
 };
 
 inline constexpr AisField kAidToNavigation[] = {
@@ -423,18 +394,18 @@ inline constexpr AisField kStaticPartB[] = {
 
 // Index 0 is message type 1, ..., index 23 type 24 (part A), index 24 type 24 part B.
 inline constexpr AisLayout AisFieldLayoutTable[25] = {
-    {ais_layouts::kPositionReportA, 168},     {ais_layouts::kPositionReportA, 168},
-    {ais_layouts::kPositionReportA, 168},     {ais_layouts::kBaseStationReport, 168},
-    {ais_layouts::kStaticAndVoyage, 424},     {ais_layouts::kAddressedBinary, 94},
-    {ais_layouts::kAcknowledge, 168},         {ais_layouts::kBroadcastBinary, 62},
-    {ais_layouts::kSarAircraft, 168},         {ais_layouts::kUtcInquiry, 72},
-    {ais_layouts::kBaseStationReport, 168},   {ais_layouts::kAddressedSafety, 78},
-    {ais_layouts::kAcknowledge, 168},         {ais_layouts::kBroadcastSafety, 46},
-    {ais_layouts::kInterrogation, 160},       {ais_layouts::kAssignedMode, 148},
-    {ais_layouts::kDgnssBroadcast, 120},      {ais_layouts::kPositionReportB, 168},
-    {ais_layouts::kExtendedReportB, 312},     {ais_layouts::kDataLinkManagement, 160},
-    {ais_layouts::kAidToNavigation, 360},     {ais_layouts::kChannelManagement, 168},
-    {ais_layouts::kGroupAssignment, 160},     {ais_layouts::kStaticPartA, 160},
+    {ais_layouts::kPositionReportA, 168},   {ais_layouts::kPositionReportA, 168},
+    {ais_layouts::kPositionReportA, 168},   {ais_layouts::kBaseStationReport, 168},
+    {ais_layouts::kStaticAndVoyage, 424},   {ais_layouts::kAddressedBinary, 94},
+    {ais_layouts::kAcknowledge, 168},       {ais_layouts::kBroadcastBinary, 62},
+    {ais_layouts::kSarAircraft, 168},       {ais_layouts::kUtcInquiry, 72},
+    {ais_layouts::kBaseStationReport, 168}, {ais_layouts::kAddressedSafety, 78},
+    {ais_layouts::kAcknowledge, 168},       {ais_layouts::kBroadcastSafety, 46},
+    {ais_layouts::kInterrogation, 160},     {ais_layouts::kAssignedMode, 148},
+    {ais_layouts::kDgnssBroadcast, 120},    {ais_layouts::kPositionReportB, 168},
+    {ais_layouts::kExtendedReportB, 312},   {ais_layouts::kDataLinkManagement, 160},
+    {ais_layouts::kAidToNavigation, 360},   {ais_layouts::kChannelManagement, 168},
+    {ais_layouts::kGroupAssignment, 160},   {ais_layouts::kStaticPartA, 160},
     {ais_layouts::kStaticPartB, 168},
 };
 
@@ -457,10 +428,8 @@ struct AisFieldRef {
 constexpr AisFieldRef AisFindField(int layoutIndex, std::string_view name) {
     std::size_t offset = 0;
     for (const AisField& field : AisFieldLayoutTable[layoutIndex].fields) {
-        if (field.name == name)
-            return {offset, field};
-        if (field.coding == acTextToEnd)
-            break;
+        if (field.name == name) return {offset, field};
+        if (field.coding == acTextToEnd) break;
         offset += AisStoredSize(field);
     }
     throw "no such AIS field";
@@ -486,8 +455,7 @@ consteval std::size_t AisLargestRecord(int layoutIndex, unsigned bitCount) {
 consteval unsigned AisBitOf(int layoutIndex, std::string_view name) {
     unsigned position = 0;
     for (const AisField& field : AisFieldLayoutTable[layoutIndex].fields) {
-        if (field.name == name)
-            return position;
+        if (field.name == name) return position;
         position += field.width;
     }
     throw "no such AIS field";
@@ -501,8 +469,7 @@ consteval int FirstLayoutWithWrongTotal() {
         unsigned sum = 0;
         for (const AisField& field : AisFieldLayoutTable[i].fields)
             sum += field.width;
-        if (sum != AisFieldLayoutTable[i].bits)
-            return i;
+        if (sum != AisFieldLayoutTable[i].bits) return i;
     }
     return -1;
 }
@@ -512,14 +479,12 @@ consteval int FirstLayoutWithWrongTotal() {
 consteval int FirstMalformedLayout() {
     for (int i = 0; i < 25; ++i) {
         const auto fields = AisFieldLayoutTable[i].fields;
-        if (fields.empty() || fields[0].width != 6 || fields[0].coding != acUnsigned8)
-            return i;
+        if (fields.empty() || fields[0].width != 6 || fields[0].coding != acUnsigned8) return i;
         for (std::size_t f = 0; f + 1 < fields.size(); ++f)
-            if (fields[f].coding == acTextToEnd)
-                return i;
+            if (fields[f].coding == acTextToEnd) return i;
         for (const AisField& field : fields)
-            if (field.width == 0 || (field.coding != acText && field.coding != acTextToEnd &&
-                                     field.width > 32))
+            if (field.width == 0 ||
+                (field.coding != acText && field.coding != acTextToEnd && field.width > 32))
                 return i;
     }
     return -1;

@@ -27,8 +27,7 @@ static_assert(AisFieldOf(23, "part number").offset == 6);
 // Whatever the bits, no layout's fields outgrow the record.
 consteval bool EveryLayoutFitsRecord() {
     for (int i = 0; i < 25; ++i)
-        if (AisLargestRecord(i, kAisBitCapacity) > kAisMessageRecordSize)
-            return false;
+        if (AisLargestRecord(i, kAisBitCapacity) > kAisMessageRecordSize) return false;
     return kAisType22DestinationsOffset + 8 <= kAisMessageRecordSize;
 }
 static_assert(EveryLayoutFitsRecord());

@@ -30,18 +30,18 @@ struct AisStamp {
 
 struct AisTarget {
     uint8_t targetClass = tcUnknown;
-    uint32_t mmsi = 0;         // 0: entry free
-    uint8_t status = 0;        // low 4 bits type of EPFD, high 4 bits navigational status
-    uint8_t flags = 0;         // bit 0 position accuracy, bit 1 RAIM, bit 2 DTE
-    float longitude = 181.0f;  // degrees, 181 not available
-    float latitude = 91.0f;    // degrees, 91 not available
-    float speed = 0;           // knots
-    float course = 0;          // degrees, 361 not available
-    float heading = 0;         // degrees, 511 not available
+    uint32_t mmsi = 0;        // 0: entry free
+    uint8_t status = 0;       // low 4 bits type of EPFD, high 4 bits navigational status
+    uint8_t flags = 0;        // bit 0 position accuracy, bit 1 RAIM, bit 2 DTE
+    float longitude = 181.0f; // degrees, 181 not available
+    float latitude = 91.0f;   // degrees, 91 not available
+    float speed = 0;          // knots
+    float course = 0;         // degrees, 361 not available
+    float heading = 0;        // degrees, 511 not available
     char name[21] = {};
     char callSign[8] = {};
     uint8_t shipType = 0;
-    uint8_t toStarboard = 0;   // metres
+    uint8_t toStarboard = 0; // metres
     uint8_t toPort = 0;
     uint16_t toStern = 0;
     uint16_t toBow = 0;
@@ -52,11 +52,11 @@ struct AisTarget {
     uint8_t etaDay = 0;
     uint8_t etaMonth = 0;
     uint8_t aisVersion = 0;
-    float draught = 0;         // metres
+    float draught = 0; // metres
     char destination[21] = {};
     char vendor[8] = {};
-    uint8_t classBFlags = 0;   // bit 0 assigned mode, 1 unit, 2 display, 3 DSC, 4 band, 5 message 22
-    uint8_t atonFlags = 0;     // bit 0 off position, bits 1-5 type of aid, 6 virtual, 7 assigned mode
+    uint8_t classBFlags = 0; // bit 0 assigned mode, 1 unit, 2 display, 3 DSC, 4 band, 5 message 22
+    uint8_t atonFlags = 0;   // bit 0 off position, bits 1-5 type of aid, 6 virtual, 7 assigned mode
     // The altitude (float, metres) of a search-and-rescue aircraft, or the
     // name extension (up to 14 characters) of an aid to navigation.
     uint8_t altitudeOrNameExtension[15] = {};

@@ -76,16 +76,14 @@ bool StoreNumber(const AisField& field, uint32_t raw, uint8_t* out) {
 
 const AisLayout* AisRecordLayout(const AisMessageRecord& message) {
     const unsigned type = message.bytes[0];
-    if (type == 0 || type > 24)
-        return nullptr;
+    if (type == 0 || type > 24) return nullptr;
     return &AisFieldLayoutTable[AisLayoutIndex(type, message.bytes[6])];
 }
 
 bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message) {
     message = AisMessageRecord{};
     const unsigned type = ReadBits(bits, 0, 6);
-    if (type == 0 || type > 24)
-        return false;
+    if (type == 0 || type > 24) return false;
     message.bytes[0] = static_cast<uint8_t>(type);
 
     unsigned partNumber = 0;
@@ -111,8 +109,7 @@ bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message) {
     unsigned position = layout.fields[0].width;
     std::size_t offset = 1;
     for (const AisField& field : layout.fields.subspan(1)) {
-        if (bitCount < position + field.width)
-            return true;
+        if (bitCount < position + field.width) return true;
         uint8_t* out = message.bytes + offset;
         if (field.coding == acText || field.coding == acTextToEnd) {
             const std::size_t chars =
@@ -122,8 +119,7 @@ bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message) {
             position += static_cast<unsigned>(chars * 6);
             continue;
         }
-        if (!StoreNumber(field, ReadBits(bits, position, field.width), out))
-            return false;
+        if (!StoreNumber(field, ReadBits(bits, position, field.width), out)) return false;
         offset += AisStoredSize(field);
         position += field.width;
     }

@@ -17,8 +17,8 @@ AisStamp FuzzClock() {
     static uint32_t tick = 0;
     ++tick;
     return {static_cast<uint16_t>(2000 + tick % 100), static_cast<uint8_t>(tick % 13),
-            static_cast<uint8_t>(tick % 32), static_cast<uint8_t>(tick % 24),
-            static_cast<uint8_t>(tick % 60), static_cast<uint8_t>(tick % 61)};
+            static_cast<uint8_t>(tick % 32),          static_cast<uint8_t>(tick % 24),
+            static_cast<uint8_t>(tick % 60),          static_cast<uint8_t>(tick % 61)};
 }
 
 AisState& State() {
@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         std::memcpy(fragment.formatter, kFormatters[data[at] & 3], 4);
         fragment.total = static_cast<int8_t>(data[at + 1] % 12 - 1);
         fragment.number = static_cast<int8_t>(data[at + 2] % 12 - 1);
-        fragment.sequentialId = static_cast<int8_t>(data[at + 3] % 11 == 10 ? -128 : data[at + 3] % 11);
+        fragment.sequentialId =
+            static_cast<int8_t>(data[at + 3] % 11 == 10 ? -128 : data[at + 3] % 11);
         fragment.fillBits = static_cast<int8_t>(data[at + 4] % 7);
         fragment.channel = static_cast<int8_t>(data[at + 5]);
         at += 6;

@@ -59,8 +59,7 @@ const std::array<std::vector<std::string>, 25>& LayoutKeys() {
                 const std::string base = AisJsonKey(field.name);
                 int seen = 0;
                 for (const AisField& earlier : AisFieldLayoutTable[i].fields) {
-                    if (&earlier == &field)
-                        break;
+                    if (&earlier == &field) break;
                     seen += AisJsonKey(earlier.name) == base ? 1 : 0;
                 }
                 all[i].push_back(seen == 0 ? base : base + "_" + std::to_string(seen + 1));
@@ -132,8 +131,7 @@ std::string AisJsonKey(std::string_view fieldName) {
             pendingSeparator = !key.empty();
             continue;
         }
-        if (pendingSeparator)
-            key += '_';
+        if (pendingSeparator) key += '_';
         pendingSeparator = false;
         key += static_cast<char>(std::tolower(u));
     }
@@ -148,10 +146,8 @@ void AppendAisJson(const AisMessageRecord& message, int target, std::string& out
     if (layout != nullptr) {
         const auto& keys = LayoutKeys()[static_cast<std::size_t>(layout - AisFieldLayoutTable)];
         std::size_t offset = 0;
-        for (std::size_t i = 0; i < layout->fields.size() && offset < kAisMessageRecordSize;
-             ++i) {
-            if (i > 0)
-                out += ',';
+        for (std::size_t i = 0; i < layout->fields.size() && offset < kAisMessageRecordSize; ++i) {
+            if (i > 0) out += ',';
             AppendKey(out, keys[i]);
             offset += AppendValue(out, message, offset, layout->fields[i]);
         }
@@ -172,8 +168,7 @@ void AppendAisJson(const AisMessageRecord& message, int target, std::string& out
 
 void AppendAisTargetJson(const AisTarget& t, int index, std::string& out) {
     const auto integer = [&out](std::string_view key, auto value, bool first = false) {
-        if (!first)
-            out += ',';
+        if (!first) out += ',';
         AppendKey(out, key);
         AppendInteger(out, value);
     };

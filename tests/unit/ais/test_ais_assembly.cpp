@@ -8,8 +8,8 @@ namespace {
 
 TEST(AisAssembly, SingleSentenceCompletesAtOnce) {
     AisAssembly assembly;
-    EXPECT_TRUE(AddFragment(MakeFragment("VDM", 1, 1, -128, "15M67FC000G?ufbE`FepT@3n00Sa", 0),
-                            assembly));
+    EXPECT_TRUE(
+        AddFragment(MakeFragment("VDM", 1, 1, -128, "15M67FC000G?ufbE`FepT@3n00Sa", 0), assembly));
     EXPECT_STREQ(assembly.payload, "15M67FC000G?ufbE`FepT@3n00Sa");
     EXPECT_STREQ(assembly.formatter, "VDM");
     EXPECT_EQ(assembly.channel, 'A');
@@ -29,7 +29,9 @@ TEST(AisAssembly, SentencesCompleteOnlyInOrderWithTheSameIdentity) {
         const char* payload; // of the last completed message
     };
     const Case cases[] = {
-        {"two in order", {{"VDM", 2, 1, 3, "AB", 0, false}, {"VDM", 2, 2, 3, "CD", 2, true}}, "ABCD"},
+        {"two in order",
+         {{"VDM", 2, 1, 3, "AB", 0, false}, {"VDM", 2, 2, 3, "CD", 2, true}},
+         "ABCD"},
         {"second alone never completes",
          {{"VDM", 2, 2, 3, "CD", 2, false}, {"VDM", 2, 2, 3, "CD", 2, false}},
          nullptr},
@@ -66,10 +68,10 @@ TEST(AisAssembly, SentencesCompleteOnlyInOrderWithTheSameIdentity) {
         SCOPED_TRACE(c.name);
         AisAssembly assembly;
         for (const Step& s : c.steps)
-            EXPECT_EQ(AddFragment(MakeFragment(s.formatter, s.total, s.number, s.id, s.payload,
-                                               s.fill),
-                                  assembly),
-                      s.complete);
+            EXPECT_EQ(
+                AddFragment(MakeFragment(s.formatter, s.total, s.number, s.id, s.payload, s.fill),
+                            assembly),
+                s.complete);
         if (c.payload != nullptr) {
             EXPECT_STREQ(assembly.payload, c.payload);
             EXPECT_EQ(assembly.fillBits, c.steps.back().fill);
@@ -163,13 +165,14 @@ TEST(AisDearmor, PayloadBeyondTheBitBufferIsRefusedAndClears) {
         int fill;
         bool ok;
     };
-    const Case cases[] = {{168, 0, true}, {170, 4, true}, {170, 0, true},
-                          {171, 2, false}, {172, 0, false}};
+    const Case cases[] = {
+        {168, 0, true}, {170, 4, true}, {170, 0, true}, {171, 2, false}, {172, 0, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length);
         const std::string payload(c.length, '1');
         AisAssembly assembly;
-        ASSERT_TRUE(AddFragment(MakeFragment("VDM", 1, 1, -128, payload.c_str(), c.fill), assembly));
+        ASSERT_TRUE(
+            AddFragment(MakeFragment("VDM", 1, 1, -128, payload.c_str(), c.fill), assembly));
         AisBitBuffer bits;
         EXPECT_EQ(Dearmor(assembly, bits), c.ok);
         EXPECT_EQ(assembly.payload[0] == '\0', !c.ok);
@@ -185,7 +188,7 @@ TEST(AisBits, ReadBitsAcrossBytesAndPastTheEnd) {
         bits.data[i] = static_cast<uint8_t>(0xA5 ^ i);
     bits.bitCount = kAisBitCapacity;
     EXPECT_EQ(ReadBits(bits, 0, 8), 0xA5u);
-    EXPECT_EQ(ReadBits(bits, 4, 8), 0x5Au); // low nibble of byte 0, high nibble of byte 1
+    EXPECT_EQ(ReadBits(bits, 4, 8), 0x5Au);        // low nibble of byte 0, high nibble of byte 1
     EXPECT_EQ(ReadBits(bits, 7, 32), 0xD253D350u); // five bytes touched
     EXPECT_EQ(ReadBits(bits, 0, 32), 0xA5A4A7A6u);
     // The last byte is 0xA5 ^ 126 = 0xDB; everything after it reads as zeros.

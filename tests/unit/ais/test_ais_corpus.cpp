@@ -18,8 +18,7 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     std::string part;
     while (std::getline(stream, part, separator))
         parts.push_back(part);
-    if (!text.empty() && text.back() == separator)
-        parts.emplace_back();
+    if (!text.empty() && text.back() == separator) parts.emplace_back();
     return parts;
 }
 
@@ -38,8 +37,7 @@ struct Sentence {
 
 bool ParseSentence(const std::string& line, Sentence& out) {
     const std::vector<std::string> f = Split(line, ',');
-    if (f.size() < 7 || f[0].size() != 6)
-        return false;
+    if (f.size() < 7 || f[0].size() != 6) return false;
     out.payload = f[5];
     AisFragment& fragment = out.fragment;
     fragment.total = static_cast<int8_t>(std::stoi(f[1]));
@@ -69,23 +67,33 @@ void Check(const std::string& expect, const AisReceiveResult& result, const AisS
         }
         ASSERT_NE(t, nullptr) << "no target for " << key;
         const std::map<std::string, double> numbers = {
-            {"class", t->targetClass},    {"mmsi", t->mmsi},
-            {"nav_status", t->status >> 4}, {"epfd", t->status & 0x0F},
-            {"flags", t->flags},          {"dte", (t->flags >> 2) & 1},
-            {"ship_type", t->shipType},   {"to_bow", t->toBow},
-            {"to_stern", t->toStern},     {"to_port", t->toPort},
-            {"to_starboard", t->toStarboard}, {"imo", t->imo},
-            {"eta_month", t->etaMonth},   {"eta_day", t->etaDay},
-            {"eta_hour", t->etaHour},     {"eta_minute", t->etaMinute},
-            {"class_b_flags", t->classBFlags}, {"aton_flags", t->atonFlags},
-            {"vdm", t->vdmCount},         {"vdo", t->vdoCount},
+            {"class", t->targetClass},
+            {"mmsi", t->mmsi},
+            {"nav_status", t->status >> 4},
+            {"epfd", t->status & 0x0F},
+            {"flags", t->flags},
+            {"dte", (t->flags >> 2) & 1},
+            {"ship_type", t->shipType},
+            {"to_bow", t->toBow},
+            {"to_stern", t->toStern},
+            {"to_port", t->toPort},
+            {"to_starboard", t->toStarboard},
+            {"imo", t->imo},
+            {"eta_month", t->etaMonth},
+            {"eta_day", t->etaDay},
+            {"eta_hour", t->etaHour},
+            {"eta_minute", t->etaMinute},
+            {"class_b_flags", t->classBFlags},
+            {"aton_flags", t->atonFlags},
+            {"vdm", t->vdmCount},
+            {"vdo", t->vdoCount},
         };
         float altitude = 0;
         std::memcpy(&altitude, t->altitudeOrNameExtension, sizeof altitude);
         const std::map<std::string, std::pair<double, double>> reals = {
-            {"lon", {t->longitude, 2e-5}}, {"lat", {t->latitude, 2e-5}},
-            {"speed", {t->speed, 1e-4}},   {"course", {t->course, 1e-4}},
-            {"heading", {t->heading, 0}},  {"rot", {t->rateOfTurn, 0.05}},
+            {"lon", {t->longitude, 2e-5}},   {"lat", {t->latitude, 2e-5}},
+            {"speed", {t->speed, 1e-4}},     {"course", {t->course, 1e-4}},
+            {"heading", {t->heading, 0}},    {"rot", {t->rateOfTurn, 0.05}},
             {"draught", {t->draught, 1e-4}}, {"altitude", {altitude, 0}},
         };
         const std::map<std::string, std::string> texts = {
@@ -121,8 +129,7 @@ TEST(AisCorpus, PublishedSentencesDecode) {
             state = NewAisState(); // every block starts from a fresh table
             continue;
         }
-        if (line[0] == '#')
-            continue;
+        if (line[0] == '#') continue;
         if (line[0] == '!') {
             Sentence sentence;
             ASSERT_TRUE(ParseSentence(line, sentence)) << line;

@@ -184,7 +184,9 @@ TEST_F(AisDecoderTest, UtcResponseKeepsTheClass) {
 TEST_F(AisDecoderTest, AidToNavigationKeepsItsNameExtension) {
     AisBitWriter w;
     w.Put(21, 6).Put(0, 2).Put(993672001, 30).Put(14, 5).Text("NORTH PIER LIGHT", 20).Put(0, 1);
-    w.PutSigned(-600000, 28).PutSigned(1200000, 27).Put((1u << 21) | (1u << 12) | (1u << 6) | 1u, 30);
+    w.PutSigned(-600000, 28)
+        .PutSigned(1200000, 27)
+        .Put((1u << 21) | (1u << 12) | (1u << 6) | 1u, 30);
     w.Put(7, 4).Put(60, 6).Put(1, 1).Put(0, 8).Put(0, 1).Put(1, 1).Put(0, 1).Put(0, 1);
     w.Text("EXTENSION", 14).Put(0, 4);
     ASSERT_EQ(Receive(*state, w).target, 1);
@@ -290,7 +292,8 @@ TEST_F(AisDecoderTest, BroadcastMessagesAreKeptWhole) {
     ASSERT_EQ(Receive(*state, AddressedChannelManagement()).target, 2);
     EXPECT_TRUE(state->decoder.buffers.type22.stored);
     uint32_t destination = 0;
-    std::memcpy(&destination, state->decoder.buffers.type22.bytes + kAisType22DestinationsOffset, 4);
+    std::memcpy(&destination, state->decoder.buffers.type22.bytes + kAisType22DestinationsOffset,
+                4);
     EXPECT_EQ(destination, 123456789u);
 }
 

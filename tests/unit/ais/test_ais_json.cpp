@@ -8,7 +8,8 @@ namespace {
 TEST(AisJson, KeysFromFieldNames) {
     EXPECT_EQ(AisJsonKey("message type"), "message_type");
     EXPECT_EQ(AisJsonKey("MMSI"), "mmsi");
-    EXPECT_EQ(AisJsonKey("application identifier, first part"), "application_identifier_first_part");
+    EXPECT_EQ(AisJsonKey("application identifier, first part"),
+              "application_identifier_first_part");
     EXPECT_EQ(AisJsonKey("Tx/Rx mode"), "tx_rx_mode");
     EXPECT_EQ(AisJsonKey("slot offset 1.2"), "slot_offset_1_2");
     EXPECT_EQ(AisJsonKey("off-position indicator"), "off_position_indicator");
@@ -25,13 +26,12 @@ TEST(AisJson, MessageFieldsInLayoutOrder) {
     const AisReceiveResult result = Receive(*state, Type1(r));
     std::string out;
     AppendAisJson(state->message, result.target, out);
-    EXPECT_EQ(out,
-              "\"ais\":{\"type\":1,\"fields\":{\"message_type\":1,\"repeat_indicator\":0,"
-              "\"mmsi\":371798000,\"navigational_status\":0,\"rate_of_turn\":-4.46402884,"
-              "\"speed_over_ground\":12.3000002,\"position_accuracy\":1,\"longitude\":1,"
-              "\"latitude\":0,\"course_over_ground\":0,\"true_heading\":215,\"time_stamp\":30,"
-              "\"manoeuvre_indicator_and_spare\":0,\"spare\":0,\"raim_flag\":0,"
-              "\"communication_state\":74565},\"target\":1}");
+    EXPECT_EQ(out, "\"ais\":{\"type\":1,\"fields\":{\"message_type\":1,\"repeat_indicator\":0,"
+                   "\"mmsi\":371798000,\"navigational_status\":0,\"rate_of_turn\":-4.46402884,"
+                   "\"speed_over_ground\":12.3000002,\"position_accuracy\":1,\"longitude\":1,"
+                   "\"latitude\":0,\"course_over_ground\":0,\"true_heading\":215,\"time_stamp\":30,"
+                   "\"manoeuvre_indicator_and_spare\":0,\"spare\":0,\"raim_flag\":0,"
+                   "\"communication_state\":74565},\"target\":1}");
 }
 
 TEST(AisJson, RepeatedNamesAndTextAreNumberedAndEscaped) {

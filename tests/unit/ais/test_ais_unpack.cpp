@@ -48,7 +48,8 @@ TEST(AisUnpack, PositionReportFields) {
 }
 
 TEST(AisUnpack, HeadingOf360OrMoreIsNotAvailable) {
-    for (const auto& [raw, stored] : {std::pair{359u, 359}, {360u, 511}, {400u, 511}, {511u, 511}}) {
+    for (const auto& [raw, stored] :
+         {std::pair{359u, 359}, {360u, 511}, {400u, 511}, {511u, 511}}) {
         PositionReport r;
         r.heading = raw;
         AisMessageRecord m;
