@@ -1,0 +1,1 @@
+varo_benchmark(bench_ais ais)
