@@ -127,13 +127,35 @@ bool DecodeFieldList(std::span<const FieldSpec> list, unsigned char* base, bool 
     return true;
 }
 
+namespace {
+
+// The three formatter letters packed into one key, first letter highest, so
+// that key order is the byte order of the table.
+std::uint32_t FormatterKey(const char* formatter) {
+    std::uint32_t key = 0;
+    for (int i = 0; i < 3; ++i) {
+        const auto letter = static_cast<unsigned char>(formatter[i]);
+        key = key << 8 | letter;
+        if (letter == 0) {
+            key <<= 8 * (2 - i);
+            break;
+        }
+    }
+    return key;
+}
+
+} // namespace
+
 const DecoderEntry* FindDecoder(const char* formatter) {
+    if (formatter[0] != '\0' && formatter[1] != '\0' && formatter[2] != '\0' && formatter[3] != '\0') {
+        return nullptr; // longer than a formatter
+    }
+    const std::uint32_t key = FormatterKey(formatter);
     const auto table = DecoderTable();
-    const auto found = std::lower_bound(table.begin(), table.end(), formatter,
-                                        [](const DecoderEntry& entry, const char* key) {
-                                            return std::strncmp(entry.formatter, key, 4) < 0;
-                                        });
-    if (found == table.end() || std::strncmp(found->formatter, formatter, 4) != 0) {
+    const auto found = std::lower_bound(table.begin(), table.end(), key, [](const DecoderEntry& entry, std::uint32_t k) {
+        return FormatterKey(entry.formatter) < k;
+    });
+    if (found == table.end() || FormatterKey(found->formatter) != key) {
         return nullptr;
     }
     return &*found;
