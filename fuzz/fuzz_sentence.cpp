@@ -1,6 +1,7 @@
 // ParseSentence on arbitrary input: once as the receive path prepares a line
 // (at most 82 characters plus CR LF in a 100-byte buffer), once on the raw
-// bytes in a 100-byte buffer that need not be terminated.
+// bytes in a 100-byte buffer that need not be terminated, and once with a
+// correct checksum appended so that the field decoders are reached.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -19,6 +20,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(line, data, length);
     std::memcpy(line + length, "\r\n", 3);
     varo::ParseSentence(line, record);
+
+    // Up to the first '*' or line end, then a checksum that matches.
+    char sealed[varo::kLineBufferSize];
+    std::size_t body = 0;
+    unsigned checksum = 0;
+    for (; body < size && body < varo::kMaxReceivedLineLength - 3; ++body) {
+        const char c = static_cast<char>(data[body]);
+        if (c == '*' || c == '\0' || c == '\r' || c == '\n') {
+            break;
+        }
+        sealed[body] = c;
+        checksum ^= body > 0 ? static_cast<unsigned char>(c) : 0u;
+    }
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const char ending[] = {'*', kHex[checksum >> 4], kHex[checksum & 0xF], '\r', '\n', '\0'};
+    std::memcpy(sealed + body, ending, sizeof ending);
+    varo::ParseSentence(sealed, record);
 
     char raw[varo::kLineBufferSize];
     const std::size_t rawLength = size < sizeof raw ? size : sizeof raw;
