@@ -393,7 +393,7 @@ static_assert(kDecoders.size() == 42, "one decoder per formatter");
 constexpr bool TableIsSortedAndCounted() {
     for (std::size_t i = 0; i < kDecoders.size(); ++i) {
         const DecoderEntry& entry = kDecoders[i];
-        if (entry.special == nullptr && CountSentenceFields(entry.fields) != entry.commas) {
+        if (!entry.fields.empty() && CountSentenceFields(entry.fields) != entry.commas) {
             return false;
         }
         if (i > 0) {
