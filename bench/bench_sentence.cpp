@@ -43,7 +43,9 @@ void ParseLines(benchmark::State& state, const std::vector<std::string>& lines) 
     state.SetItemsProcessed(static_cast<std::int64_t>(parsed));
 }
 
-void BM_MixedStream(benchmark::State& state) { ParseLines(state, MixedStream()); }
+void BM_MixedStream(benchmark::State& state) {
+    ParseLines(state, MixedStream());
+}
 BENCHMARK(BM_MixedStream);
 
 void BM_Formatter(benchmark::State& state) {

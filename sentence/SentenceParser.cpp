@@ -83,8 +83,7 @@ bool ParseSentence(char* line, SentenceRecord& record) {
         return false;
     }
     const auto received = static_cast<std::size_t>(static_cast<const char*>(terminator) - line);
-    if (received < 2 || line[received - 2] != '\r' ||
-        line[received - 1] != '\n') {
+    if (received < 2 || line[received - 2] != '\r' || line[received - 1] != '\n') {
         return false;
     }
     if (!VerifyChecksum(line) || !MarkEmptyFields(line)) {

@@ -12,10 +12,26 @@ namespace varo {
 namespace {
 
 TEST(Conversion, IntegersMatchStrtolIncludingSaturation) {
-    const char* inputs[] = {"",      " ",      "42",   "  -17", "+8",  "\t5x", "-",    "+-3",  "12abc",
-                            "0042",  "x12",    "-0",   "9223372036854775807",  "9223372036854775808",
-                            "-9223372036854775808", "-9223372036854775809", "99999999999999999999999", "3.9",
-                            "1e3",   "\v\f\r\n7"};
+    const char* inputs[] = {"",
+                            " ",
+                            "42",
+                            "  -17",
+                            "+8",
+                            "\t5x",
+                            "-",
+                            "+-3",
+                            "12abc",
+                            "0042",
+                            "x12",
+                            "-0",
+                            "9223372036854775807",
+                            "9223372036854775808",
+                            "-9223372036854775808",
+                            "-9223372036854775809",
+                            "99999999999999999999999",
+                            "3.9",
+                            "1e3",
+                            "\v\f\r\n7"};
     for (const char* input : inputs) {
         EXPECT_EQ(ParseInteger(input), std::strtol(input, nullptr, 10)) << '"' << input << '"';
     }
@@ -23,15 +39,19 @@ TEST(Conversion, IntegersMatchStrtolIncludingSaturation) {
 
 TEST(Conversion, NarrowedIntegersKeepTheirLowBits) {
     EXPECT_EQ(static_cast<std::int8_t>(ParseInteger("300")), 44);
-    EXPECT_EQ(static_cast<std::int32_t>(ParseInteger("99999999999")), static_cast<std::int32_t>(99999999999LL));
+    EXPECT_EQ(static_cast<std::int32_t>(ParseInteger("99999999999")),
+              static_cast<std::int32_t>(99999999999LL));
 }
 
 TEST(Conversion, RealsMatchStrtod) {
-    const char* inputs[] = {"",       " ",        "1.5",     "  -2.25", "+3",     "-",       ".5",     "5.",
-                            ".",      "1e3",      "1E-2",    "1e",      "1e+",    "2.5x",    "abc",    "+-1",
-                            "0x1p4",  "0X.8",     "0x",      "0xg",     "inf",    "-Infinity", "nan",  "NAN(12)",
-                            "1e400",  "-1e400",   "1e-400",  "4.9e-324", "123456.78", "0000.0", "\t 7.25",
-                            "1.7976931348623157e308"};
+    const char* inputs[] = {"",          " ",         "1.5",     "  -2.25",
+                            "+3",        "-",         ".5",      "5.",
+                            ".",         "1e3",       "1E-2",    "1e",
+                            "1e+",       "2.5x",      "abc",     "+-1",
+                            "0x1p4",     "0X.8",      "0x",      "0xg",
+                            "inf",       "-Infinity", "nan",     "NAN(12)",
+                            "1e400",     "-1e400",    "1e-400",  "4.9e-324",
+                            "123456.78", "0000.0",    "\t 7.25", "1.7976931348623157e308"};
     for (const char* input : inputs) {
         const double expected = std::strtod(input, nullptr);
         const double actual = ParseDouble(input);
@@ -52,7 +72,7 @@ TEST(Conversion, RealsNarrowToFloatWithoutUndefinedBehaviour) {
 
 TEST(Conversion, NmeaToDegreesLimitsAndConverts) {
     EXPECT_FLOAT_EQ(NmeaToDegrees(4807.038f, 90.0f), 48.1173f);
-    EXPECT_EQ(NmeaToDegrees(9130.0f, 90.0f), 91.0f);     // 91.5 degrees exceeds 90
+    EXPECT_EQ(NmeaToDegrees(9130.0f, 90.0f), 91.0f); // 91.5 degrees exceeds 90
     EXPECT_EQ(NmeaToDegrees(9000.0f, 90.0f), 90.0f);
     EXPECT_EQ(NmeaToDegrees(18030.0f, 180.0f), 181.0f);
     EXPECT_FLOAT_EQ(NmeaToDegrees(-4530.0f, 90.0f), -45.5f);
@@ -92,8 +112,8 @@ struct TimeCase {
 
 TEST(Conversion, UtcTimeWithHundredths) {
     const TimeCase cases[] = {
-        {"123456.78", 12, 34, 56, 78}, {"000000", 0, 0, 0, 0},     {"235959.5", 23, 59, 59, 50},
-        {"123519", 12, 35, 19, 0},     {"010203.01", 1, 2, 3, 1},   {"123456.99", 12, 34, 56, 99},
+        {"123456.78", 12, 34, 56, 78},  {"000000", 0, 0, 0, 0},    {"235959.5", 23, 59, 59, 50},
+        {"123519", 12, 35, 19, 0},      {"010203.01", 1, 2, 3, 1}, {"123456.99", 12, 34, 56, 99},
         {"123456.999", 12, 34, 56, 99}, // would round up to 100 hundredths
     };
     for (const TimeCase& c : cases) {

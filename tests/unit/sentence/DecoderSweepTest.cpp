@@ -20,7 +20,8 @@ TEST(DecoderSweep, EveryFormatterHasAnExampleThatDecodes) {
     std::set<std::string> covered;
     for (const ExampleSentence& example : ExampleSentences()) {
         SentenceRecord record{};
-        EXPECT_TRUE(Parse(SentenceLine(example.header, example.fields), record)) << example.formatter;
+        EXPECT_TRUE(Parse(SentenceLine(example.header, example.fields), record))
+            << example.formatter;
         EXPECT_STREQ(record.formatter, example.formatter);
         covered.insert(example.formatter);
     }
@@ -40,8 +41,10 @@ TEST(DecoderSweep, OneCommaTooManyOrTooFewFails) {
         auto fewer = example.fields;
         fewer.pop_back();
         SentenceRecord record{};
-        EXPECT_FALSE(Parse(SentenceLine(example.header, more), record)) << example.formatter << " +1";
-        EXPECT_FALSE(Parse(SentenceLine(example.header, fewer), record)) << example.formatter << " -1";
+        EXPECT_FALSE(Parse(SentenceLine(example.header, more), record))
+            << example.formatter << " +1";
+        EXPECT_FALSE(Parse(SentenceLine(example.header, fewer), record))
+            << example.formatter << " -1";
     }
 }
 
@@ -69,7 +72,8 @@ TEST(DecoderSweep, RangeCheckedFieldsRejectValuesJustOutside) {
                         fields[fieldIndex] = Number(outside, spec.kind);
                         SentenceRecord record{};
                         EXPECT_FALSE(Parse(SentenceLine(example.header, fields), record))
-                            << example.formatter << " field " << fieldIndex + 1 << " = " << fields[fieldIndex];
+                            << example.formatter << " field " << fieldIndex + 1 << " = "
+                            << fields[fieldIndex];
                         ++checked;
                     }
                     for (const double inside : {spec.minimum, spec.maximum}) {
@@ -77,7 +81,8 @@ TEST(DecoderSweep, RangeCheckedFieldsRejectValuesJustOutside) {
                         fields[fieldIndex] = Number(inside, spec.kind);
                         SentenceRecord record{};
                         EXPECT_TRUE(Parse(SentenceLine(example.header, fields), record))
-                            << example.formatter << " field " << fieldIndex + 1 << " = " << fields[fieldIndex];
+                            << example.formatter << " field " << fieldIndex + 1 << " = "
+                            << fields[fieldIndex];
                     }
                 }
                 fieldIndex += spec.kind == FieldKind::LatLon ? 4 : 1;
@@ -96,7 +101,10 @@ struct BlankCase {
 
 TEST(DecoderSweep, BlankFieldsStoreTheirNotAvailableValues) {
     const BlankCase cases[] = {
-        {"GGA", 0, [](const SentencePayload& p) { return p.gga.time.hour == 24 && p.gga.time.minute == 60 && p.gga.time.second == 60; }},
+        {"GGA", 0,
+         [](const SentencePayload& p) {
+             return p.gga.time.hour == 24 && p.gga.time.minute == 60 && p.gga.time.second == 60;
+         }},
         {"GGA", 1, [](const SentencePayload& p) { return p.gga.position.latitude == 91.0f; }},
         {"GGA", 3, [](const SentencePayload& p) { return p.gga.position.longitude == 181.0f; }},
         {"GGA", 5, [](const SentencePayload& p) { return p.gga.quality == -128; }},
@@ -104,10 +112,19 @@ TEST(DecoderSweep, BlankFieldsStoreTheirNotAvailableValues) {
         {"GGA", 7, [](const SentencePayload& p) { return p.gga.hdop == -100000.0f; }},
         {"GGA", 13, [](const SentencePayload& p) { return p.gga.referenceStationId == -1; }},
         {"HDT", 0, [](const SentencePayload& p) { return p.hdt.heading == 511.0f; }},
-        {"RMC", 8, [](const SentencePayload& p) { return p.rmc.date.year == 0 && p.rmc.date.month == 0 && p.rmc.date.day == 0; }},
-        {"RMC", 10, [](const SentencePayload& p) { return static_cast<unsigned char>(p.rmc.variationDirection) == 0x80; }},
+        {"RMC", 8,
+         [](const SentencePayload& p) {
+             return p.rmc.date.year == 0 && p.rmc.date.month == 0 && p.rmc.date.day == 0;
+         }},
+        {"RMC", 10,
+         [](const SentencePayload& p) {
+             return static_cast<unsigned char>(p.rmc.variationDirection) == 0x80;
+         }},
         {"RMC", 11, [](const SentencePayload& p) { return p.rmc.mode == ' '; }},
-        {"VTG", 7, [](const SentencePayload& p) { return static_cast<unsigned char>(p.vtg.speedKmhUnit) == 0x80; }},
+        {"VTG", 7,
+         [](const SentencePayload& p) {
+             return static_cast<unsigned char>(p.vtg.speedKmhUnit) == 0x80;
+         }},
         {"ZDA", 3, [](const SentencePayload& p) { return p.zda.year == -1; }},
         {"ACK", 0, [](const SentencePayload& p) { return p.ack.alarmId == 1000; }},
         {"BDY", 0, [](const SentencePayload& p) { return p.bdy.number == 999999999; }},
@@ -116,9 +133,15 @@ TEST(DecoderSweep, BlankFieldsStoreTheirNotAvailableValues) {
         {"BTH", 2, [](const SentencePayload& p) { return p.bth.codes[2] == 256; }},
         {"CTT", 1, [](const SentencePayload& p) { return p.ctt.subject == 999999; }},
         {"CTT", 11, [](const SentencePayload& p) { return p.ctt.items[4].flag == 9; }},
-        {"DBG", 4, [](const SentencePayload& p) { return p.dbg.codes[2] == 999 && p.dbg.values[2] == INT32_MIN; }},
+        {"DBG", 4,
+         [](const SentencePayload& p) {
+             return p.dbg.codes[2] == 999 && p.dbg.values[2] == INT32_MIN;
+         }},
         {"FRQ", 3, [](const SentencePayload& p) { return p.frq.counts[1] == -128; }},
-        {"GBS", 4, [](const SentencePayload& p) { return static_cast<std::uint8_t>(p.gbs.failedSatelliteId) == 255; }},
+        {"GBS", 4,
+         [](const SentencePayload& p) {
+             return static_cast<std::uint8_t>(p.gbs.failedSatelliteId) == 255;
+         }},
         {"GSA", 3, [](const SentencePayload& p) { return p.gsa.satelliteIds[1] == -128; }},
         {"MID", 1, [](const SentencePayload& p) { return p.mid.secondNumber == 999999999; }},
         {"OSD", 0, [](const SentencePayload& p) { return p.osd.heading == 0.0f; }},
@@ -145,7 +168,8 @@ TEST(DecoderSweep, BlankFieldsStoreTheirNotAvailableValues) {
             auto fields = example.fields;
             fields.at(blank.field) = "";
             SentenceRecord record{};
-            ASSERT_TRUE(Parse(SentenceLine(example.header, fields), record)) << blank.formatter << " " << blank.field;
+            ASSERT_TRUE(Parse(SentenceLine(example.header, fields), record))
+                << blank.formatter << " " << blank.field;
             EXPECT_TRUE(blank.holds(record.payload)) << blank.formatter << " field " << blank.field;
         }
     }

@@ -26,12 +26,13 @@ TEST(Parser, ChecksumRules) {
     SentenceRecord record{};
     EXPECT_TRUE(Parse("$GPHDT,274.07,T*03\r\n", record));
     EXPECT_FALSE(Parse("$GPHDT,274.07,T*04\r\n", record));
-    EXPECT_FALSE(Parse("$GPHDT,274.07,T\r\n", record));     // no '*'
-    EXPECT_FALSE(Parse("$GPHDT,274.07,T*0\r\n", record));   // '*' too near the end
+    EXPECT_FALSE(Parse("$GPHDT,274.07,T\r\n", record));   // no '*'
+    EXPECT_FALSE(Parse("$GPHDT,274.07,T*0\r\n", record)); // '*' too near the end
     EXPECT_FALSE(Parse("*\r\n", record));
     // A sentence whose checksum has letters fails when they are written in lower case.
     std::string upper;
-    for (int heading = 0; upper.find_first_of("ABCDEF", upper.find('*')) == std::string::npos; ++heading) {
+    for (int heading = 0; upper.find_first_of("ABCDEF", upper.find('*')) == std::string::npos;
+         ++heading) {
         upper = WithChecksum("$GPHDT," + std::to_string(heading) + ".0,T");
     }
     ASSERT_NE(upper.find_first_of("ABCDEF", upper.find('*')), std::string::npos);
@@ -95,7 +96,8 @@ TEST(Parser, ZqtSentenceTakesCommandCharacterAndSubFormatter) {
     EXPECT_EQ(record.commandChar, '1');
     EXPECT_STREQ(record.payload.txt.text, "HELLO");
 
-    ASSERT_TRUE(Parse(SentenceLine("$PZQT,K,DBG", {"042", "1", "013", "38400", "", "", "", ""}), record));
+    ASSERT_TRUE(
+        Parse(SentenceLine("$PZQT,K,DBG", {"042", "1", "013", "38400", "", "", "", ""}), record));
     EXPECT_EQ(record.commandChar, 'K');
     EXPECT_EQ(record.payload.dbg.values[1], 38400);
 
@@ -104,12 +106,14 @@ TEST(Parser, ZqtSentenceTakesCommandCharacterAndSubFormatter) {
     EXPECT_EQ(record.commandChar, 0);
     EXPECT_STREQ(record.formatter, "DBG");
 
-    EXPECT_FALSE(Parse(WithChecksum("$PZQT,1,T") + "\r\n", record)); // too short for a sub-formatter
+    EXPECT_FALSE(
+        Parse(WithChecksum("$PZQT,1,T") + "\r\n", record)); // too short for a sub-formatter
 }
 
 TEST(Parser, QueriesAndOnlyZqtReachTheAiqDecoder) {
     SentenceRecord record{};
-    EXPECT_FALSE(Parse(SentenceLine("$GPAIQ", {"Smg", "5"}), record)); // a query, and queries take 9 commas
+    EXPECT_FALSE(
+        Parse(SentenceLine("$GPAIQ", {"Smg", "5"}), record)); // a query, and queries take 9 commas
     EXPECT_STREQ(record.formatter, "Q");
     EXPECT_STREQ(record.talker, "GP");
     ASSERT_TRUE(Parse(SentenceLine("$PZQT,A,AIQ", {"Smg", "5"}), record));
@@ -121,13 +125,15 @@ TEST(Parser, QueriesAndOnlyZqtReachTheAiqDecoder) {
 TEST(Parser, FormattersWithoutDecoderFail) {
     SentenceRecord record{};
     EXPECT_FALSE(Parse(SentenceLine("$HCHDG", {"98.3", "0.0", "E", "12.6", "W"}), record));
-    EXPECT_FALSE(Parse(SentenceLine("$PGRMZ", {"246", "f", "3"}), record)); // another maker's mnemonic
+    EXPECT_FALSE(
+        Parse(SentenceLine("$PGRMZ", {"246", "f", "3"}), record)); // another maker's mnemonic
     EXPECT_FALSE(Parse(SentenceLine("$G", {}), record));
 }
 
 TEST(Parser, PayloadBytesADecoderDoesNotWriteKeepTheEarlierSentence) {
     SentenceRecord record{};
-    ASSERT_TRUE(Parse(SentenceLine("!AIVDM", {"1", "1", "", "B", "177KQJ5000G?tO`K>RA1wUbN0TKH", "0"}), record));
+    ASSERT_TRUE(Parse(
+        SentenceLine("!AIVDM", {"1", "1", "", "B", "177KQJ5000G?tO`K>RA1wUbN0TKH", "0"}), record));
     ASSERT_TRUE(Parse(SentenceLine("$GPHDT", {"274.07", "T"}), record));
     // HDT writes its heading and reference character (over the first payload character).
     EXPECT_STREQ(record.payload.vdm.payload + 1, "77KQJ5000G?tO`K>RA1wUbN0TKH");

@@ -43,11 +43,15 @@ TEST(GsvDecoder, AnyOutOfRangeSatelliteFailsTheSentence) {
     SentenceRecord record{};
     for (int position = 0; position < 4; ++position) {
         const std::size_t first = 3 + 4 * position;
-        struct Bad { std::size_t offset; const char* value; } bads[] = {{1, "91"}, {2, "360"}, {3, "100"}, {1, "-1"}};
+        struct Bad {
+            std::size_t offset;
+            const char* value;
+        } bads[] = {{1, "91"}, {2, "360"}, {3, "100"}, {1, "-1"}};
         for (const Bad& bad : bads) {
             Fields fields = Gsv(4);
             fields[first + bad.offset] = bad.value;
-            EXPECT_FALSE(Parse(SentenceLine("$GPGSV", fields), record)) << position << " " << bad.value;
+            EXPECT_FALSE(Parse(SentenceLine("$GPGSV", fields), record))
+                << position << " " << bad.value;
         }
         Fields blanks = Gsv(4);
         blanks[first] = blanks[first + 1] = blanks[first + 2] = blanks[first + 3] = "";
@@ -75,7 +79,8 @@ TEST(EncapsulationDecoder, PayloadLengthFollowsTheSequentialIdentifier) {
 
 TEST(EncapsulationDecoder, FillBitsAndCounts) {
     SentenceRecord record{};
-    EXPECT_FALSE(Parse(SentenceLine("!AIVDM", {"1", "1", "", "A", "13", ""}), record)); // no fill bits
+    EXPECT_FALSE(
+        Parse(SentenceLine("!AIVDM", {"1", "1", "", "A", "13", ""}), record)); // no fill bits
     EXPECT_FALSE(Parse(SentenceLine("!AIVDM", {"1", "1", "", "A", "13", "6"}), record));
     EXPECT_TRUE(Parse(SentenceLine("!AIVDM", {"1", "1", "", "A", "13", "5"}), record));
     EXPECT_FALSE(Parse(SentenceLine("!AIVDO", {"10", "1", "", "A", "13", "0"}), record));
@@ -88,7 +93,8 @@ TEST(EncapsulationDecoder, FillBitsAndCounts) {
 TEST(EncapsulationDecoder, AbmAndBbmClearTheirSetAndStoreTheirOwnOrder) {
     SentenceRecord record{};
     ASSERT_TRUE(Parse(SentenceLine("$GPTXT", {"01", "01", "02", std::string(61, 'z')}), record));
-    ASSERT_TRUE(Parse(SentenceLine("!AIABM", {"1", "1", "3", "211444000", "", "12", "ABC", "2"}), record));
+    ASSERT_TRUE(
+        Parse(SentenceLine("!AIABM", {"1", "1", "3", "211444000", "", "12", "ABC", "2"}), record));
     const AbmFields& abm = record.payload.abm;
     EXPECT_EQ(abm.destinationMmsi, 211444000);
     EXPECT_EQ(static_cast<unsigned char>(abm.channel), 0x80);
@@ -116,24 +122,29 @@ TEST(TextLimits, TxtKeeps61CharactersAndOtherTextsAreCutToTheirFields) {
     EXPECT_EQ(std::string(record.payload.tps.text), std::string(24, 't'));
     ASSERT_TRUE(Parse(SentenceLine("$AIALR", {"", "006", "A", "V", std::string(75, 'd')}), record));
     EXPECT_EQ(std::string(record.payload.alr.description), std::string(59, 'd'));
-    ASSERT_TRUE(Parse(SentenceLine("$CCGPQ", {std::string(70, 'q'), "", "", "", "", "", "", "", ""}), record));
+    ASSERT_TRUE(Parse(
+        SentenceLine("$CCGPQ", {std::string(70, 'q'), "", "", "", "", "", "", "", ""}), record));
     EXPECT_EQ(std::string(record.payload.query.text), std::string(70, 'q') + ", , , , , , , , ");
 }
 
 TEST(VtgDecoder, UnitsMustBeOneCharacter) {
     SentenceRecord record{};
-    ASSERT_TRUE(Parse(SentenceLine("$GPVTG", {"054.7", "", "034.4", "", "005.5", "", "010.2", "", "A"}), record));
+    ASSERT_TRUE(Parse(
+        SentenceLine("$GPVTG", {"054.7", "", "034.4", "", "005.5", "", "010.2", "", "A"}), record));
     EXPECT_EQ(static_cast<unsigned char>(record.payload.vtg.courseTrueUnit), 0x80);
     EXPECT_EQ(static_cast<unsigned char>(record.payload.vtg.courseMagneticUnit), 0x80);
     EXPECT_EQ(static_cast<unsigned char>(record.payload.vtg.speedKnotsUnit), 0x80);
     EXPECT_EQ(static_cast<unsigned char>(record.payload.vtg.speedKmhUnit), 0x80);
     EXPECT_EQ(record.payload.vtg.courseTrue, 54.7f);
-    EXPECT_FALSE(Parse(SentenceLine("$GPVTG", {"054.7", "T", "034.4", "M", "005.5", "N", "010.2", "KM", "A"}), record));
+    EXPECT_FALSE(Parse(
+        SentenceLine("$GPVTG", {"054.7", "T", "034.4", "M", "005.5", "N", "010.2", "KM", "A"}),
+        record));
 }
 
 TEST(MobDecoder, HexFieldsAndDataCount) {
     SentenceRecord record{};
-    ASSERT_TRUE(Parse(SentenceLine("$PMOB", {"A1B2C3", "5", "0F", "7", "0102030405060708AB"}), record));
+    ASSERT_TRUE(
+        Parse(SentenceLine("$PMOB", {"A1B2C3", "5", "0F", "7", "0102030405060708AB"}), record));
     const MobFields& mob = record.payload.mob;
     EXPECT_EQ(mob.code[0], 0xA1);
     EXPECT_EQ(mob.code[2], 0xC3);
@@ -168,7 +179,8 @@ TEST(MobDecoder, HexFieldsAndDataCount) {
 
 TEST(RmaDecoder, ReadsStatusAndPositionAndNeedsTheFullGroup) {
     SentenceRecord record{};
-    ASSERT_TRUE(Parse(SentenceLine("$GPRMA", {"A", "4916.45", "S", "12311.12", "W", "", "", "12.0", "090.0", "5.0", "E"}),
+    ASSERT_TRUE(Parse(SentenceLine("$GPRMA", {"A", "4916.45", "S", "12311.12", "W", "", "", "12.0",
+                                              "090.0", "5.0", "E"}),
                       record));
     EXPECT_EQ(record.payload.rma.status, 'A');
     EXPECT_FLOAT_EQ(record.payload.rma.position.latitude, -49.274167f);
@@ -180,13 +192,16 @@ TEST(RmaDecoder, ReadsStatusAndPositionAndNeedsTheFullGroup) {
 
 TEST(ZdaDecoder, StoresYearMonthDayAndChecksTheZone) {
     SentenceRecord record{};
-    ASSERT_TRUE(Parse(SentenceLine("$GPZDA", {"201530.00", "04", "07", "2002", "-13", "30"}), record));
+    ASSERT_TRUE(
+        Parse(SentenceLine("$GPZDA", {"201530.00", "04", "07", "2002", "-13", "30"}), record));
     EXPECT_EQ(record.payload.zda.year, 2002);
     EXPECT_EQ(record.payload.zda.month, 7);
     EXPECT_EQ(record.payload.zda.day, 4);
     EXPECT_EQ(record.payload.zda.localZoneHours, -13);
-    EXPECT_FALSE(Parse(SentenceLine("$GPZDA", {"201530.00", "04", "07", "2002", "-14", "30"}), record));
-    EXPECT_FALSE(Parse(SentenceLine("$GPZDA", {"201530.00", "04", "13", "2002", "00", "00"}), record));
+    EXPECT_FALSE(
+        Parse(SentenceLine("$GPZDA", {"201530.00", "04", "07", "2002", "-14", "30"}), record));
+    EXPECT_FALSE(
+        Parse(SentenceLine("$GPZDA", {"201530.00", "04", "13", "2002", "00", "00"}), record));
 }
 
 TEST(GgaDecoder, SatelliteCountAndStoredLowBits) {
