@@ -1,0 +1,25 @@
+// The per-line work of `varo-nmea decode`, shared with its tests.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "sentence/SentenceRecord.h"
+#include "tools/JsonWriter.h"
+
+namespace varo {
+
+// Tally of a decode run, for the closing summary.
+struct DecodeTally {
+    std::size_t lines = 0;
+    std::size_t decoded = 0;
+};
+
+// Handles one input line (without its CR/LF) as the receive path would: a line
+// over kMaxReceivedLineLength characters is dropped; otherwise CR LF is
+// appended and the line parsed into `record`. Writes the line's JSON object
+// unless `json` is null. Returns the parse result.
+bool DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record,
+                     JsonWriter* json);
+
+} // namespace varo

@@ -1,0 +1,361 @@
+// JSON key names of every field set, in stored order. Keys are the field names
+// in snake_case; positions print as latitude/longitude, times and dates as objects.
+#include <cstring>
+
+#include "tools/RecordJson.h"
+
+namespace varo {
+namespace {
+
+constexpr JsonField Key(const char* name, JsonValue type, std::size_t offset) {
+    return {name, type, static_cast<std::uint16_t>(offset)};
+}
+constexpr JsonField Text(const char* name, std::size_t offset, std::size_t size) {
+    return {name, JsonValue::Text, static_cast<std::uint16_t>(offset), 1,
+            static_cast<std::uint16_t>(size)};
+}
+constexpr JsonField Array(const char* name, JsonValue type, std::size_t offset, int count,
+                          std::size_t stride) {
+    return {name, type, static_cast<std::uint16_t>(offset), static_cast<std::uint8_t>(count),
+            static_cast<std::uint16_t>(stride)};
+}
+constexpr JsonField Member(const char* name, JsonValue type, std::size_t offset,
+                           std::size_t stride) {
+    return Array(name, type, offset, 1, stride);
+}
+constexpr JsonField Group(const char* name, std::size_t offset, int count,
+                          std::span<const JsonField> members) {
+    return {name,
+            JsonValue::Group,
+            static_cast<std::uint16_t>(offset),
+            static_cast<std::uint8_t>(count),
+            0,
+            members};
+}
+
+using V = JsonValue;
+#define AT(set, member) offsetof(set, member)
+
+constexpr JsonField kAbk[] = {
+    Key("mmsi", V::Int32, AT(AbkFields, mmsi)),
+    Key("channel", V::Int8, AT(AbkFields, channel)),
+    Key("message_id", V::Int8, AT(AbkFields, messageId)),
+    Key("sequence_number", V::Int8, AT(AbkFields, sequenceNumber)),
+    Key("acknowledgement_type", V::Int8, AT(AbkFields, acknowledgementType)),
+};
+#define ENCAPSULATION_HEAD(set)                                                                    \
+    Key("total_sentences", V::Int8, AT(set, totalSentences)),                                      \
+        Key("sentence_number", V::Int8, AT(set, sentenceNumber)),                                  \
+        Key("sequential_identifier", V::Int8, AT(set, sequentialIdentifier)),                      \
+        Key("fill_bits", V::Int8, AT(set, fillBits)),                                              \
+        Text("payload", AT(set, payload), kAisPayloadSize)
+constexpr JsonField kAbm[] = {
+    ENCAPSULATION_HEAD(AbmFields),
+    Key("channel", V::Char, AT(AbmFields, channel)),
+    Key("message_id", V::Int8, AT(AbmFields, messageId)),
+    Key("destination_mmsi", V::Int32, AT(AbmFields, destinationMmsi)),
+};
+constexpr JsonField kBbm[] = {
+    ENCAPSULATION_HEAD(BbmFields),
+    Key("channel", V::Int8, AT(BbmFields, channel)),
+    Key("message_id", V::Int8, AT(BbmFields, messageId)),
+};
+constexpr JsonField kVdm[] = {
+    ENCAPSULATION_HEAD(VdmFields),
+    Key("channel", V::Char, AT(VdmFields, channel)),
+};
+#undef ENCAPSULATION_HEAD
+constexpr JsonField kAca[] = {
+    Key("sequence_number", V::Char, AT(AcaFields, sequenceNumber)),
+    Key("north_east", V::LatLon, AT(AcaFields, northEast)),
+    Key("south_west", V::LatLon, AT(AcaFields, southWest)),
+    Key("transition_zone_size", V::Char, AT(AcaFields, transitionZoneSize)),
+    Key("channel_a", V::Int16, AT(AcaFields, channelA)),
+    Key("channel_a_bandwidth", V::Char, AT(AcaFields, channelABandwidth)),
+    Key("channel_b", V::Int16, AT(AcaFields, channelB)),
+    Key("channel_b_bandwidth", V::Char, AT(AcaFields, channelBBandwidth)),
+    Key("tx_rx_mode", V::Char, AT(AcaFields, txRxMode)),
+    Key("power_level", V::Char, AT(AcaFields, powerLevel)),
+    Key("information_source", V::Char, AT(AcaFields, informationSource)),
+    Key("in_use_flag", V::Char, AT(AcaFields, inUseFlag)),
+    Key("in_use_change_time", V::Time, AT(AcaFields, inUseChangeTime)),
+};
+constexpr JsonField kAck[] = {Key("alarm_id", V::Int16, AT(AckFields, alarmId))};
+constexpr JsonField kAcs[] = {
+    Key("sequence_number", V::Char, AT(AcsFields, sequenceNumber)),
+    Key("mmsi", V::Int32, AT(AcsFields, mmsi)),
+    Key("time", V::Time, AT(AcsFields, time)),
+    Key("day", V::Int8, AT(AcsFields, day)),
+    Key("month", V::Int8, AT(AcsFields, month)),
+    Key("year", V::Int16, AT(AcsFields, year)),
+};
+constexpr JsonField kAiq[] = {Key("value", V::Int8, AT(AiqFields, value))};
+constexpr JsonField kAlr[] = {
+    Key("time", V::Time, AT(AlrFields, time)),
+    Key("alarm_number", V::Int16, AT(AlrFields, alarmNumber)),
+    Key("condition", V::Char, AT(AlrFields, condition)),
+    Key("acknowledge_state", V::Char, AT(AlrFields, acknowledgeState)),
+    Text("description", AT(AlrFields, description), kAlarmTextSize),
+};
+constexpr JsonField kBdy[] = {
+    Key("number", V::Int32, AT(BdyFields, number)),
+    Text("first_text", AT(BdyFields, firstText), kShortTextSize),
+    Text("second_text", AT(BdyFields, secondText), kShortTextSize),
+    Key("first_flag", V::Int8, AT(BdyFields, firstFlag)),
+    Key("second_flag", V::Int8, AT(BdyFields, secondFlag)),
+};
+constexpr JsonField kBth[] = {
+    Array("codes", V::Int16, AT(BthFields, codes), 6, sizeof(std::int16_t)),
+    Text("text", AT(BthFields, text), kStoreTextSize),
+};
+constexpr JsonField kCttItem[] = {
+    Member("identifier", V::Int32, AT(CttItem, identifier), sizeof(CttItem)),
+    Member("flag", V::Int8, AT(CttItem, flag), sizeof(CttItem)),
+};
+constexpr JsonField kCtt[] = {
+    Key("mode", V::Char, AT(CttFields, mode)),
+    Key("subject", V::Int32, AT(CttFields, subject)),
+    Group("items", AT(CttFields, items), 5, kCttItem),
+};
+constexpr JsonField kDbgPair[] = {
+    Member("code", V::Int16, AT(DbgFields, codes), sizeof(std::int16_t)),
+    Member("value", V::Int32, AT(DbgFields, values), sizeof(std::int32_t)),
+};
+constexpr JsonField kDbg[] = {Group("pairs", 0, 4, kDbgPair)};
+constexpr JsonField kDtm[] = {
+    Text("local_datum", AT(DtmFields, localDatum), kDatumSize),
+    Key("local_datum_subdivision", V::Char, AT(DtmFields, localDatumSubdivision)),
+    Key("offset", V::LatLon, AT(DtmFields, offset)),
+    Key("altitude_offset", V::Real, AT(DtmFields, altitudeOffset)),
+    Text("reference_datum", AT(DtmFields, referenceDatum), kShortTextSize),
+};
+constexpr JsonField kFrq[] = {
+    Array("values", V::Int32, AT(FrqFields, values), 2, sizeof(std::int32_t)),
+    Array("counts", V::Int8, AT(FrqFields, counts), 2, 1),
+};
+constexpr JsonField kGbs[] = {
+    Key("time", V::Time, AT(GbsFields, time)),
+    Key("latitude_error", V::Real, AT(GbsFields, latitudeError)),
+    Key("longitude_error", V::Real, AT(GbsFields, longitudeError)),
+    Key("altitude_error", V::Real, AT(GbsFields, altitudeError)),
+    Key("failed_satellite_id", V::Int8, AT(GbsFields, failedSatelliteId)),
+    Key("probability_of_missed_detection", V::Real, AT(GbsFields, probabilityOfMissedDetection)),
+    Key("bias_estimate", V::Real, AT(GbsFields, biasEstimate)),
+    Key("bias_standard_deviation", V::Real, AT(GbsFields, biasStandardDeviation)),
+};
+constexpr JsonField kGga[] = {
+    Key("time", V::Time, AT(GgaFields, time)),
+    Key("position", V::LatLon, AT(GgaFields, position)),
+    Key("quality", V::Int8, AT(GgaFields, quality)),
+    Key("satellites_in_use", V::Int8, AT(GgaFields, satellitesInUse)),
+    Key("hdop", V::Real, AT(GgaFields, hdop)),
+    Key("altitude", V::Real, AT(GgaFields, altitude)),
+    Key("altitude_unit", V::Char, AT(GgaFields, altitudeUnit)),
+    Key("geoidal_separation", V::Real, AT(GgaFields, geoidalSeparation)),
+    Key("separation_unit", V::Char, AT(GgaFields, separationUnit)),
+    Key("age_of_differential_data", V::Real, AT(GgaFields, ageOfDifferentialData)),
+    Key("reference_station_id", V::Int16, AT(GgaFields, referenceStationId)),
+};
+constexpr JsonField kGll[] = {
+    Key("position", V::LatLon, AT(GllFields, position)),
+    Key("time", V::Time, AT(GllFields, time)),
+    Key("status", V::Char, AT(GllFields, status)),
+    Key("mode", V::Char, AT(GllFields, mode)),
+};
+constexpr JsonField kGns[] = {
+    Key("time", V::Time, AT(GnsFields, time)),
+    Key("position", V::LatLon, AT(GnsFields, position)),
+    Key("mode_indicator", V::TwoChars, AT(GnsFields, modeIndicator)),
+    Key("satellites_in_use", V::TwoChars, AT(GnsFields, satellitesInUse)),
+    Key("hdop", V::Real, AT(GnsFields, hdop)),
+    Key("altitude", V::Real, AT(GnsFields, altitude)),
+    Key("geoidal_separation", V::Real, AT(GnsFields, geoidalSeparation)),
+    Key("age_of_differential_data", V::Real, AT(GnsFields, ageOfDifferentialData)),
+    Key("reference_station_id", V::Real, AT(GnsFields, referenceStationId)),
+};
+constexpr JsonField kGrs[] = {
+    Key("time", V::Time, AT(GrsFields, time)),
+    Key("mode", V::Char, AT(GrsFields, mode)),
+    Array("range_residuals", V::Real, AT(GrsFields, rangeResiduals), 12, sizeof(float)),
+};
+constexpr JsonField kGsa[] = {
+    Key("selection_mode", V::Char, AT(GsaFields, selectionMode)),
+    Key("fix_mode", V::Int8, AT(GsaFields, fixMode)),
+    Array("satellite_ids", V::Int8, AT(GsaFields, satelliteIds), 12, 1),
+    Key("pdop", V::Real, AT(GsaFields, pdop)),
+    Key("hdop", V::Real, AT(GsaFields, hdop)),
+    Key("vdop", V::Real, AT(GsaFields, vdop)),
+};
+constexpr JsonField kGst[] = {
+    Key("time", V::Time, AT(GstFields, time)),
+    Key("range_rms", V::Real, AT(GstFields, rangeRms)),
+    Key("error_ellipse_major", V::Real, AT(GstFields, errorEllipseMajor)),
+    Key("error_ellipse_minor", V::Real, AT(GstFields, errorEllipseMinor)),
+    Key("error_ellipse_orientation", V::Real, AT(GstFields, errorEllipseOrientation)),
+    Key("latitude_error", V::Real, AT(GstFields, latitudeError)),
+    Key("longitude_error", V::Real, AT(GstFields, longitudeError)),
+    Key("altitude_error", V::Real, AT(GstFields, altitudeError)),
+};
+constexpr JsonField kGsvSatellite[] = {
+    Member("prn", V::Int8, AT(GsvSatellite, prn), sizeof(GsvSatellite)),
+    Member("elevation", V::Int8, AT(GsvSatellite, elevation), sizeof(GsvSatellite)),
+    Member("azimuth", V::Int16, AT(GsvSatellite, azimuth), sizeof(GsvSatellite)),
+    Member("snr", V::Int8, AT(GsvSatellite, snr), sizeof(GsvSatellite)),
+};
+constexpr JsonField kGsv[] = {
+    Key("total_messages", V::Int8, AT(GsvFields, totalMessages)),
+    Key("message_number", V::Int8, AT(GsvFields, messageNumber)),
+    Key("satellites_in_view", V::Int8, AT(GsvFields, satellitesInView)),
+    Group("satellites", AT(GsvFields, satellites), 4, kGsvSatellite),
+};
+constexpr JsonField kHdt[] = {
+    Key("heading", V::Real, AT(HdtFields, heading)),
+    Key("reference", V::Char, AT(HdtFields, reference)),
+};
+constexpr JsonField kMid[] = {
+    Key("first_number", V::Int32, AT(MidFields, firstNumber)),
+    Key("second_number", V::Int32, AT(MidFields, secondNumber)),
+};
+constexpr JsonField kMob[] = {
+    Array("code", V::UInt8, AT(MobFields, code), 3, 1),
+    Key("number", V::UInt8, AT(MobFields, number)),
+    Key("first_byte", V::UInt8, AT(MobFields, firstByte)),
+    Key("second_byte", V::UInt8, AT(MobFields, secondByte)),
+    Key("second_byte_present", V::UInt8, AT(MobFields, secondBytePresent)),
+    Key("data", V::MobData, AT(MobFields, data)),
+    Key("data_count", V::UInt8, AT(MobFields, dataCount)),
+};
+constexpr JsonField kOsd[] = {
+    Key("heading", V::Real, AT(OsdFields, heading)),
+    Key("heading_status", V::Char, AT(OsdFields, headingStatus)),
+    Key("course", V::Real, AT(OsdFields, course)),
+    Key("course_reference", V::Char, AT(OsdFields, courseReference)),
+    Key("speed", V::Real, AT(OsdFields, speed)),
+    Key("speed_reference", V::Char, AT(OsdFields, speedReference)),
+    Key("set", V::Real, AT(OsdFields, set)),
+    Key("drift", V::Real, AT(OsdFields, drift)),
+    Key("speed_units", V::Char, AT(OsdFields, speedUnits)),
+};
+constexpr JsonField kQuery[] = {Text("text", AT(QueryFields, text), kQueryTextSize)};
+constexpr JsonField kRma[] = {
+    Key("position", V::LatLon, AT(RmaFields, position)),
+    Key("status", V::Char, AT(RmaFields, status)),
+};
+constexpr JsonField kRmc[] = {
+    Key("time", V::Time, AT(RmcFields, time)),
+    Key("status", V::Char, AT(RmcFields, status)),
+    Key("position", V::LatLon, AT(RmcFields, position)),
+    Key("speed_over_ground", V::Real, AT(RmcFields, speedOverGround)),
+    Key("course_over_ground", V::Real, AT(RmcFields, courseOverGround)),
+    Key("date", V::Date, AT(RmcFields, date)),
+    Key("magnetic_variation", V::Real, AT(RmcFields, magneticVariation)),
+    Key("variation_direction", V::Char, AT(RmcFields, variationDirection)),
+    Key("mode", V::Char, AT(RmcFields, mode)),
+};
+constexpr JsonField kRot[] = {
+    Key("rate_of_turn", V::Real, AT(RotFields, rateOfTurn)),
+    Key("status", V::Char, AT(RotFields, status)),
+};
+constexpr JsonField kSsd[] = {
+    Text("call_sign", AT(SsdFields, callSign), kCallSignSize),
+    Text("name", AT(SsdFields, name), kShortTextSize),
+    Key("reference_a", V::Int16, AT(SsdFields, referenceA)),
+    Key("reference_b", V::Int16, AT(SsdFields, referenceB)),
+    Key("reference_c", V::Int8, AT(SsdFields, referenceC)),
+    Key("reference_d", V::Int8, AT(SsdFields, referenceD)),
+    Key("dte_indicator", V::Int8, AT(SsdFields, dteIndicator)),
+    Text("source_identifier", AT(SsdFields, sourceIdentifier), kShortTextSize),
+};
+constexpr JsonField kSmg[] = {
+    Text("text", AT(SmgFields, text), kSmgTextSize),
+    Key("value", V::Int8, AT(SmgFields, value)),
+};
+constexpr JsonField kTps[] = {
+    Key("code", V::Int16, AT(TpsFields, code)),
+    Text("text", AT(TpsFields, text), kStoreTextSize),
+};
+constexpr JsonField kTst[] = {
+    Key("number", V::Int32, AT(TstFields, number)),
+    Key("value", V::Int8, AT(TstFields, value)),
+    Key("lower_case_letter", V::Char, AT(TstFields, lowerCaseLetter)),
+    Key("letter", V::Char, AT(TstFields, letter)),
+    Key("code", V::Int16, AT(TstFields, code)),
+};
+constexpr JsonField kTxt[] = {
+    Key("total_sentences", V::Int8, AT(TxtFields, totalSentences)),
+    Key("sentence_number", V::Int8, AT(TxtFields, sentenceNumber)),
+    Key("text_identifier", V::Int8, AT(TxtFields, textIdentifier)),
+    Text("text", AT(TxtFields, text), kTxtTextSize),
+};
+constexpr JsonField kVbw[] = {
+    Key("longitudinal_water_speed", V::Real, AT(VbwFields, longitudinalWaterSpeed)),
+    Key("transverse_water_speed", V::Real, AT(VbwFields, transverseWaterSpeed)),
+    Key("water_speed_status", V::Char, AT(VbwFields, waterSpeedStatus)),
+    Key("longitudinal_ground_speed", V::Real, AT(VbwFields, longitudinalGroundSpeed)),
+    Key("transverse_ground_speed", V::Real, AT(VbwFields, transverseGroundSpeed)),
+    Key("ground_speed_status", V::Char, AT(VbwFields, groundSpeedStatus)),
+};
+constexpr JsonField kVsd[] = {
+    Key("ship_type", V::Int16, AT(VsdFields, shipType)),
+    Key("maximum_draught", V::Real, AT(VsdFields, maximumDraught)),
+    Key("persons_on_board", V::Int16, AT(VsdFields, personsOnBoard)),
+    Text("destination", AT(VsdFields, destination), kShortTextSize),
+    Key("arrival_time", V::Time, AT(VsdFields, arrivalTime)),
+    Key("arrival_day", V::Int8, AT(VsdFields, arrivalDay)),
+    Key("arrival_month", V::Int8, AT(VsdFields, arrivalMonth)),
+    Key("navigational_status", V::Int8, AT(VsdFields, navigationalStatus)),
+    Key("regional_flags", V::Int8, AT(VsdFields, regionalFlags)),
+};
+constexpr JsonField kVtg[] = {
+    Key("course_true", V::Real, AT(VtgFields, courseTrue)),
+    Key("course_true_unit", V::Char, AT(VtgFields, courseTrueUnit)),
+    Key("course_magnetic", V::Real, AT(VtgFields, courseMagnetic)),
+    Key("course_magnetic_unit", V::Char, AT(VtgFields, courseMagneticUnit)),
+    Key("speed_knots", V::Real, AT(VtgFields, speedKnots)),
+    Key("speed_knots_unit", V::Char, AT(VtgFields, speedKnotsUnit)),
+    Key("speed_kmh", V::Real, AT(VtgFields, speedKmh)),
+    Key("speed_kmh_unit", V::Char, AT(VtgFields, speedKmhUnit)),
+    Key("mode", V::Char, AT(VtgFields, mode)),
+};
+constexpr JsonField kWpl[] = {
+    Key("position", V::LatLon, AT(WplFields, position)),
+    Text("waypoint_id", AT(WplFields, waypointId), kShortTextSize),
+};
+constexpr JsonField kZda[] = {
+    Key("time", V::Time, AT(ZdaFields, time)),
+    Key("year", V::Int16, AT(ZdaFields, year)),
+    Key("month", V::Int8, AT(ZdaFields, month)),
+    Key("day", V::Int8, AT(ZdaFields, day)),
+    Key("local_zone_hours", V::Int8, AT(ZdaFields, localZoneHours)),
+    Key("local_zone_minutes", V::Int8, AT(ZdaFields, localZoneMinutes)),
+};
+#undef AT
+
+struct LayoutEntry {
+    const char* formatter;
+    std::span<const JsonField> fields;
+};
+
+constexpr LayoutEntry kLayouts[] = {
+    {"ABK", kAbk}, {"ABM", kAbm}, {"ACA", kAca}, {"ACK", kAck}, {"ACS", kAcs}, {"AIQ", kAiq},
+    {"ALR", kAlr}, {"BBM", kBbm}, {"BDY", kBdy}, {"BTH", kBth}, {"CTT", kCtt}, {"DBG", kDbg},
+    {"DTM", kDtm}, {"FRQ", kFrq}, {"GBS", kGbs}, {"GGA", kGga}, {"GLL", kGll}, {"GNS", kGns},
+    {"GRS", kGrs}, {"GSA", kGsa}, {"GST", kGst}, {"GSV", kGsv}, {"HDT", kHdt}, {"MID", kMid},
+    {"MOB", kMob}, {"OSD", kOsd}, {"Q", kQuery}, {"RMA", kRma}, {"RMC", kRmc}, {"ROT", kRot},
+    {"SSD", kSsd}, {"Smg", kSmg}, {"TPS", kTps}, {"TST", kTst}, {"TXT", kTxt}, {"VBW", kVbw},
+    {"VDM", kVdm}, {"VDO", kVdm}, {"VSD", kVsd}, {"VTG", kVtg}, {"WPL", kWpl}, {"ZDA", kZda},
+};
+static_assert(std::size(kLayouts) == 42, "a layout for every decoded formatter");
+
+} // namespace
+
+std::span<const JsonField> FieldSetLayout(const char* formatter) {
+    for (const LayoutEntry& entry : kLayouts) {
+        if (std::strncmp(entry.formatter, formatter, 4) == 0) {
+            return entry.fields;
+        }
+    }
+    return {};
+}
+
+} // namespace varo

@@ -1,0 +1,11 @@
+// The subcommands of varo-nmea. Each takes the arguments after its name and
+// returns the process exit status.
+#pragma once
+
+#include <span>
+
+namespace varo {
+
+int RunDecode(std::span<char*> arguments);
+
+} // namespace varo
