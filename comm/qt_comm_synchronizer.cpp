@@ -1,0 +1,11 @@
+#include "comm/qt_comm_synchronizer.h"
+
+#include <QMetaObject>
+
+void TQtCommSynchronizer::Post(std::function<void()> call) {
+    // QPointer is not thread-safe to dereference while the object dies on its
+    // own thread; the window outlives its port, which closes in its destructor.
+    QObject* context = FContext.data();
+    if (!context) return;
+    QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+}
