@@ -1,13 +1,26 @@
 #include "TForm1.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabWidget>
 
+#include "AisSetup.h"
+#include "CommandSender.h"
+#include "ConnectionManager.h"
+#include "ConnectionStatus.h"
+#include "DeviceWatch.h"
+#include "PageWatcher.h"
+#include "PortList.h"
+#include "ReceivePath.h"
 #include "Tag.h"
+#include "comm/qt_comm_synchronizer.h"
+#include "comm/thread_comm.h"
+#include "platform/settings.h"
 
 TForm1::TForm1() {
   BuildWindow();
@@ -31,6 +44,16 @@ TForm1::~TForm1() = default;
 
 QString TForm1::OpenPortCaption(int tag) const { return tag == 1 ? FTexts.Disconnect : FTexts.Connect; }
 
+bool TForm1::SendCommand(const char* talker, const char* formatter) {
+  return FCommandSender->SendCommand(talker, formatter);
+}
+
+bool TForm1::LinkProbe(int code) { return FConnection->LinkProbe(code); }
+
+void TForm1::OpenPortClick() { FConnection->OpenPortClick(); }
+
+void TForm1::RefreshPorts() { FPortList->RefreshPorts(); }
+
 void TForm1::closeEvent(QCloseEvent* event) {
   if (FormClose()) {
     event->accept();
@@ -43,24 +66,49 @@ void TForm1::ComputeAppFolder() {
   AppFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
 }
 
-void TForm1::ComputeSettingsFolder() {}
+void TForm1::ComputeSettingsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const std::string folder = platform::SettingsFolder(documents.toStdString());
+  SettingsFolder = QString::fromStdString(folder);
+  FLanguage = 0;
+  SettingsFile = QString::fromStdString(platform::SettingsFile(folder));
+}
 
-void TForm1::ReadSettings() {}
+void TForm1::ReadSettings() { FLanguage = platform::ReadSettings(SettingsFile.toStdString()); }
 
-void TForm1::SetUpSerialPort() {}
+void TForm1::WriteSettings() { platform::WriteSettings(SettingsFile.toStdString(), FLanguage); }
 
-void TForm1::ResetConnection() {}
+void TForm1::SetUpSerialPort() {
+  FComm = std::make_unique<TComm>(std::make_shared<TQtCommSynchronizer>(this));
+  FComm->SetDeviceName("\\\\.\\COM1");
+  FComm->SetBaudRate(TBaudRate::br115200);
+  FComm->SetParity(TParity::paNone);
+  FComm->SetDataBits(TDataBits::da8);
+  FComm->SetStopBits(TStopBits::sb10);
+  FPortList = std::make_unique<PortList>(*this);
+  FConnectionStatus = std::make_unique<ConnectionStatus>(*this);
+  FConnection = std::make_unique<ConnectionManager>(*this);
+  FCommandSender = std::make_unique<CommandSender>(*this);
+  FReceivePath = std::make_unique<ReceivePath>(*this);
+  FPageWatcher = std::make_unique<PageWatcher>(*this);
+  FComm->OnRxChar = [this](TThreadComm* sender, std::uint32_t count) { FReceivePath->OnRxChar(sender, count); };
+  RefreshPorts();
+  cbxBaudRate->addItems({QStringLiteral("4800"), QStringLiteral("9600"), QStringLiteral("38400")});
+  cbxBaudRate->setCurrentIndex(kDefaultBaudItem);
+}
 
-void TForm1::SetUpAisDecoding() {}
+void TForm1::ResetConnection() { FConnection->ResetConnection(); }
+
+void TForm1::SetUpAisDecoding() { ::SetUpAisDecoding(ProgramAisState()); }
 
 void TForm1::InitMessageScreens() {}
 
-void TForm1::RegisterDeviceNotifications() {}
+void TForm1::RegisterDeviceNotifications() { FDeviceWatch = std::make_unique<DeviceWatch>(*this); }
 
-void TForm1::ClosePortIfOpen() {}
+void TForm1::ClosePortIfOpen() {
+  if (FComm->Connected()) FComm->Close();
+}
 
-void TForm1::WriteSettings() {}
+void TForm1::RerunPortDiscovery() { RefreshPorts(); }
 
-void TForm1::RerunPortDiscovery() {}
-
-QString TForm1::ConnectedDeviceName() const { return {}; }
+QString TForm1::ConnectedDeviceName() const { return QString::fromStdString(FComm->DeviceName()); }

@@ -3,11 +3,14 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "Dialogs.h"
+#include "LineAssembler.h"
 #include "UiTexts.h"
 
 class QAction;
@@ -31,6 +34,14 @@ class QWidget;
 class TClickableLabel;
 class TLabeledEdit;
 class TfrmAbout;
+class TComm;
+class CommandSender;
+class ConnectionManager;
+class ConnectionStatus;
+class DeviceWatch;
+class PageWatcher;
+class PortList;
+class ReceivePath;
 
 // What the device notifier reports for the serial-port class.
 enum class DeviceChange { Arrival, RemovalComplete };
@@ -70,6 +81,17 @@ class TForm1 : public QMainWindow {
   // The caption of OpenPort for its tag: 0 "Connect", 1 "Disconnect".
   QString OpenPortCaption(int tag) const;
 
+  // The one road of every command: the sender fills DeviceRecord, then asks
+  // for the sentence by talker and formatter ("P", "CTT"). See CommandSender.
+  bool SendCommand(const char* talker, const char* formatter);
+  // Sends the TST probe with `code` (16 connect, 2 configuration page open,
+  // 0 closed); true if sent.
+  bool LinkProbe(int code);
+  // The Connect button's handler: connects or disconnects by its tag.
+  void OpenPortClick();
+  // Port discovery: the present and openable ports and the port list.
+  void RefreshPorts();
+
   // ---- Shared state of the run (UI thread only) ----
   std::vector<std::int32_t> FPortNumbers;  // COM numbers present, ascending
   std::vector<std::int32_t> FOpenPorts;    // COM numbers that could be opened (at most 64), ascending
@@ -78,8 +100,8 @@ class TForm1 : public QMainWindow {
   bool FStaticDataEnd = false;             // end-of-static-data line seen
   bool FLinked = false;                    // gateway confirmed
   bool FLinkFailed = false;                // attempt failed; the next step disconnects
-  std::vector<std::uint8_t> FRxBuffer;     // received bytes not yet assembled
-  QString FRxLine;                         // line under construction
+  std::array<std::uint8_t, 5004> FRxBuffer{};  // raw bytes of one read, zero-terminated
+  LineAssembler FRxLine;                   // line under construction, kept across reads
   std::int32_t FLinkSilenceTicks = 0;      // watchdog ticks since the last line
   std::int32_t FLanguage = 0;              // 0 English, 1 Traditional Chinese, 2 Simplified Chinese
   UiTexts FTexts;                          // message and status texts of the current language
@@ -91,6 +113,38 @@ class TForm1 : public QMainWindow {
 
   // Ends a running data log; set by the data view. Run before the window closes.
   std::function<void()> EndRunningLog;
+
+  // ---- Reply wait of the message configuration screens ----
+  // Armed by the screens when they send a CTT query or command, disarmed by
+  // the receive path when the answer comes.
+  bool WaitingForReply = false;       // a CTT request awaits its reply
+  bool WaitingForRequery = false;     // a request sent again by the item display awaits its reply
+  std::int32_t ExpectedReplyId = 0;   // item identifier of the outstanding request
+  bool ConfigReceived = false;        // a matching reply carried a valid item
+
+  // ---- Hooks the later units install; an unset hook does nothing ----
+  // The data view: every received line that begins with "$" or "!", with CR LF.
+  std::function<void(const char* line)> ShowSentence;
+  // The message configuration screen: show the reply for configuration item `item`.
+  std::function<void(std::int32_t item)> ShowConfigItem;
+  // The message configuration screen: re-enable its Apply controls.
+  std::function<void()> EnableApplyControls;
+  // The output selection: a reply with the output states (item 200184) came;
+  // enable All0183MsgGroup and refresh the NMEA 0183 output selection.
+  std::function<void()> ShowOutputStates;
+  // The device information parser: every accepted line, with CR LF.
+  std::function<void(const char* line)> ParseDeviceInformation;
+
+  // ---- The serial port and the device link's units ----
+  std::unique_ptr<PortList> FPortList;
+  std::unique_ptr<ConnectionStatus> FConnectionStatus;
+  std::unique_ptr<ConnectionManager> FConnection;
+  std::unique_ptr<CommandSender> FCommandSender;
+  std::unique_ptr<ReceivePath> FReceivePath;
+  std::unique_ptr<PageWatcher> FPageWatcher;
+  std::unique_ptr<DeviceWatch> FDeviceWatch;
+  // Declared last so that it closes first: its events reach the units above.
+  std::unique_ptr<TComm> FComm;
 
   // The About box, created after this window.
   TfrmAbout* frmAbout = nullptr;

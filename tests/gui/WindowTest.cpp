@@ -31,6 +31,8 @@
 #include "TForm1.h"
 #include "TLabeledEdit.h"
 #include "Tag.h"
+#include "comm/thread_comm.h"
+#include "Tag.h"
 #include "TfrmAbout.h"
 
 namespace {
@@ -382,7 +384,11 @@ TEST_F(WindowTest, AboutBoxIsShownWithoutModalityAndOnlyOnce) {
 
 TEST_F(WindowTest, RemovingTheLinkedPortPressesConnectToDisconnect) {
   QSignalSpy pressed(form.OpenPort, &QToolButton::clicked);
+  // Connected, to a port that no discovery lists: the button is down and carries tag 1.
   form.OpenPort->setChecked(true);
+  SetTag(form.OpenPort, 1);
+  const int absent = form.FPortNumbers.empty() ? 1 : form.FPortNumbers.back() + 1;
+  form.FComm->SetDeviceName("\\\\.\\COM" + std::to_string(absent));
 
   form.FLinked = true;
   form.OnDeviceChange(DeviceChange::Arrival);
