@@ -35,8 +35,8 @@ class ConnectionTest : public LinkTest {
 };
 
 TEST_F(ConnectionTest, ManualConnectAtTheGatewaysSpeedLinks) {
-  StartGateway(7, 38400);
-  ChooseManual(7, "38400");
+  StartGateway(37, 38400);
+  ChooseManual(37, "38400");
   PressConnect();
   EXPECT_EQ(form.LabelConnectionStatus->text(), "Connecting...");
   EXPECT_EQ(form.OpenPort->text(), "Disconnect");
@@ -49,8 +49,8 @@ TEST_F(ConnectionTest, ManualConnectAtTheGatewaysSpeedLinks) {
   EXPECT_EQ(form.LabelConnectionStatus->text(), "Connected...");
   EXPECT_FALSE(form.TimerConnection->isActive());
   EXPECT_TRUE(boxes.asked.empty());
-  ASSERT_FALSE(ProbeCodes(7).empty());
-  EXPECT_EQ(ProbeCodes(7).front(), kProbeStaticData);
+  ASSERT_FALSE(ProbeCodes(37).empty());
+  EXPECT_EQ(ProbeCodes(37).front(), kProbeStaticData);
 }
 
 TEST_F(ConnectionTest, ManualConnectToAPortThatCannotOpenAsksFirst) {
@@ -74,8 +74,8 @@ TEST_F(ConnectionTest, ManualConnectToAPortThatCannotOpenAsksFirst) {
 }
 
 TEST_F(ConnectionTest, ManualConnectTimesOutAfter20Ticks) {
-  AddSilentPort(5);
-  ChooseManual(5, "9600");
+  AddSilentPort(35);
+  ChooseManual(35, "9600");
   PressConnect();
   ASSERT_TRUE(Connected());
   EXPECT_EQ(form.FComm->BaudRate(), TBaudRate::br9600);
@@ -88,8 +88,8 @@ TEST_F(ConnectionTest, ManualConnectTimesOutAfter20Ticks) {
 }
 
 TEST_F(ConnectionTest, AutoModeFindsTheGatewayAt9600OnTheSecondPort) {
-  AddSilentPort(3);
-  StartGateway(4, 9600);
+  AddSilentPort(33);
+  StartGateway(34, 9600);
   ChooseAuto();
   PressConnect();
   int linkedAt = -1;
@@ -99,18 +99,18 @@ TEST_F(ConnectionTest, AutoModeFindsTheGatewayAt9600OnTheSecondPort) {
   }
   EXPECT_GE(linkedAt, 12);
   EXPECT_LE(linkedAt, 14);
-  EXPECT_EQ(form.EditAutoDetectComPort->text(), "4");
+  EXPECT_EQ(form.EditAutoDetectComPort->text(), "34");
   EXPECT_EQ(form.EditAutoDetectBaudRate->text(), "9600");
   EXPECT_TRUE(boxes.asked.empty());
 }
 
 TEST_F(ConnectionTest, AutoModeVisitsPortsInOrderAtEachSpeedAndWraps) {
-  AddSilentPort(12);
-  AddSilentPort(2);
+  AddSilentPort(100);
+  AddSilentPort(30);
   ChooseAuto();
   PressConnect();
   const std::vector<std::pair<QString, QString>> expected = {
-      {"2", "38400"}, {"2", "9600"}, {"2", "4800"}, {"12", "38400"}, {"12", "9600"}, {"12", "4800"}, {"2", "38400"}};
+      {"30", "38400"}, {"30", "9600"}, {"30", "4800"}, {"100", "38400"}, {"100", "9600"}, {"100", "4800"}, {"30", "38400"}};
   for (std::size_t step = 0; step < expected.size(); ++step) {
     EXPECT_EQ(form.FComm->DeviceName(), "\\\\.\\COM" + expected[step].first.toStdString()) << step;
     EXPECT_EQ(form.EditAutoDetectComPort->text(), expected[step].first) << step;
@@ -145,8 +145,8 @@ TEST_F(ConnectionTest, AutoModeBudgetIs20TicksUpToTwoPortsElseNinePerPortPlusTwo
 }
 
 TEST_F(ConnectionTest, ConnectPressedWhileProbingDisconnects) {
-  AddSilentPort(6);
-  ChooseManual(6, "38400");
+  AddSilentPort(36);
+  ChooseManual(36, "38400");
   PressConnect();
   Tick(0ms);
   ASSERT_TRUE(Connected());
@@ -168,13 +168,13 @@ TEST_F(ConnectionTest, CommandOnAClosedPort) {
 }
 
 TEST_F(ConnectionTest, PageWatcherTellsTheGatewayAboutTheConfigurationPage) {
-  StartGateway(8, 38400);
-  ChooseManual(8, "38400");
+  StartGateway(38, 38400);
+  ChooseManual(38, "38400");
   PressConnect();
   ASSERT_TRUE(WaitFor([&] { return form.FLinked; }, 3000ms));
-  const std::size_t before = ProbeCodes(8).size();
+  const std::size_t before = ProbeCodes(38).size();
   auto codesSinceLink = [&] {
-    const std::vector<int> codes = ProbeCodes(8);
+    const std::vector<int> codes = ProbeCodes(38);
     return std::vector<int>(codes.begin() + static_cast<std::ptrdiff_t>(before), codes.end());
   };
   auto waitForCodes = [&](std::size_t count) { WaitFor([&] { return codesSinceLink().size() >= count; }, 1000ms); };

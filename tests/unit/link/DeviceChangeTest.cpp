@@ -19,25 +19,25 @@ class DeviceChangeTest : public LinkTest {
 };
 
 TEST_F(DeviceChangeTest, RemovingTheConnectedPortDisconnects) {
-  sim::SimulatedGateway& gateway = StartGateway(9, 38400);
-  Link(9);
+  sim::SimulatedGateway& gateway = StartGateway(39, 38400);
+  Link(39);
   gateway.Stop();
   EXPECT_TRUE(WaitFor([&] { return !form.FLinked; }, 2000ms));
   EXPECT_FALSE(Connected());
-  EXPECT_FALSE(Listed(9));
+  EXPECT_FALSE(Listed(39));
 }
 
 TEST_F(DeviceChangeTest, RemovingAnotherPortOnlyRefreshesTheList) {
-  StartGateway(9, 38400);
-  AddSilentPort(4);
-  Link(9);
-  ASSERT_TRUE(Listed(4));
-  RemovePortLink(4);
-  EXPECT_TRUE(WaitFor([&] { return !Listed(4); }, 2000ms));
+  StartGateway(39, 38400);
+  AddSilentPort(44);
+  Link(39);
+  ASSERT_TRUE(Listed(44));
+  RemovePortLink(44);
+  EXPECT_TRUE(WaitFor([&] { return !Listed(44); }, 2000ms));
   EXPECT_TRUE(form.FLinked);
   EXPECT_TRUE(Connected());
-  AddSilentPort(5);
-  EXPECT_TRUE(WaitFor([&] { return Listed(5); }, 2000ms)) << "an arrival refreshes the list too";
+  AddSilentPort(45);
+  EXPECT_TRUE(WaitFor([&] { return Listed(45); }, 2000ms)) << "an arrival refreshes the list too";
 }
 
 }  // namespace
