@@ -7,5 +7,6 @@
 namespace varo {
 
 int RunDecode(std::span<char*> arguments);
+int RunPorts(std::span<char*> arguments);
 
 } // namespace varo

@@ -15,6 +15,7 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {"decode", varo::RunDecode, "decode [--quiet] [FILE...]   one JSON object per input line"},
+    {"ports", varo::RunPorts, "ports                        the present and the openable serial ports"},
 };
 
 int Usage() {

@@ -1,5 +1,5 @@
 #include "ais_test_support.h"
-#include "tools/ais_json.h"
+#include "tools/AisJson.h"
 
 #include <gtest/gtest.h>
 

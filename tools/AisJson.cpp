@@ -1,4 +1,4 @@
-#include "tools/ais_json.h"
+#include "tools/AisJson.h"
 
 #include <array>
 #include <cctype>
