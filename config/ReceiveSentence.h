@@ -17,7 +17,7 @@ UpdateStamp SystemStampClock();
 // `line`: the received line with its CR LF, terminated, in a writable buffer
 // of kLineBufferSize bytes; `record`: the shared received record. Parses the
 // line (false on failure), stamps and stores the sentence whatever its
-// formatter, and returns true for a '$' sentence.
+// formatter, and returns true for any sentence but a '!' (AIS) one.
 bool ReceiveSentence(char* line, SentenceRecord& record);
 
 } // namespace varo
