@@ -43,12 +43,9 @@ constexpr FieldSpec kAck[] = {Int16Field(offsetof(AckFields, alarmId)).blankAs(k
 
 // $--ACS,x,xxxxxxxxx,hhmmss.ss,xx,xx,xxxx
 constexpr FieldSpec kAcs[] = {
-    CharField(offsetof(AcsFields, sequenceNumber)),
-    Int32Field(offsetof(AcsFields, mmsi)),
-    TimeField(offsetof(AcsFields, time)),
-    Int8Field(offsetof(AcsFields, day)),
-    Int8Field(offsetof(AcsFields, month)),
-    Int16Field(offsetof(AcsFields, year)),
+    CharField(offsetof(AcsFields, sequenceNumber)), Int32Field(offsetof(AcsFields, mmsi)),
+    TimeField(offsetof(AcsFields, time)),           Int8Field(offsetof(AcsFields, day)),
+    Int8Field(offsetof(AcsFields, month)),          Int16Field(offsetof(AcsFields, year)),
 };
 
 // $PZQT,c,AIQ,Smg,x   the first field is matched exactly, letter case included
@@ -79,29 +76,41 @@ constexpr FieldSpec kBth[] = {
 };
 
 constexpr FieldSpec CttIdentifier(int item) {
-    return Int32Field(offsetof(CttFields, items) + item * sizeof(CttItem) + offsetof(CttItem, identifier))
+    return Int32Field(offsetof(CttFields, items) + item * sizeof(CttItem) +
+                      offsetof(CttItem, identifier))
         .blankAs(kNoCttNumber);
 }
 constexpr FieldSpec CttFlag(int item) {
-    return Int8Field(offsetof(CttFields, items) + item * sizeof(CttItem) + offsetof(CttItem, flag)).blankAs(kNoFlag);
+    return Int8Field(offsetof(CttFields, items) + item * sizeof(CttItem) + offsetof(CttItem, flag))
+        .blankAs(kNoFlag);
 }
 // $PCTT,a,x,x,x,x,x,x,x,x,x,x,x
 constexpr FieldSpec kCtt[] = {
     CharField(offsetof(CttFields, mode)),
     Int32Field(offsetof(CttFields, subject)).blankAs(kNoCttNumber),
-    CttIdentifier(0), CttFlag(0), CttIdentifier(1), CttFlag(1), CttIdentifier(2), CttFlag(2),
-    CttIdentifier(3), CttFlag(3), CttIdentifier(4), CttFlag(4),
+    CttIdentifier(0),
+    CttFlag(0),
+    CttIdentifier(1),
+    CttFlag(1),
+    CttIdentifier(2),
+    CttFlag(2),
+    CttIdentifier(3),
+    CttFlag(3),
+    CttIdentifier(4),
+    CttFlag(4),
 };
 
 constexpr FieldSpec DbgCode(int pair) {
     return Int16Field(offsetof(DbgFields, codes) + pair * sizeof(std::int16_t)).blankAs(kNoDbgCode);
 }
 constexpr FieldSpec DbgValue(int pair) {
-    return Int32Field(offsetof(DbgFields, values) + pair * sizeof(std::int32_t)).blankAs(kNoDbgValue);
+    return Int32Field(offsetof(DbgFields, values) + pair * sizeof(std::int32_t))
+        .blankAs(kNoDbgValue);
 }
 // $PDBG,xxx,x,xxx,x,xxx,x,xxx,x   stored as four codes, then four values
 constexpr FieldSpec kDbg[] = {
-    DbgCode(0), DbgValue(0), DbgCode(1), DbgValue(1), DbgCode(2), DbgValue(2), DbgCode(3), DbgValue(3),
+    DbgCode(0), DbgValue(0), DbgCode(1), DbgValue(1),
+    DbgCode(2), DbgValue(2), DbgCode(3), DbgValue(3),
 };
 
 // $--DTM,ccc,a,x.x,a,x.x,a,x.x,ccc   the offsets convert like a position
@@ -145,7 +154,9 @@ constexpr FieldSpec kGga[] = {
     RealField(offsetof(GgaFields, geoidalSeparation)),
     CharField(offsetof(GgaFields, separationUnit)),
     RealField(offsetof(GgaFields, ageOfDifferentialData)),
-    Int16Field(offsetof(GgaFields, referenceStationId)).blankAs(kNoReferenceStation).within(0, 1023),
+    Int16Field(offsetof(GgaFields, referenceStationId))
+        .blankAs(kNoReferenceStation)
+        .within(0, 1023),
 };
 
 // $--GLL,llll.ll,a,yyyyy.yy,a,hhmmss.ss,A,a
@@ -335,7 +346,8 @@ constexpr FieldSpec kZda[] = {
     Int8Field(offsetof(ZdaFields, localZoneMinutes)).blankAs(kNoInt8).within(0, 59),
 };
 
-constexpr DecoderEntry List(const char (&formatter)[4], int commas, std::span<const FieldSpec> fields) {
+constexpr DecoderEntry List(const char (&formatter)[4], int commas,
+                            std::span<const FieldSpec> fields) {
     return {{formatter[0], formatter[1], formatter[2], '\0'}, commas, fields, nullptr};
 }
 constexpr DecoderEntry Special(const char (&formatter)[4], int commas, SpecialDecoder decoder) {
@@ -345,62 +357,35 @@ constexpr DecoderEntry Special(const char (&formatter)[4], int commas, SpecialDe
 // Sorted by formatter (byte order) for the lookup. Comma counts of 0 are
 // checked by the decoder itself (GSV takes four counts, RMA a minimum).
 constexpr std::array kDecoders = {
-    List("ABK", 5, kAbk),
-    Special("ABM", 8, DecodeAbm),
-    List("ACA", 19, kAca),
-    List("ACK", 1, kAck),
-    List("ACS", 6, kAcs),
-    List("AIQ", 2, kAiq),
-    List("ALR", 5, kAlr),
-    Special("BBM", 7, DecodeBbm),
-    List("BDY", 5, kBdy),
-    List("BTH", 7, kBth),
-    List("CTT", 12, kCtt),
-    List("DBG", 8, kDbg),
-    List("DTM", 8, kDtm),
-    List("FRQ", 4, kFrq),
-    List("GBS", 8, kGbs),
-    List("GGA", 14, kGga),
-    List("GLL", 7, kGll),
-    List("GNS", 12, kGns),
-    List("GRS", 14, kGrs),
-    List("GSA", 17, kGsa),
-    List("GST", 8, kGst),
-    Special("GSV", 0, DecodeGsv),
-    List("HDT", 2, kHdt),
-    List("MID", 2, kMid),
-    Special("MOB", 5, DecodeMob),
-    List("OSD", 9, kOsd),
-    Special("Q\0\0", 9, DecodeQuery),
-    Special("RMA", 0, DecodeRma),
-    List("RMC", 12, kRmc),
-    List("ROT", 2, kRot),
-    List("SSD", 8, kSsd),
-    List("Smg", 2, kSmg),
-    List("TPS", 2, kTps),
-    List("TST", 5, kTst),
-    List("TXT", 4, kTxt),
-    List("VBW", 6, kVbw),
-    Special("VDM", 6, DecodeVdm),
-    Special("VDO", 6, DecodeVdm),
-    List("VSD", 9, kVsd),
-    List("VTG", 9, kVtg),
-    List("WPL", 5, kWpl),
-    List("ZDA", 6, kZda),
+    List("ABK", 5, kAbk),         Special("ABM", 8, DecodeAbm), List("ACA", 19, kAca),
+    List("ACK", 1, kAck),         List("ACS", 6, kAcs),         List("AIQ", 2, kAiq),
+    List("ALR", 5, kAlr),         Special("BBM", 7, DecodeBbm), List("BDY", 5, kBdy),
+    List("BTH", 7, kBth),         List("CTT", 12, kCtt),        List("DBG", 8, kDbg),
+    List("DTM", 8, kDtm),         List("FRQ", 4, kFrq),         List("GBS", 8, kGbs),
+    List("GGA", 14, kGga),        List("GLL", 7, kGll),         List("GNS", 12, kGns),
+    List("GRS", 14, kGrs),        List("GSA", 17, kGsa),        List("GST", 8, kGst),
+    Special("GSV", 0, DecodeGsv), List("HDT", 2, kHdt),         List("MID", 2, kMid),
+    Special("MOB", 5, DecodeMob), List("OSD", 9, kOsd),         Special("Q\0\0", 9, DecodeQuery),
+    Special("RMA", 0, DecodeRma), List("RMC", 12, kRmc),        List("ROT", 2, kRot),
+    List("SSD", 8, kSsd),         List("Smg", 2, kSmg),         List("TPS", 2, kTps),
+    List("TST", 5, kTst),         List("TXT", 4, kTxt),         List("VBW", 6, kVbw),
+    Special("VDM", 6, DecodeVdm), Special("VDO", 6, DecodeVdm), List("VSD", 9, kVsd),
+    List("VTG", 9, kVtg),         List("WPL", 5, kWpl),         List("ZDA", 6, kZda),
 };
 static_assert(kDecoders.size() == 42, "one decoder per formatter");
 
 constexpr bool TableIsSortedAndCounted() {
     for (std::size_t i = 0; i < kDecoders.size(); ++i) {
         const DecoderEntry& entry = kDecoders[i];
-        if (entry.special == nullptr && CountSentenceFields(entry.fields) != entry.commas) {
+        if (!entry.fields.empty() && CountSentenceFields(entry.fields) != entry.commas) {
             return false;
         }
         if (i > 0) {
             const char* previous = kDecoders[i - 1].formatter;
             int order = 0;
             for (int k = 0; k < 4 && order == 0; ++k) {
-                order = static_cast<unsigned char>(previous[k]) - static_cast<unsigned char>(entry.formatter[k]);
+                order = static_cast<unsigned char>(previous[k]) -
+                        static_cast<unsigned char>(entry.formatter[k]);
             }
             if (order >= 0) {
                 return false;
@@ -409,10 +394,13 @@ constexpr bool TableIsSortedAndCounted() {
     }
     return true;
 }
-static_assert(TableIsSortedAndCounted(), "decoder table: byte order, and every list has as many fields as commas");
+static_assert(TableIsSortedAndCounted(),
+              "decoder table: byte order, and every list has as many fields as commas");
 
 } // namespace
 
-std::span<const DecoderEntry> DecoderTable() { return kDecoders; }
+std::span<const DecoderEntry> DecoderTable() {
+    return kDecoders;
+}
 
 } // namespace varo

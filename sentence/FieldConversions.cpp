@@ -12,7 +12,9 @@ namespace {
 // The shared tokenizing position; see NextField.
 char* gFieldCursor = nullptr;
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Truncation of a double to a 32-bit integer as the processor does it: values
 // outside the range (and NaN) give the "integer indefinite" INT32_MIN rather
@@ -24,7 +26,9 @@ std::int32_t TruncateToInt32(double value) {
     return static_cast<std::int32_t>(value);
 }
 
-char* FetchCommaField() { return NextField(nullptr, ","); }
+char* FetchCommaField() {
+    return NextField(nullptr, ",");
+}
 
 } // namespace
 
@@ -114,7 +118,8 @@ float ParseReal(const char* text) {
     // Half an ulp above FLT_MAX is where rounding to float gives infinity.
     constexpr double kFloatOverflow = 0x1.ffffffp127;
     if (std::fabs(value) >= kFloatOverflow) {
-        return std::copysign(std::numeric_limits<float>::infinity(), static_cast<float>(value > 0 ? 1 : -1));
+        return std::copysign(std::numeric_limits<float>::infinity(),
+                             static_cast<float>(value > 0 ? 1 : -1));
     }
     return static_cast<float>(value);
 }
@@ -127,7 +132,8 @@ float NmeaToDegrees(float value, float limit) {
 }
 
 void ReadLatLonGroup(const char* latitudeField, LatLon& destination) {
-    float latitude = IsBlankField(latitudeField) ? kNoLatitude : NmeaToDegrees(ParseReal(latitudeField), 90.0f);
+    float latitude =
+        IsBlankField(latitudeField) ? kNoLatitude : NmeaToDegrees(ParseReal(latitudeField), 90.0f);
     const char* hemisphere = FetchCommaField();
     if (hemisphere != nullptr && std::strcmp(hemisphere, "S") == 0) {
         latitude = -latitude;
@@ -157,7 +163,8 @@ void ConvertUtcTime(const char* field, UtcTime& destination) {
     const std::int32_t second = TruncateToInt32(seconds);
     // Rounding up absorbs the float error in ".78" (0.7799988); a fraction above
     // .99 would round up to 100 hundredths, which is kept at 99.
-    std::int32_t hundredths = TruncateToInt32(std::ceil((seconds - static_cast<float>(second)) * 100.0f));
+    std::int32_t hundredths =
+        TruncateToInt32(std::ceil((seconds - static_cast<float>(second)) * 100.0f));
     if (hundredths == 100) {
         hundredths = 99;
     }

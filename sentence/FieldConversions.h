@@ -22,7 +22,9 @@ bool CountCommas(const char* line, int count);
 char* NextField(char* line, const char* delimiters);
 
 // True for the empty-field marker.
-inline bool IsBlankField(const char* field) { return field[0] == kEmptyFieldMark; }
+inline bool IsBlankField(const char* field) {
+    return field[0] == kEmptyFieldMark;
+}
 
 // Decimal integer like strtol: leading white space, optional sign, digits up to
 // the first other character, 0 when there are none, saturating at the 64-bit range.

@@ -21,7 +21,9 @@ std::size_t ElementSize(FieldKind kind) {
     }
 }
 
-template <typename T> void Put(unsigned char* at, T value) { std::memcpy(at, &value, sizeof value); }
+template <typename T> void Put(unsigned char* at, T value) {
+    std::memcpy(at, &value, sizeof value);
+}
 template <typename T> T Get(const unsigned char* at) {
     T value;
     std::memcpy(&value, at, sizeof value);
@@ -33,7 +35,8 @@ bool InRange(const FieldSpec& spec, double value) {
     return !spec.ranged || (value >= spec.minimum && value <= spec.maximum);
 }
 
-template <typename T> bool StoreInteger(const FieldSpec& spec, bool storeBlank, const char* field, unsigned char* at) {
+template <typename T>
+bool StoreInteger(const FieldSpec& spec, bool storeBlank, const char* field, unsigned char* at) {
     // Narrowing keeps the low bits; the range check tests what was stored.
     const T value = storeBlank ? static_cast<T>(static_cast<std::int64_t>(spec.blankValue))
                                : static_cast<T>(ParseInteger(field));
@@ -51,7 +54,8 @@ void StoreText(const FieldSpec& spec, bool storeBlank, const char* field, unsign
 } // namespace
 
 bool StoreField(const FieldSpec& spec, int element, const char* field, unsigned char* base) {
-    unsigned char* at = base + spec.offset + static_cast<std::size_t>(element) * ElementSize(spec.kind);
+    unsigned char* at =
+        base + spec.offset + static_cast<std::size_t>(element) * ElementSize(spec.kind);
     const bool blank = IsBlankField(field);
     if (blank && spec.blank == BlankRule::Fail) {
         return false;
@@ -72,7 +76,8 @@ bool StoreField(const FieldSpec& spec, int element, const char* field, unsigned 
         const float value = storeBlank ? static_cast<float>(spec.blankValue) : ParseReal(field);
         Put(at, value);
         return storeBlank || !spec.ranged ||
-               (value >= static_cast<float>(spec.minimum) && value <= static_cast<float>(spec.maximum));
+               (value >= static_cast<float>(spec.minimum) &&
+                value <= static_cast<float>(spec.maximum));
     }
     case FieldKind::Unit:
         if (std::strlen(field) != 1) {
@@ -80,7 +85,8 @@ bool StoreField(const FieldSpec& spec, int element, const char* field, unsigned 
         }
         [[fallthrough]];
     case FieldKind::Char:
-        *at = storeBlank ? static_cast<unsigned char>(spec.blankValue) : static_cast<unsigned char>(field[0]);
+        *at = storeBlank ? static_cast<unsigned char>(spec.blankValue)
+                         : static_cast<unsigned char>(field[0]);
         return true;
     case FieldKind::TwoChars:
         at[0] = static_cast<unsigned char>(field[0]);
@@ -127,13 +133,37 @@ bool DecodeFieldList(std::span<const FieldSpec> list, unsigned char* base, bool 
     return true;
 }
 
+namespace {
+
+// The three formatter letters packed into one key, first letter highest, so
+// that key order is the byte order of the table.
+std::uint32_t FormatterKey(const char* formatter) {
+    std::uint32_t key = 0;
+    for (int i = 0; i < 3; ++i) {
+        const auto letter = static_cast<unsigned char>(formatter[i]);
+        key = key << 8 | letter;
+        if (letter == 0) {
+            key <<= 8 * (2 - i);
+            break;
+        }
+    }
+    return key;
+}
+
+} // namespace
+
 const DecoderEntry* FindDecoder(const char* formatter) {
+    if (formatter[0] != '\0' && formatter[1] != '\0' && formatter[2] != '\0' &&
+        formatter[3] != '\0') {
+        return nullptr; // longer than a formatter
+    }
+    const std::uint32_t key = FormatterKey(formatter);
     const auto table = DecoderTable();
-    const auto found = std::lower_bound(table.begin(), table.end(), formatter,
-                                        [](const DecoderEntry& entry, const char* key) {
-                                            return std::strncmp(entry.formatter, key, 4) < 0;
+    const auto found = std::lower_bound(table.begin(), table.end(), key,
+                                        [](const DecoderEntry& entry, std::uint32_t k) {
+                                            return FormatterKey(entry.formatter) < k;
                                         });
-    if (found == table.end() || std::strncmp(found->formatter, formatter, 4) != 0) {
+    if (found == table.end() || FormatterKey(found->formatter) != key) {
         return nullptr;
     }
     return &*found;

@@ -79,9 +79,15 @@ struct FieldSpec {
     constexpr int sentenceFields() const { return (kind == FieldKind::LatLon ? 4 : 1) * repeat; }
 };
 
-constexpr FieldSpec Int8Field(std::size_t offset) { return {FieldKind::Int8, static_cast<std::uint16_t>(offset)}; }
-constexpr FieldSpec Int16Field(std::size_t offset) { return {FieldKind::Int16, static_cast<std::uint16_t>(offset)}; }
-constexpr FieldSpec Int32Field(std::size_t offset) { return {FieldKind::Int32, static_cast<std::uint16_t>(offset)}; }
+constexpr FieldSpec Int8Field(std::size_t offset) {
+    return {FieldKind::Int8, static_cast<std::uint16_t>(offset)};
+}
+constexpr FieldSpec Int16Field(std::size_t offset) {
+    return {FieldKind::Int16, static_cast<std::uint16_t>(offset)};
+}
+constexpr FieldSpec Int32Field(std::size_t offset) {
+    return {FieldKind::Int32, static_cast<std::uint16_t>(offset)};
+}
 constexpr FieldSpec Int16Low8Field(std::size_t offset) {
     return {FieldKind::Int16Low8, static_cast<std::uint16_t>(offset)};
 }
@@ -89,9 +95,12 @@ constexpr FieldSpec Int16Low8Field(std::size_t offset) {
 constexpr FieldSpec RealField(std::size_t offset) {
     return FieldSpec{FieldKind::Real, static_cast<std::uint16_t>(offset)}.blankAs(kNoReal);
 }
-constexpr FieldSpec CharField(std::size_t offset) { return {FieldKind::Char, static_cast<std::uint16_t>(offset)}; }
+constexpr FieldSpec CharField(std::size_t offset) {
+    return {FieldKind::Char, static_cast<std::uint16_t>(offset)};
+}
 constexpr FieldSpec UnitField(std::size_t offset) {
-    return FieldSpec{FieldKind::Unit, static_cast<std::uint16_t>(offset)}.blankAs(static_cast<unsigned char>(kNoChar));
+    return FieldSpec{FieldKind::Unit, static_cast<std::uint16_t>(offset)}.blankAs(
+        static_cast<unsigned char>(kNoChar));
 }
 constexpr FieldSpec TwoCharsField(std::size_t offset) {
     return {FieldKind::TwoChars, static_cast<std::uint16_t>(offset)};
@@ -101,9 +110,15 @@ constexpr FieldSpec TextField(std::size_t offset, std::size_t size) {
     spec.size = static_cast<std::uint16_t>(size);
     return spec;
 }
-constexpr FieldSpec TimeField(std::size_t offset) { return {FieldKind::Time, static_cast<std::uint16_t>(offset)}; }
-constexpr FieldSpec DateField(std::size_t offset) { return {FieldKind::Date, static_cast<std::uint16_t>(offset)}; }
-constexpr FieldSpec LatLonField(std::size_t offset) { return {FieldKind::LatLon, static_cast<std::uint16_t>(offset)}; }
+constexpr FieldSpec TimeField(std::size_t offset) {
+    return {FieldKind::Time, static_cast<std::uint16_t>(offset)};
+}
+constexpr FieldSpec DateField(std::size_t offset) {
+    return {FieldKind::Date, static_cast<std::uint16_t>(offset)};
+}
+constexpr FieldSpec LatLonField(std::size_t offset) {
+    return {FieldKind::LatLon, static_cast<std::uint16_t>(offset)};
+}
 constexpr FieldSpec LiteralField(const char* text) {
     FieldSpec spec{FieldKind::Literal, 0};
     spec.literal = text;

@@ -44,9 +44,24 @@ bool VerifyChecksum(const char* line) {
 }
 
 bool MarkEmptyFields(char* line) {
+    // Most lines have no empty field: then only the length matters.
+    const char* firstEmpty = nullptr;
+    const char* c = line;
+    for (; *c != '\0'; ++c) {
+        if (*c == ',' && (c[1] == ',' || c[1] == '*') && firstEmpty == nullptr) {
+            firstEmpty = c;
+        }
+    }
+    if (firstEmpty == nullptr) {
+        return static_cast<std::size_t>(c - line) <= kMaxMarkedLineLength;
+    }
     char work[kLineBufferSize];
-    std::size_t length = 0;
-    for (const char* c = line; *c != '\0'; ++c) {
+    std::size_t length = static_cast<std::size_t>(firstEmpty - line);
+    if (length > kMaxMarkedLineLength) {
+        return false;
+    }
+    std::memcpy(work, line, length);
+    for (c = firstEmpty; *c != '\0'; ++c) {
         const bool emptyFieldFollows = *c == ',' && (c[1] == ',' || c[1] == '*');
         const std::size_t needed = emptyFieldFollows ? 2 : 1;
         if (length + needed > kMaxMarkedLineLength) {
@@ -68,8 +83,7 @@ bool ParseSentence(char* line, SentenceRecord& record) {
         return false;
     }
     const auto received = static_cast<std::size_t>(static_cast<const char*>(terminator) - line);
-    if (received < 2 || line[received - 2] != '\r' ||
-        line[received - 1] != '\n') {
+    if (received < 2 || line[received - 2] != '\r' || line[received - 1] != '\n') {
         return false;
     }
     if (!VerifyChecksum(line) || !MarkEmptyFields(line)) {

@@ -23,17 +23,17 @@ inline constexpr std::size_t kMaxMarkedLineLength = 98;
 inline constexpr std::size_t kMaxReceivedLineLength = 82;
 
 // Text field sizes in bytes, terminator included.
-inline constexpr std::size_t kTxtTextSize = 62;         // at most 61 characters kept
-inline constexpr std::size_t kAisPayloadSize = 64;      // at most 63 characters
-inline constexpr std::size_t kShortTextSize = 21;       // 20 characters
-inline constexpr std::size_t kStoreTextSize = 25;       // 24 characters: BTH and TPS texts
-inline constexpr std::size_t kCallSignSize = 8;         // 7 characters
-inline constexpr std::size_t kDatumSize = 4;            // 3 characters
-inline constexpr std::size_t kAlarmTextSize = 60;       // keeps the ALR field set at 68 bytes
-inline constexpr std::size_t kSmgTextSize = 80;         // 79 characters
-inline constexpr std::size_t kQueryTextSize = 88;       // the longest query text fits whole
-inline constexpr std::size_t kMobDataCapacity = 19;     // what the store and composer carry
-inline constexpr std::size_t kMobDecodedBytesMax = 9;   // what one received MOB may fill
+inline constexpr std::size_t kTxtTextSize = 62;       // at most 61 characters kept
+inline constexpr std::size_t kAisPayloadSize = 64;    // at most 63 characters
+inline constexpr std::size_t kShortTextSize = 21;     // 20 characters
+inline constexpr std::size_t kStoreTextSize = 25;     // 24 characters: BTH and TPS texts
+inline constexpr std::size_t kCallSignSize = 8;       // 7 characters
+inline constexpr std::size_t kDatumSize = 4;          // 3 characters
+inline constexpr std::size_t kAlarmTextSize = 60;     // keeps the ALR field set at 68 bytes
+inline constexpr std::size_t kSmgTextSize = 80;       // 79 characters
+inline constexpr std::size_t kQueryTextSize = 88;     // the longest query text fits whole
+inline constexpr std::size_t kMobDataCapacity = 19;   // what the store and composer carry
+inline constexpr std::size_t kMobDecodedBytesMax = 9; // what one received MOB may fill
 
 // ---- Not-available values ------------------------------------------------------
 
@@ -44,35 +44,35 @@ inline constexpr float kNoLongitude = 181.0f;
 inline constexpr std::uint8_t kNoHour = 24;
 inline constexpr std::uint8_t kNoMinute = 60;
 inline constexpr std::uint8_t kNoSecond = 60;
-inline constexpr char kBlankChar = ' ';     // an empty character field
-inline constexpr char kNoChar = '\x80';     // an empty character field where 0x80 is used
+inline constexpr char kBlankChar = ' ';      // an empty character field
+inline constexpr char kNoChar = '\x80';      // an empty character field where 0x80 is used
 inline constexpr char kEmptyFieldMark = ' '; // what MarkEmptyFields writes into an empty field
 
 // Per-field markers for wider or special fields.
-inline constexpr std::int16_t kNoReferenceStation = -1;   // GGA
-inline constexpr std::int16_t kNoAzimuth = -1;            // GSV
-inline constexpr float kNoHeading = 511.0f;               // HDT
-inline constexpr std::int16_t kNoAlarmId = 1000;          // ACK
-inline constexpr std::int16_t kNoShipType = 256;          // VSD
-inline constexpr std::int16_t kNoPersonsOnBoard = 8192;   // VSD
-inline constexpr std::int8_t kNoArrivalDay = 32;          // VSD
-inline constexpr std::int8_t kNoArrivalMonth = 13;        // VSD
-inline constexpr std::int16_t kNoReferenceDistanceAB = 512; // SSD A, B
-inline constexpr std::int8_t kNoReferenceDistanceCD = 64;   // SSD C, D
-inline constexpr std::int8_t kNoDteIndicator = 2;         // SSD
-inline constexpr std::int16_t kNoYear = -1;               // ZDA
-inline constexpr std::int8_t kNoFailedSatellite = -1;     // GBS: the byte 255
+inline constexpr std::int16_t kNoReferenceStation = -1;       // GGA
+inline constexpr std::int16_t kNoAzimuth = -1;                // GSV
+inline constexpr float kNoHeading = 511.0f;                   // HDT
+inline constexpr std::int16_t kNoAlarmId = 1000;              // ACK
+inline constexpr std::int16_t kNoShipType = 256;              // VSD
+inline constexpr std::int16_t kNoPersonsOnBoard = 8192;       // VSD
+inline constexpr std::int8_t kNoArrivalDay = 32;              // VSD
+inline constexpr std::int8_t kNoArrivalMonth = 13;            // VSD
+inline constexpr std::int16_t kNoReferenceDistanceAB = 512;   // SSD A, B
+inline constexpr std::int8_t kNoReferenceDistanceCD = 64;     // SSD C, D
+inline constexpr std::int8_t kNoDteIndicator = 2;             // SSD
+inline constexpr std::int16_t kNoYear = -1;                   // ZDA
+inline constexpr std::int8_t kNoFailedSatellite = -1;         // GBS: the byte 255
 inline constexpr std::int32_t kNoNineDigitNumber = 999999999; // MID, BDY, FRQ
-inline constexpr std::int8_t kNoFlag = 9;                 // BDY, CTT flags
-inline constexpr std::int32_t kNoTestNumber = 99999;      // TST
-inline constexpr std::int8_t kNoTestValue = 99;           // TST
-inline constexpr std::int16_t kNoTestCode = -1;           // TST: 0xFFFF
-inline constexpr std::int32_t kNoCttNumber = 999999;      // CTT subject and identifiers
-inline constexpr std::int16_t kNoBthCode = 256;           // BTH
-inline constexpr std::int16_t kNoDbgCode = 999;           // DBG
+inline constexpr std::int8_t kNoFlag = 9;                     // BDY, CTT flags
+inline constexpr std::int32_t kNoTestNumber = 99999;          // TST
+inline constexpr std::int8_t kNoTestValue = 99;               // TST
+inline constexpr std::int16_t kNoTestCode = -1;               // TST: 0xFFFF
+inline constexpr std::int32_t kNoCttNumber = 999999;          // CTT subject and identifiers
+inline constexpr std::int16_t kNoBthCode = 256;               // BTH
+inline constexpr std::int16_t kNoDbgCode = 999;               // DBG
 inline constexpr std::int32_t kNoDbgValue = std::numeric_limits<std::int32_t>::min(); // DBG
-inline constexpr std::int16_t kNoTpsCode = 999;           // TPS
-inline constexpr std::uint8_t kNoMobByte = 255;           // MOB number and first byte
+inline constexpr std::int16_t kNoTpsCode = 999;                                       // TPS
+inline constexpr std::uint8_t kNoMobByte = 255; // MOB number and first byte
 
 // ---- Shared field groups -------------------------------------------------------
 
@@ -314,8 +314,8 @@ struct GsvSatellite {
 
 // $--GSV,x,x,xx, then one to four groups xx,xx,xxx,xx
 struct GsvFields {
-    std::int8_t totalMessages;   // 0 to 9
-    std::int8_t messageNumber;   // 0 to 9
+    std::int8_t totalMessages; // 0 to 9
+    std::int8_t messageNumber; // 0 to 9
     std::int8_t satellitesInView;
     GsvSatellite satellites[4];
 };
@@ -390,10 +390,10 @@ struct RotFields {
 struct SsdFields {
     char callSign[kCallSignSize];
     char name[kShortTextSize];
-    std::int16_t referenceA; // kNoReferenceDistanceAB when blank
-    std::int16_t referenceB; // kNoReferenceDistanceAB when blank
-    std::int8_t referenceC;  // kNoReferenceDistanceCD when blank
-    std::int8_t referenceD;  // kNoReferenceDistanceCD when blank
+    std::int16_t referenceA;  // kNoReferenceDistanceAB when blank
+    std::int16_t referenceB;  // kNoReferenceDistanceAB when blank
+    std::int8_t referenceC;   // kNoReferenceDistanceCD when blank
+    std::int8_t referenceD;   // kNoReferenceDistanceCD when blank
     std::int8_t dteIndicator; // kNoDteIndicator when blank
     char sourceIdentifier[kShortTextSize];
 };
@@ -482,10 +482,10 @@ struct WplFields {
 // $--ZDA,hhmmss.ss,xx,xx,xxxx,xx,xx   stored as year, month, day
 struct ZdaFields {
     UtcTime time;
-    std::int16_t year;           // kNoYear when blank
-    std::int8_t month;           // 1 to 12
-    std::int8_t day;             // 1 to 31
-    std::int8_t localZoneHours;  // -13 to 13
+    std::int16_t year;            // kNoYear when blank
+    std::int8_t month;            // 1 to 12
+    std::int8_t day;              // 1 to 31
+    std::int8_t localZoneHours;   // -13 to 13
     std::int8_t localZoneMinutes; // 0 to 59
 };
 

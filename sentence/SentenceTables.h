@@ -97,7 +97,8 @@ struct SentenceGroup {
     std::uint8_t formatterCount;
 };
 
-#define VARO_GROUP_TALKERS {"GP", "GL", "GN", "IN", "LC"}
+#define VARO_GROUP_TALKERS                                                                         \
+    { "GP", "GL", "GN", "IN", "LC" }
 inline constexpr std::array<SentenceGroup, kSentenceGroupCount> SentenceGroups = {{
     {VARO_GROUP_TALKERS, {"GGA", "GBS", "GLL", "GSA", "GSV", "RMC", "VTG", "ZDA"}, 8},
     {VARO_GROUP_TALKERS, {"GNS", "VBW", "ROT", "HDT"}, 4},

@@ -15,15 +15,22 @@ static_assert(offsetof(AbmFields, payload) == offsetof(VdmFields, payload) &&
               offsetof(BbmFields, payload) == offsetof(VdmFields, payload) &&
               offsetof(AbmFields, fillBits) == offsetof(VdmFields, fillBits) &&
               offsetof(BbmFields, fillBits) == offsetof(VdmFields, fillBits) &&
-              offsetof(AbmFields, sequentialIdentifier) == offsetof(VdmFields, sequentialIdentifier) &&
-              offsetof(BbmFields, sequentialIdentifier) == offsetof(VdmFields, sequentialIdentifier));
+              offsetof(AbmFields, sequentialIdentifier) ==
+                  offsetof(VdmFields, sequentialIdentifier) &&
+              offsetof(BbmFields, sequentialIdentifier) ==
+                  offsetof(VdmFields, sequentialIdentifier));
 
-constexpr FieldSpec TotalSentences() { return Int8Field(offsetof(VdmFields, totalSentences)).within(0, 9); }
-constexpr FieldSpec SentenceNumber() { return Int8Field(offsetof(VdmFields, sentenceNumber)).within(0, 9); }
+constexpr FieldSpec TotalSentences() {
+    return Int8Field(offsetof(VdmFields, totalSentences)).within(0, 9);
+}
+constexpr FieldSpec SentenceNumber() {
+    return Int8Field(offsetof(VdmFields, sentenceNumber)).within(0, 9);
+}
 constexpr FieldSpec SequentialIdentifier() {
     return Int8Field(offsetof(VdmFields, sequentialIdentifier)).blankAs(kNoInt8).within(0, 9);
 }
-constexpr FieldSpec kFillBits[] = {Int8Field(offsetof(VdmFields, fillBits)).blankFails().within(0, 5)};
+constexpr FieldSpec kFillBits[] = {
+    Int8Field(offsetof(VdmFields, fillBits)).blankFails().within(0, 5)};
 
 // !--ABM,x,x,x,xxxxxxxxx,x,x.x,s--s,x   (fields before the payload)
 constexpr FieldSpec kAbmLeading[] = {
@@ -52,7 +59,8 @@ constexpr FieldSpec kVdmLeading[] = {
 
 // A payload holds at most 62 characters when the sequential identifier is
 // blank or 0, and 63 when it is 1 to 9.
-bool DecodeEncapsulation(char* line, unsigned char* base, std::span<const FieldSpec> leading, std::size_t setSize) {
+bool DecodeEncapsulation(char* line, unsigned char* base, std::span<const FieldSpec> leading,
+                         std::size_t setSize) {
     std::memset(base, 0, setSize);
     if (NextField(line, ",") == nullptr || !DecodeFieldList(leading, base, false)) {
         return false;
@@ -61,8 +69,10 @@ bool DecodeEncapsulation(char* line, unsigned char* base, std::span<const FieldS
     if (payload == nullptr) {
         return false;
     }
-    const auto sequential = static_cast<std::int8_t>(base[offsetof(VdmFields, sequentialIdentifier)]);
-    const std::size_t limit = sequential >= 1 && sequential <= 9 ? kAisPayloadSize - 1 : kAisPayloadSize - 2;
+    const auto sequential =
+        static_cast<std::int8_t>(base[offsetof(VdmFields, sequentialIdentifier)]);
+    const std::size_t limit =
+        sequential >= 1 && sequential <= 9 ? kAisPayloadSize - 1 : kAisPayloadSize - 2;
     const std::size_t length = std::strlen(payload);
     if (length > limit) {
         return false;
@@ -100,7 +110,8 @@ int GsvSatellitesInSentence(const char* line) {
 enum class HexField { Stored, TooLong, Bad };
 
 // Up to `maxBytes` bytes from a field of two digits a byte.
-HexField ReadHexBytes(const char* field, std::uint8_t* bytes, std::size_t maxBytes, std::size_t& count) {
+HexField ReadHexBytes(const char* field, std::uint8_t* bytes, std::size_t maxBytes,
+                      std::size_t& count) {
     const std::size_t length = std::strlen(field);
     if (length > 2 * maxBytes) {
         return HexField::TooLong;
@@ -205,8 +216,8 @@ bool DecodeMob(char* line, SentencePayload& payload) {
         return false;
     }
     const char* number = NextField(nullptr, ",");
-    if (number == nullptr ||
-        !StoreField(Int8Field(offsetof(MobFields, number)).blankAs(kNoMobByte), 0, number, payload.bytes)) {
+    if (number == nullptr || !StoreField(Int8Field(offsetof(MobFields, number)).blankAs(kNoMobByte),
+                                         0, number, payload.bytes)) {
         return false;
     }
     const char* first = NextField(nullptr, ",");

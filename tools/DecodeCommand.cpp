@@ -17,7 +17,9 @@ namespace {
 
 // The one call per line; the receive path's entry takes its place once the
 // store and the AIS path sit beside the codec.
-bool HandleSentence(char* line, SentenceRecord& record) { return ParseSentence(line, record); }
+bool HandleSentence(char* line, SentenceRecord& record) {
+    return ParseSentence(line, record);
+}
 
 void WriteHeader(JsonWriter& json, const SentenceRecord& record) {
     json.key("start");
@@ -25,7 +27,8 @@ void WriteHeader(JsonWriter& json, const SentenceRecord& record) {
     json.key("talker");
     json.string(std::string_view(record.talker, strnlen(record.talker, sizeof record.talker)));
     json.key("formatter");
-    json.string(std::string_view(record.formatter, strnlen(record.formatter, sizeof record.formatter)));
+    json.string(
+        std::string_view(record.formatter, strnlen(record.formatter, sizeof record.formatter)));
     json.key("command");
     if (record.commandChar != 0) {
         json.string(std::string_view(&record.commandChar, 1));
@@ -61,7 +64,8 @@ template <typename Handler> void ForEachLine(std::FILE* file, Handler&& handle) 
 
 } // namespace
 
-bool DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record, JsonWriter* json) {
+bool DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record,
+                     JsonWriter* json) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
         text.remove_suffix(1);
     }
@@ -112,7 +116,8 @@ int RunDecode(std::span<char*> arguments) {
         const bool standardInput = std::strcmp(name, "-") == 0;
         std::FILE* file = standardInput ? stdin : std::fopen(name, "rb");
         if (file == nullptr) {
-            std::fprintf(stderr, "varo-nmea decode: cannot open '%s': %s\n", name, std::strerror(errno));
+            std::fprintf(stderr, "varo-nmea decode: cannot open '%s': %s\n", name,
+                         std::strerror(errno));
             status = 1;
             continue;
         }

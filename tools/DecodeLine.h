@@ -19,6 +19,7 @@ struct DecodeTally {
 // over kMaxReceivedLineLength characters is dropped; otherwise CR LF is
 // appended and the line parsed into `record`. Writes the line's JSON object
 // unless `json` is null. Returns the parse result.
-bool DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record, JsonWriter* json);
+bool DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record,
+                     JsonWriter* json);
 
 } // namespace varo

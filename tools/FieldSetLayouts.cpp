@@ -11,17 +11,26 @@ constexpr JsonField Key(const char* name, JsonValue type, std::size_t offset) {
     return {name, type, static_cast<std::uint16_t>(offset)};
 }
 constexpr JsonField Text(const char* name, std::size_t offset, std::size_t size) {
-    return {name, JsonValue::Text, static_cast<std::uint16_t>(offset), 1, static_cast<std::uint16_t>(size)};
+    return {name, JsonValue::Text, static_cast<std::uint16_t>(offset), 1,
+            static_cast<std::uint16_t>(size)};
 }
-constexpr JsonField Array(const char* name, JsonValue type, std::size_t offset, int count, std::size_t stride) {
+constexpr JsonField Array(const char* name, JsonValue type, std::size_t offset, int count,
+                          std::size_t stride) {
     return {name, type, static_cast<std::uint16_t>(offset), static_cast<std::uint8_t>(count),
             static_cast<std::uint16_t>(stride)};
 }
-constexpr JsonField Member(const char* name, JsonValue type, std::size_t offset, std::size_t stride) {
+constexpr JsonField Member(const char* name, JsonValue type, std::size_t offset,
+                           std::size_t stride) {
     return Array(name, type, offset, 1, stride);
 }
-constexpr JsonField Group(const char* name, std::size_t offset, int count, std::span<const JsonField> members) {
-    return {name, JsonValue::Group, static_cast<std::uint16_t>(offset), static_cast<std::uint8_t>(count), 0, members};
+constexpr JsonField Group(const char* name, std::size_t offset, int count,
+                          std::span<const JsonField> members) {
+    return {name,
+            JsonValue::Group,
+            static_cast<std::uint16_t>(offset),
+            static_cast<std::uint8_t>(count),
+            0,
+            members};
 }
 
 using V = JsonValue;
@@ -38,7 +47,8 @@ constexpr JsonField kAbk[] = {
     Key("total_sentences", V::Int8, AT(set, totalSentences)),                                      \
         Key("sentence_number", V::Int8, AT(set, sentenceNumber)),                                  \
         Key("sequential_identifier", V::Int8, AT(set, sequentialIdentifier)),                      \
-        Key("fill_bits", V::Int8, AT(set, fillBits)), Text("payload", AT(set, payload), kAisPayloadSize)
+        Key("fill_bits", V::Int8, AT(set, fillBits)),                                              \
+        Text("payload", AT(set, payload), kAisPayloadSize)
 constexpr JsonField kAbm[] = {
     ENCAPSULATION_HEAD(AbmFields),
     Key("channel", V::Char, AT(AbmFields, channel)),

@@ -48,8 +48,9 @@ public:
         }
         separate();
         char digits[32];
-        const auto result = std::to_chars(digits, digits + sizeof digits, static_cast<double>(value),
-                                          std::chars_format::general, 9);
+        const auto result =
+            std::to_chars(digits, digits + sizeof digits, static_cast<double>(value),
+                          std::chars_format::general, 9);
         text_.append(digits, result.ptr);
     }
     void null() {

@@ -99,7 +99,8 @@ void WriteValue(JsonWriter& json, const JsonField& field, const unsigned char* a
         json.character(static_cast<char>(*at));
         break;
     case JsonValue::TwoChars:
-        json.string(std::string_view(reinterpret_cast<const char*>(at), strnlen(reinterpret_cast<const char*>(at), 2)));
+        json.string(std::string_view(reinterpret_cast<const char*>(at),
+                                     strnlen(reinterpret_cast<const char*>(at), 2)));
         break;
     case JsonValue::Text:
         json.string(std::string_view(reinterpret_cast<const char*>(at),
@@ -118,7 +119,8 @@ void WriteValue(JsonWriter& json, const JsonField& field, const unsigned char* a
     }
 }
 
-void WriteField(JsonWriter& json, KeyNamer& keys, const JsonField& field, const unsigned char* base) {
+void WriteField(JsonWriter& json, KeyNamer& keys, const JsonField& field,
+                const unsigned char* base) {
     const unsigned char* at = base + field.offset;
     if (field.type == JsonValue::LatLon) {
         const auto position = Read<LatLon>(at);

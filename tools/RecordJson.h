@@ -9,7 +9,21 @@
 
 namespace varo {
 
-enum class JsonValue : std::uint8_t { Int8, UInt8, Int16, Int32, Real, Char, TwoChars, Text, Time, Date, LatLon, MobData, Group };
+enum class JsonValue : std::uint8_t {
+    Int8,
+    UInt8,
+    Int16,
+    Int32,
+    Real,
+    Char,
+    TwoChars,
+    Text,
+    Time,
+    Date,
+    LatLon,
+    MobData,
+    Group
+};
 
 // One key of a field set. `count` > 1 makes an array whose elements lie `stride`
 // bytes apart; a Group is an array of objects made of `members`, each member's
