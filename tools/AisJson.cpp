@@ -2,53 +2,11 @@
 
 #include <array>
 #include <cctype>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
+#include <cstring>
 #include <vector>
 
+namespace varo {
 namespace {
-
-template <typename T> void AppendInteger(std::string& out, T value) {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
-}
-
-void AppendFloat(std::string& out, float value) {
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
-    }
-    char buffer[32];
-    const int length = std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
-    out.append(buffer, static_cast<std::size_t>(length));
-}
-
-void AppendString(std::string& out, const char* text, std::size_t capacity) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (std::size_t i = 0; i < capacity && text[i] != '\0'; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 0x0F];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    out += '"';
-}
-
-void AppendKey(std::string& out, std::string_view key) {
-    out += '"';
-    out += key;
-    out += "\":";
-}
 
 // The keys of every layout, repeated names numbered, built once.
 const std::array<std::vector<std::string>, 25>& LayoutKeys() {
@@ -70,22 +28,22 @@ const std::array<std::vector<std::string>, 25>& LayoutKeys() {
     return keys;
 }
 
-// Appends the value stored at `offset`; returns the bytes it took.
-std::size_t AppendValue(std::string& out, const AisMessageRecord& m, std::size_t offset,
-                        const AisField& field) {
+// Writes the value stored at `offset`; returns the bytes it took.
+std::size_t WriteValue(JsonWriter& json, const AisMessageRecord& m, std::size_t offset,
+                       const AisField& field) {
     const uint8_t* at = m.bytes + offset;
     const std::size_t left = kAisMessageRecordSize - offset;
     switch (field.coding) {
     case acUnsigned8:
     case acTimeStamp:
-        AppendInteger(out, unsigned{*at});
+        json.integer(*at);
         return 1;
     case acUnsigned16:
     case acFunctionId:
     case acHeading: {
         uint16_t value;
         std::memcpy(&value, at, sizeof value);
-        AppendInteger(out, unsigned{value});
+        json.integer(value);
         return 2;
     }
     case acUnsigned32:
@@ -95,7 +53,7 @@ std::size_t AppendValue(std::string& out, const AisMessageRecord& m, std::size_t
     case acEta: {
         uint32_t value;
         std::memcpy(&value, at, sizeof value);
-        AppendInteger(out, value);
+        json.integer(value);
         return 4;
     }
     case acSignedReal:
@@ -106,17 +64,17 @@ std::size_t AppendValue(std::string& out, const AisMessageRecord& m, std::size_t
     case acCourse: {
         float value;
         std::memcpy(&value, at, sizeof value);
-        AppendFloat(out, value);
+        json.real(value);
         return 4;
     }
     case acText:
     case acTextToEnd: {
         const char* text = reinterpret_cast<const char*>(at);
-        AppendString(out, text, left);
+        json.string(std::string_view(text, strnlen(text, left)));
         return field.coding == acText ? AisStoredSize(field) : strnlen(text, left) + 1;
     }
     }
-    out += "null";
+    json.null();
     return AisStoredSize(field);
 }
 
@@ -138,56 +96,56 @@ std::string AisJsonKey(std::string_view fieldName) {
     return key;
 }
 
-void AppendAisJson(const AisMessageRecord& message, int target, std::string& out) {
-    out += "\"ais\":{\"type\":";
-    AppendInteger(out, unsigned{message.bytes[0]});
-    out += ",\"fields\":{";
+void WriteAisJson(JsonWriter& json, const AisMessageRecord& message, int target) {
+    json.key("ais");
+    json.open('{');
+    json.key("type");
+    json.integer(message.bytes[0]);
+    json.key("fields");
+    json.open('{');
     const AisLayout* layout = AisRecordLayout(message);
     if (layout != nullptr) {
         const auto& keys = LayoutKeys()[static_cast<std::size_t>(layout - AisFieldLayoutTable)];
         std::size_t offset = 0;
         for (std::size_t i = 0; i < layout->fields.size() && offset < kAisMessageRecordSize; ++i) {
-            if (i > 0) out += ',';
-            AppendKey(out, keys[i]);
-            offset += AppendValue(out, message, offset, layout->fields[i]);
+            json.key(keys[i]);
+            offset += WriteValue(json, message, offset, layout->fields[i]);
         }
         if (message.bytes[0] == 22) {
             uint32_t destinations[2];
             std::memcpy(destinations, message.bytes + kAisType22DestinationsOffset,
                         sizeof destinations);
-            out += ",\"destination_mmsi_1\":";
-            AppendInteger(out, destinations[0]);
-            out += ",\"destination_mmsi_2\":";
-            AppendInteger(out, destinations[1]);
+            json.key("destination_mmsi_1");
+            json.integer(destinations[0]);
+            json.key("destination_mmsi_2");
+            json.integer(destinations[1]);
         }
     }
-    out += "},\"target\":";
-    AppendInteger(out, target);
-    out += '}';
+    json.close('}');
+    json.key("target");
+    json.integer(target);
+    json.close('}');
 }
 
-void AppendAisTargetJson(const AisTarget& t, int index, std::string& out) {
-    const auto integer = [&out](std::string_view key, auto value, bool first = false) {
-        if (!first) out += ',';
-        AppendKey(out, key);
-        AppendInteger(out, value);
+void WriteAisTargetJson(JsonWriter& json, const AisTarget& t, int index) {
+    const auto integer = [&json](std::string_view key, std::int64_t value) {
+        json.key(key);
+        json.integer(value);
     };
-    const auto real = [&out](std::string_view key, float value) {
-        out += ',';
-        AppendKey(out, key);
-        AppendFloat(out, value);
+    const auto real = [&json](std::string_view key, float value) {
+        json.key(key);
+        json.real(value);
     };
-    const auto text = [&out](std::string_view key, const char* value, std::size_t capacity) {
-        out += ',';
-        AppendKey(out, key);
-        AppendString(out, value, capacity);
+    const auto text = [&json](std::string_view key, const char* value, std::size_t capacity) {
+        json.key(key);
+        json.string(std::string_view(value, strnlen(value, capacity)));
     };
-    out += '{';
-    integer("index", index, true);
-    integer("class", unsigned{t.targetClass});
+    json.open('{');
+    integer("index", index);
+    integer("class", t.targetClass);
     integer("mmsi", t.mmsi);
-    integer("status", unsigned{t.status});
-    integer("flags", unsigned{t.flags});
+    integer("status", t.status);
+    integer("flags", t.flags);
     real("longitude", t.longitude);
     real("latitude", t.latitude);
     real("speed", t.speed);
@@ -195,31 +153,33 @@ void AppendAisTargetJson(const AisTarget& t, int index, std::string& out) {
     real("heading", t.heading);
     text("name", t.name, sizeof t.name);
     text("call_sign", t.callSign, sizeof t.callSign);
-    integer("ship_type", unsigned{t.shipType});
-    integer("to_starboard", unsigned{t.toStarboard});
-    integer("to_port", unsigned{t.toPort});
-    integer("to_stern", unsigned{t.toStern});
-    integer("to_bow", unsigned{t.toBow});
+    integer("ship_type", t.shipType);
+    integer("to_starboard", t.toStarboard);
+    integer("to_port", t.toPort);
+    integer("to_stern", t.toStern);
+    integer("to_bow", t.toBow);
     integer("imo", t.imo);
     real("rate_of_turn", t.rateOfTurn);
-    integer("eta_month", unsigned{t.etaMonth});
-    integer("eta_day", unsigned{t.etaDay});
-    integer("eta_hour", unsigned{t.etaHour});
-    integer("eta_minute", unsigned{t.etaMinute});
-    integer("ais_version", unsigned{t.aisVersion});
+    integer("eta_month", t.etaMonth);
+    integer("eta_day", t.etaDay);
+    integer("eta_hour", t.etaHour);
+    integer("eta_minute", t.etaMinute);
+    integer("ais_version", t.aisVersion);
     real("draught", t.draught);
     text("destination", t.destination, sizeof t.destination);
     text("vendor", t.vendor, sizeof t.vendor);
-    integer("class_b_flags", unsigned{t.classBFlags});
-    integer("aton_flags", unsigned{t.atonFlags});
+    integer("class_b_flags", t.classBFlags);
+    integer("aton_flags", t.atonFlags);
     integer("vdm_count", t.vdmCount);
     integer("vdo_count", t.vdoCount);
-    out += '}';
+    json.close('}');
 }
 
-void AppendAisTargetsJson(const AisTargetTable& table, std::string& out) {
+void WriteAisTargetsJson(JsonWriter& json, const AisTargetTable& table) {
     for (int i = 0; i < table.count && i < kAisTargetCapacity; ++i) {
-        AppendAisTargetJson(table.entries[i], i, out);
-        out += '\n';
+        WriteAisTargetJson(json, table.entries[i], i);
+        json.endLine();
     }
 }
+
+} // namespace varo

@@ -10,7 +10,7 @@
 #include "ConfigTestSupport.h"
 #include "config/CommandSentence.h"
 #include "sentence/SentenceParser.h"
-#include "tools/compose_command.h"
+#include "tools/Subcommands.h"
 
 namespace varo {
 namespace {
@@ -168,10 +168,51 @@ TEST(ReceiveSentence, FailedParseStoresNothingAndAisStopsAfterStoring) {
     std::memset(&ProgramSentenceStore(), 0, sizeof(SentenceStore));
     EXPECT_FALSE(ReceiveSentence(bad, record));
     EXPECT_EQ(ProgramSentenceStore().device.cttSubject, 0u);
+}
 
-    EXPECT_FALSE(testing::ReceiveIntoClearedStore("!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0", record));
-    EXPECT_EQ(ProgramSentenceStore().aisShip.channel, 'A');
-    EXPECT_STREQ(ProgramSentenceStore().aisShip.payload, "13aEOK?P00PD2wVMdLDRhgvL289?");
+// Receives `body` into `store` and `ais`; returns the result and fills `outcome`.
+bool ReceiveAis(const std::string& body, SentenceStore& store, AisState& ais, ReceiveOutcome& outcome) {
+    SentenceRecord record{};
+    testing::ReceivedLine line(body);
+    return ReceiveSentence(line.text, record, &outcome, store, ais);
+}
+
+TEST(ReceiveSentence, EncapsulationSentencesReachTheAisPathAfterTheStore) {
+    static SentenceStore store{};
+    static AisState ais;
+    ReceiveOutcome outcome;
+
+    // A single-sentence message completes at once, is stored and counts for its target.
+    EXPECT_TRUE(ReceiveAis("!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0", store, ais, outcome));
+    EXPECT_TRUE(outcome.parsed);
+    ASSERT_TRUE(outcome.ais.complete);
+    ASSERT_GE(outcome.ais.target, 1);
+    EXPECT_EQ(ais.decoder.targets.entries[outcome.ais.target].vdmCount, 1u);
+    EXPECT_EQ(store.aisShip.channel, 'A');
+    EXPECT_STREQ(store.aisShip.payload, "13aEOK?P00PD2wVMdLDRhgvL289?");
+
+    // The first of two sentences parses but completes nothing.
+    const std::string first = "!AIVDM,2,1,3,B,55P5TL01VIaAL@7WKO@mBplU@<PDhh000000001S;AJ::4A80?4i@E53,0";
+    const std::string second = "!AIVDM,2,2,3,B,1@0000000000000,2";
+    EXPECT_FALSE(ReceiveAis(first, store, ais, outcome));
+    EXPECT_TRUE(outcome.parsed);
+    EXPECT_FALSE(outcome.ais.complete);
+
+    // A '$' sentence between the two clears the assembly, so the second completes nothing.
+    EXPECT_TRUE(ReceiveAis("$GPHDT,274.07,T", store, ais, outcome));
+    EXPECT_FALSE(ReceiveAis(second, store, ais, outcome));
+    EXPECT_FALSE(outcome.ais.complete);
+
+    // In order, the two complete the message.
+    EXPECT_FALSE(ReceiveAis(first, store, ais, outcome));
+    EXPECT_TRUE(ReceiveAis(second, store, ais, outcome));
+    EXPECT_TRUE(outcome.ais.complete);
+    EXPECT_EQ(ais.message.bytes[0], 5);
+
+    // A '!' sentence of another formatter holds no fragment: parsed, stored, no AIS message.
+    EXPECT_FALSE(ReceiveAis("!GPHDT,274.07,T", store, ais, outcome));
+    EXPECT_TRUE(outcome.parsed);
+    EXPECT_FALSE(outcome.ais.complete);
 }
 
 // Runs `varo-nmea compose` with `arguments`; returns the exit status and what it printed.
@@ -183,7 +224,7 @@ int RunCompose(std::vector<std::string> arguments, std::string& printed) {
     std::memset(&ProgramSentenceStore(), 0, sizeof(SentenceStore));
     ::testing::internal::CaptureStdout();
     ::testing::internal::CaptureStderr();
-    const int status = RunComposeCommand(static_cast<int>(argv.size()), argv.data());
+    const int status = varo::RunCompose(std::span<char*>(argv));
     printed = ::testing::internal::GetCapturedStdout();
     const std::string errors = ::testing::internal::GetCapturedStderr();
     if (status == 2) {
