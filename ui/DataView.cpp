@@ -42,6 +42,10 @@ void ReportLogWriteError(int error) {
 
 DataView::DataView(TForm1& form) : form(form) {
     form.Savelog1->setCheckable(true);
+    // A sentence is one line of text, clipped at the cell's edge: wrapping
+    // or eliding it would cut it back to its first fields.
+    form.StringGrid1->setWordWrap(false);
+    form.StringGrid1->setTextElideMode(Qt::ElideNone);
 }
 
 DataView::~DataView() {
