@@ -53,12 +53,14 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    ApplicationWindows windows;
-    TForm1& form;
-    DataView& view;
+    // Declared first so that they outlive the windows: a log still running
+    // when the window goes is ended with this clock, in this folder.
     TimeOfDay now{10, 0, 0};
     QTemporaryDir folder;
     QString saveAnswer;
     QString askedFilter;
     QString askedExtension;
+    ApplicationWindows windows;
+    TForm1& form;
+    DataView& view;
 };
