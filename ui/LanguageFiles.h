@@ -22,10 +22,10 @@ public:
     // the file lacks (or a missing file) leaves its text as it is.
     void LoadLanguageFile(const QString& path);
 
+private:
     // The files of a language index 0 .. 2, under the program's folder.
     QString LanguageFilePath(int language) const;
     QString ReadMePath(int language) const;
 
-private:
     TForm1& form;
 };
