@@ -7,6 +7,8 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
+#include "DataView.h"
+#include "LanguageFiles.h"
 #include "Tag.h"
 
 TForm1::TForm1() {
@@ -24,6 +26,7 @@ TForm1::TForm1() {
   PageControlConf->setCurrentIndex(2);
   InitMessageScreens();
   FLinkSilenceTicks = 0;
+  CreateViewUnits();
   RegisterDeviceNotifications();
 }
 

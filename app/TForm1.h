@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "Dialogs.h"
@@ -31,6 +32,8 @@ class QWidget;
 class TClickableLabel;
 class TLabeledEdit;
 class TfrmAbout;
+class DataView;
+class LanguageFiles;
 
 // What the device notifier reports for the serial-port class.
 enum class DeviceChange { Arrival, RemovalComplete };
@@ -94,6 +97,10 @@ class TForm1 : public QMainWindow {
 
   // The About box, created after this window.
   TfrmAbout* frmAbout = nullptr;
+
+  // ---- Behaviour units ----
+  std::unique_ptr<DataView> FDataView;            // the data grid and the data log
+  std::unique_ptr<LanguageFiles> FLanguageFiles;  // the language menu and files
 
   // ---- Top panel ----
   QWidget* Panel1;
@@ -251,6 +258,7 @@ class TForm1 : public QMainWindow {
   void SetUpAisDecoding();       // AIS layouts, message buffers and target table
   void InitMessageScreens();     // the message configuration screens
   void RegisterDeviceNotifications();
+  void CreateViewUnits();  // the data view and the language files, connected to their controls
   // Exit and device-change steps served by those units.
   void ClosePortIfOpen();
   void WriteSettings();
