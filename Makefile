@@ -11,7 +11,7 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             clang libclang-rt-14-dev \
             fonts-wqy-microhei xvfb xauth
 
-.PHONY: deps build test test-unit test-asan test-tsan bench fuzz clean
+.PHONY: deps build test test-asan test-tsan bench fuzz package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
@@ -41,6 +41,11 @@ test-tsan: deps
 	cmake -S . -B build-tsan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVARO_WITH_QT=OFF -DVARO_SANITIZE=thread
 	cmake --build build-tsan -j $(JOBS)
 	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -L tsan --timeout 300 --no-tests=ignore
+
+# The Debian package, in build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls -1 $(BUILD)/*.deb
 
 bench: deps
 	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVARO_WITH_QT=OFF -DVARO_TESTS=OFF -DVARO_BENCH=ON

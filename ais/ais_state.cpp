@@ -2,6 +2,11 @@
 
 #include <cstring>
 
+AisState& ProgramAisState() {
+    static AisState state;
+    return state;
+}
+
 void AisClear(AisState& state) {
     state.assembly = AisAssembly{};
     state.message = AisMessageRecord{};

@@ -14,6 +14,9 @@ struct AisState {
     AisDecoder decoder;
 };
 
+// The one AIS state of the program, fed by the receive path.
+AisState& ProgramAisState();
+
 // Clears the assembly and the message record, as any non-encapsulation
 // sentence does. The target table and the message buffers stay.
 void AisClear(AisState& state);

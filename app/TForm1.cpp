@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 
-#include "AisSetup.h"
 #include "CommandSender.h"
 #include "ConnectionManager.h"
 #include "ConnectionStatus.h"
@@ -17,7 +16,10 @@
 #include "PageWatcher.h"
 #include "PortList.h"
 #include "ReceivePath.h"
+#include "DataView.h"
+#include "LanguageFiles.h"
 #include "Tag.h"
+#include "ais/ais_state.h"
 #include "comm/qt_comm_synchronizer.h"
 #include "comm/thread_comm.h"
 #include "platform/settings.h"
@@ -37,6 +39,7 @@ TForm1::TForm1() {
   PageControlConf->setCurrentIndex(2);
   InitMessageScreens();
   FLinkSilenceTicks = 0;
+  CreateViewUnits();
   RegisterDeviceNotifications();
 }
 
@@ -99,7 +102,11 @@ void TForm1::SetUpSerialPort() {
 
 void TForm1::ResetConnection() { FConnection->ResetConnection(); }
 
-void TForm1::SetUpAisDecoding() { ::SetUpAisDecoding(ProgramAisState()); }
+void TForm1::SetUpAisDecoding() {
+  AisState& ais = ProgramAisState();
+  AisClear(ais);
+  ResetAisDecoder(ais.decoder);
+}
 
 void TForm1::InitMessageScreens() {}
 

@@ -42,6 +42,8 @@ class DeviceWatch;
 class PageWatcher;
 class PortList;
 class ReceivePath;
+class DataView;
+class LanguageFiles;
 
 // What the device notifier reports for the serial-port class.
 enum class DeviceChange { Arrival, RemovalComplete };
@@ -143,11 +145,15 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<ReceivePath> FReceivePath;
   std::unique_ptr<PageWatcher> FPageWatcher;
   std::unique_ptr<DeviceWatch> FDeviceWatch;
-  // Declared last so that it closes first: its events reach the units above.
-  std::unique_ptr<TComm> FComm;
 
   // The About box, created after this window.
   TfrmAbout* frmAbout = nullptr;
+
+  // ---- Behaviour units ----
+  std::unique_ptr<DataView> FDataView;            // the data grid and the data log
+  std::unique_ptr<LanguageFiles> FLanguageFiles;  // the language menu and files
+  // Declared after every unit so that it closes first: its events reach them.
+  std::unique_ptr<TComm> FComm;
 
   // ---- Top panel ----
   QWidget* Panel1;
@@ -305,6 +311,7 @@ class TForm1 : public QMainWindow {
   void SetUpAisDecoding();       // AIS layouts, message buffers and target table
   void InitMessageScreens();     // the message configuration screens
   void RegisterDeviceNotifications();
+  void CreateViewUnits();  // the data view and the language files, connected to their controls
   // Exit and device-change steps served by those units.
   void ClosePortIfOpen();
   void WriteSettings();

@@ -1,6 +1,7 @@
 #include "config/ReceiveSentence.h"
 
 #include <chrono>
+#include <cstring>
 
 #include "sentence/SentenceParser.h"
 
@@ -8,6 +9,30 @@ namespace varo {
 namespace {
 
 StampClock gStampClock = SystemStampClock;
+
+// The fields of an encapsulation sentence as one AIS fragment. Only the four
+// encapsulation formatters carry one: a '!' sentence of any other formatter
+// holds another field set, which must not be read as a fragment.
+bool MakeFragment(const SentenceRecord& record, AisFragment& fragment) {
+    const SentencePayload& payload = record.payload;
+    if (std::strcmp(record.formatter, "VDM") == 0 || std::strcmp(record.formatter, "VDO") == 0) {
+        fragment = {payload.vdm.totalSentences, payload.vdm.sentenceNumber,
+                    payload.vdm.sequentialIdentifier, static_cast<std::int8_t>(payload.vdm.channel),
+                    payload.vdm.payload, payload.vdm.fillBits, {}};
+    } else if (std::strcmp(record.formatter, "ABM") == 0) {
+        fragment = {payload.abm.totalSentences, payload.abm.sentenceNumber,
+                    payload.abm.sequentialIdentifier, static_cast<std::int8_t>(payload.abm.channel),
+                    payload.abm.payload, payload.abm.fillBits, {}};
+    } else if (std::strcmp(record.formatter, "BBM") == 0) {
+        fragment = {payload.bbm.totalSentences, payload.bbm.sentenceNumber,
+                    payload.bbm.sequentialIdentifier, payload.bbm.channel,
+                    payload.bbm.payload, payload.bbm.fillBits, {}};
+    } else {
+        return false;
+    }
+    std::memcpy(fragment.formatter, record.formatter, sizeof fragment.formatter);
+    return true;
+}
 
 } // namespace
 
@@ -19,19 +44,26 @@ UpdateStamp SystemStampClock() {
 
 void SetStampClock(StampClock clock) { gStampClock = clock != nullptr ? clock : SystemStampClock; }
 
-bool ReceiveSentence(char* line, SentenceRecord& record) {
-    if (!ParseSentence(line, record)) {
-        return false;
+bool ReceiveSentence(char* line, SentenceRecord& record, ReceiveOutcome* outcome,
+                     SentenceStore& store, AisState& ais) {
+    ReceiveOutcome result;
+    result.parsed = ParseSentence(line, record);
+    if (result.parsed) {
+        store.timeStamp = gStampClock();
+        storeSentence(record, store);
+        if (record.startChar != '!') {
+            AisClear(ais);
+        } else {
+            AisFragment fragment;
+            if (MakeFragment(record, fragment)) {
+                result.ais = AisReceiveFragment(fragment, ais);
+            }
+        }
     }
-    SentenceStore& store = ProgramSentenceStore();
-    store.timeStamp = gStampClock();
-    storeSentence(record, store);
-    if (record.startChar != '!') {
-        // The ais library's assembly and message record are cleared here once it is wired in.
-        return true;
+    if (outcome != nullptr) {
+        *outcome = result;
     }
-    // AIS hand-off: the ais library's assembly, de-armoring and message decoder take over here.
-    return false;
+    return result.parsed && (record.startChar != '!' || result.ais.complete);
 }
 
 } // namespace varo

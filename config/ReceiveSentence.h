@@ -1,8 +1,10 @@
-// The receive-side entry of the codec: parse a received line and file it in
-// the sentence store. The receive path calls it for every line while it waits
-// for the gateway's answer, then reads DeviceRecord.
+// The receive-side entry of the codec: parse a received line, file it in the
+// sentence store and feed encapsulation sentences to the AIS path. The receive
+// path calls it for every line while it waits for the gateway's answer, then
+// reads DeviceRecord.
 #pragma once
 
+#include "ais/ais_state.h"
 #include "config/SentenceStore.h"
 #include "sentence/SentenceRecord.h"
 
@@ -14,10 +16,19 @@ using StampClock = UpdateStamp (*)();
 void SetStampClock(StampClock clock);
 UpdateStamp SystemStampClock();
 
+// What became of one line, for callers that need more than the result.
+struct ReceiveOutcome {
+    bool parsed = false;  // the line parsed (and was stored)
+    AisReceiveResult ais; // an AIS message completed, and the target it updated
+};
+
 // `line`: the received line with its CR LF, terminated, in a writable buffer
 // of kLineBufferSize bytes; `record`: the shared received record. Parses the
-// line (false on failure), stamps and stores the sentence whatever its
-// formatter, and returns true for a '$' sentence.
-bool ReceiveSentence(char* line, SentenceRecord& record);
+// line (false on failure) and stores the sentence whatever its formatter. Any
+// sentence but a '!' one then clears the AIS assembly and message record and
+// yields true; a '!' sentence yields true when it completed an AIS message.
+bool ReceiveSentence(char* line, SentenceRecord& record, ReceiveOutcome* outcome = nullptr,
+                     SentenceStore& store = ProgramSentenceStore(),
+                     AisState& ais = ProgramAisState());
 
 } // namespace varo

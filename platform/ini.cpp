@@ -118,7 +118,9 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     std::size_t begin = 0, end = 0;
     if (!SectionRange(section, begin, end)) {
         if (!FLines.empty() && !Trim(FLines.back().Raw).empty()) FLines.push_back(Classify(""));
-        FLines.push_back(Classify("[" + std::string(section) + "]"));
+        std::string header = "[";
+        header.append(section).append("]");
+        FLines.push_back(Classify(std::move(header)));
         FLines.push_back(Classify(std::move(raw)));
         return;
     }

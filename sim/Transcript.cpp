@@ -16,8 +16,9 @@ void Transcript::Close() {
 
 void Transcript::Write(std::string_view mark, std::string_view line) {
     if (!FFile) return;
-    std::fwrite(mark.data(), 1, mark.size(), FFile);
-    std::fwrite(line.data(), 1, line.size(), FFile);
+    // fwrite must not see the null data of an empty view.
+    if (!mark.empty()) std::fwrite(mark.data(), 1, mark.size(), FFile);
+    if (!line.empty()) std::fwrite(line.data(), 1, line.size(), FFile);
     std::fputc('\n', FFile);
     std::fflush(FFile);
 }

@@ -1,5 +1,7 @@
-// varo-nmea decode [--quiet] [FILE...]: every input line through the sentence
-// parser, one JSON object per line (or only a summary with --quiet).
+// varo-nmea decode [--quiet] [FILE...]: every input line through the receive
+// path's entry (parser, store, AIS path), one JSON object per line (or only a
+// summary with --quiet). varo-nmea targets [FILE...]: the same input, then the
+// AIS target table.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -7,19 +9,15 @@
 #include <string_view>
 #include <vector>
 
-#include "sentence/SentenceParser.h"
+#include "ais/ais_state.h"
+#include "config/ReceiveSentence.h"
+#include "tools/AisJson.h"
 #include "tools/DecodeLine.h"
 #include "tools/RecordJson.h"
 #include "tools/Subcommands.h"
 
 namespace varo {
 namespace {
-
-// The one call per line; the receive path's entry takes its place once the
-// store and the AIS path sit beside the codec.
-bool HandleSentence(char* line, SentenceRecord& record) {
-    return ParseSentence(line, record);
-}
 
 void WriteHeader(JsonWriter& json, const SentenceRecord& record) {
     json.key("start");
@@ -69,31 +67,59 @@ bool DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceReco
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
         text.remove_suffix(1);
     }
-    bool ok = false;
+    ReceiveOutcome outcome;
     if (text.size() <= kMaxReceivedLineLength) {
         char line[kLineBufferSize];
         std::memcpy(line, text.data(), text.size());
         std::memcpy(line + text.size(), "\r\n", 3);
-        ok = HandleSentence(line, record);
+        ReceiveSentence(line, record, &outcome);
     }
     if (json != nullptr) {
         json->open('{');
         json->key("n");
         json->integer(static_cast<std::int64_t>(lineNumber));
         json->key("ok");
-        json->boolean(ok);
-        if (ok) {
+        json->boolean(outcome.parsed);
+        if (outcome.parsed) {
             WriteHeader(*json, record);
             json->key("fields");
             json->open('{');
             WriteFieldSet(*json, record);
             json->close('}');
+            if (outcome.ais.complete) {
+                WriteAisJson(*json, ProgramAisState().message, outcome.ais.target);
+            }
         }
         json->close('}');
         json->endLine();
     }
-    return ok;
+    return outcome.parsed;
 }
+
+namespace {
+
+// Feeds every line of `files` (standard input for none or "-") to `handle`.
+// Returns 1 when a file cannot be opened, else 0.
+template <typename Handler>
+int ForEachInputLine(const std::vector<const char*>& files, Handler&& handle) {
+    int status = 0;
+    for (const char* name : files) {
+        const bool standardInput = std::strcmp(name, "-") == 0;
+        std::FILE* file = standardInput ? stdin : std::fopen(name, "rb");
+        if (file == nullptr) {
+            std::fprintf(stderr, "varo-nmea: cannot open '%s': %s\n", name, std::strerror(errno));
+            status = 1;
+            continue;
+        }
+        ForEachLine(file, handle);
+        if (!standardInput) {
+            std::fclose(file);
+        }
+    }
+    return status;
+}
+
+} // namespace
 
 int RunDecode(std::span<char*> arguments) {
     bool quiet = false;
@@ -111,24 +137,10 @@ int RunDecode(std::span<char*> arguments) {
     static SentenceRecord record{}; // one shared record for the run, as on the receive path
     JsonWriter json(stdout);
     DecodeTally tally;
-    int status = 0;
-    for (const char* name : files) {
-        const bool standardInput = std::strcmp(name, "-") == 0;
-        std::FILE* file = standardInput ? stdin : std::fopen(name, "rb");
-        if (file == nullptr) {
-            std::fprintf(stderr, "varo-nmea decode: cannot open '%s': %s\n", name,
-                         std::strerror(errno));
-            status = 1;
-            continue;
-        }
-        ForEachLine(file, [&](std::string_view line) {
-            ++tally.lines;
-            tally.decoded += DecodeInputLine(line, tally.lines, record, quiet ? nullptr : &json);
-        });
-        if (!standardInput) {
-            std::fclose(file);
-        }
-    }
+    const int status = ForEachInputLine(files, [&](std::string_view line) {
+        ++tally.lines;
+        tally.decoded += DecodeInputLine(line, tally.lines, record, quiet ? nullptr : &json);
+    });
     if (quiet) {
         json.open('{');
         json.key("lines");
@@ -140,6 +152,21 @@ int RunDecode(std::span<char*> arguments) {
         json.close('}');
         json.endLine();
     }
+    return status;
+}
+
+int RunTargets(std::span<char*> arguments) {
+    std::vector<const char*> files(arguments.begin(), arguments.end());
+    if (files.empty()) {
+        files.push_back("-");
+    }
+    static SentenceRecord record{};
+    std::size_t lineNumber = 0;
+    const int status = ForEachInputLine(files, [&](std::string_view line) {
+        DecodeInputLine(line, ++lineNumber, record, nullptr);
+    });
+    JsonWriter json(stdout);
+    WriteAisTargetsJson(json, ProgramAisState().decoder.targets);
     return status;
 }
 

@@ -17,7 +17,8 @@ struct DecodeTally {
 
 // Handles one input line (without its CR/LF) as the receive path would: a line
 // over kMaxReceivedLineLength characters is dropped; otherwise CR LF is
-// appended and the line parsed into `record`. Writes the line's JSON object
+// appended and the line handed to the receive path's entry with `record`.
+// Writes the line's JSON object (with the AIS message it completed)
 // unless `json` is null. Returns the parse result.
 bool DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record,
                      JsonWriter* json);

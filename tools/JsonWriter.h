@@ -10,6 +10,7 @@
 
 namespace varo {
 
+// With a null FILE the text only accumulates, for callers that read it with text().
 class JsonWriter {
 public:
     explicit JsonWriter(std::FILE* out) : out_(out) { text_.reserve(kFlushSize * 2); }
@@ -81,7 +82,11 @@ public:
             flush();
         }
     }
+    const std::string& text() const { return text_; }
     void flush() {
+        if (out_ == nullptr) {
+            return;
+        }
         if (!text_.empty()) {
             std::fwrite(text_.data(), 1, text_.size(), out_);
             text_.clear();

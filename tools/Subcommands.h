@@ -7,5 +7,8 @@
 namespace varo {
 
 int RunDecode(std::span<char*> arguments);
+int RunPorts(std::span<char*> arguments);
+int RunCompose(std::span<char*> arguments);
+int RunTargets(std::span<char*> arguments);
 
 } // namespace varo

@@ -15,6 +15,9 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {"decode", varo::RunDecode, "decode [--quiet] [FILE...]   one JSON object per input line"},
+    {"targets", varo::RunTargets, "targets [FILE...]            the AIS target table after the input"},
+    {"compose", varo::RunCompose, "compose tst CODE | ctt MODE SUBJECT [ID FLAG]... | dbg CODE VALUE [CODE VALUE]... [--zqt LETTER]"},
+    {"ports", varo::RunPorts, "ports                        the present and the openable serial ports"},
 };
 
 int Usage() {

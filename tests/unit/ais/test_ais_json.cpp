@@ -1,9 +1,18 @@
 #include "ais_test_support.h"
-#include "tools/ais_json.h"
+#include "tools/AisJson.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using varo::AisJsonKey;
+
+// The JSON that `write` produces, as text.
+template <typename Write> std::string Json(Write&& write) {
+    varo::JsonWriter json(nullptr);
+    write(json);
+    return json.text();
+}
 
 TEST(AisJson, KeysFromFieldNames) {
     EXPECT_EQ(AisJsonKey("message type"), "message_type");
@@ -24,8 +33,8 @@ TEST(AisJson, MessageFieldsInLayoutOrder) {
     r.heading = 215;
     auto state = NewAisState();
     const AisReceiveResult result = Receive(*state, Type1(r));
-    std::string out;
-    AppendAisJson(state->message, result.target, out);
+    const std::string out =
+        Json([&](varo::JsonWriter& json) { varo::WriteAisJson(json, state->message, result.target); });
     EXPECT_EQ(out, "\"ais\":{\"type\":1,\"fields\":{\"message_type\":1,\"repeat_indicator\":0,"
                    "\"mmsi\":371798000,\"navigational_status\":0,\"rate_of_turn\":-4.46402884,"
                    "\"speed_over_ground\":12.3000002,\"position_accuracy\":1,\"longitude\":1,"
@@ -38,17 +47,16 @@ TEST(AisJson, RepeatedNamesAndTextAreNumberedAndEscaped) {
     AisBitWriter w;
     w.Put(10, 6).Put(0, 2).Put(366814480, 30).Put(1, 2).Put(366832740, 30).Put(3, 2);
     auto state = NewAisState();
-    std::string out;
-    AppendAisJson((Receive(*state, w), state->message), 1, out);
+    Receive(*state, w);
+    std::string out = Json([&](varo::JsonWriter& json) { varo::WriteAisJson(json, state->message, 1); });
     EXPECT_NE(out.find("\"spare\":1,\"destination_mmsi\":366832740,\"spare_2\":3}"),
               std::string::npos)
         << out;
 
     AisBitWriter text;
     text.Put(14, 6).Put(0, 2).Put(1, 30).Put(0, 2).Text("A\"B\\C", 5).PadTo(72);
-    out.clear();
     Receive(*state, text);
-    AppendAisJson(state->message, -1, out);
+    out = Json([&](varo::JsonWriter& json) { varo::WriteAisJson(json, state->message, -1); });
     EXPECT_NE(out.find("\"safety_related_text\":\"A\\\"B\\\\C\"},\"target\":-1}"),
               std::string::npos)
         << out;
@@ -59,8 +67,8 @@ TEST(AisJson, TargetsInTableOrderWithEveryKey) {
     PositionReport r;
     r.mmsi = 5;
     Receive(*state, Type1(r));
-    std::string out;
-    AppendAisTargetsJson(state->decoder.targets, out);
+    const std::string out =
+        Json([&](varo::JsonWriter& json) { varo::WriteAisTargetsJson(json, state->decoder.targets); });
     const std::size_t firstLineEnd = out.find('\n');
     ASSERT_NE(firstLineEnd, std::string::npos);
     EXPECT_EQ(out.substr(0, firstLineEnd),

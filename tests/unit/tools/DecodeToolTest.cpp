@@ -43,7 +43,9 @@ std::vector<std::string> Lines(const std::string& text) {
 class DecodeTool : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = ::testing::TempDir() + "varo_decode_all.nmea";
+        // One file per test: ctest runs the tests of this fixture in parallel.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = ::testing::TempDir() + "varo_decode_" + test->name() + ".nmea";
         std::ofstream out(path_, std::ios::binary);
         for (const ExampleSentence& example : ExampleSentences()) {
             out << WithChecksum(JoinFields(example.header, example.fields)) << "\r\n";

@@ -1,4 +1,4 @@
-#include "tools/ports_command.h"
+#include "tools/Subcommands.h"
 
 #include "platform/com_folder.h"
 #include "platform/port_discovery.h"
@@ -6,10 +6,12 @@
 
 #include <cstdio>
 
-int RunPortsCommand(int argc, char** argv) {
-    // argv[0] is the command name ("ports"); it takes no further arguments.
-    if (argc > 1) {
-        std::fprintf(stderr, "usage: varo-nmea ports\nunexpected argument: %s\n", argv[1]);
+namespace varo {
+
+// Runs discovery once and prints the present and the openable ports as one JSON line.
+int RunPorts(std::span<char*> arguments) {
+    if (!arguments.empty()) {
+        std::fprintf(stderr, "usage: varo-nmea ports\nunexpected argument: %s\n", arguments[0]);
         return 2;
     }
     const std::string folder = platform::ComFolder();
@@ -18,3 +20,5 @@ int RunPortsCommand(int argc, char** argv) {
     std::printf("%s\n", platform::PortsReportJson(present, openable).c_str());
     return 0;
 }
+
+} // namespace varo

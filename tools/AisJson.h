@@ -4,21 +4,26 @@
 
 #include "ais/ais_message.h"
 #include "ais/ais_target.h"
+#include "tools/JsonWriter.h"
 
 #include <string>
 #include <string_view>
 
+namespace varo {
+
 // The key of a field name: lower case, every run of other characters one '_'.
 std::string AisJsonKey(std::string_view fieldName);
 
-// Appends "ais":{"type":T,"fields":{...},"target":I} for an unpacked message;
+// Writes "ais":{"type":T,"fields":{...},"target":I} for an unpacked message;
 // a repeated field name gets _2, _3 ... The two destination identifiers that
 // an addressed type-22 message carries after its fields are
 // "destination_mmsi_1" and "destination_mmsi_2".
-void AppendAisJson(const AisMessageRecord& message, int target, std::string& out);
+void WriteAisJson(JsonWriter& json, const AisMessageRecord& message, int target);
 
-// Appends one JSON object for a target entry.
-void AppendAisTargetJson(const AisTarget& target, int index, std::string& out);
+// Writes one JSON object for a target entry.
+void WriteAisTargetJson(JsonWriter& json, const AisTarget& target, int index);
 
-// Appends one object per entry in use, in table order, each followed by "\n".
-void AppendAisTargetsJson(const AisTargetTable& table, std::string& out);
+// Writes one object per entry in use, in table order, each on its own line.
+void WriteAisTargetsJson(JsonWriter& json, const AisTargetTable& table);
+
+} // namespace varo

@@ -1,4 +1,4 @@
-#include "tools/compose_command.h"
+#include "tools/Subcommands.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -130,7 +130,13 @@ int ComposeDbg(int argc, char** argv) {
 
 } // namespace
 
-int RunComposeCommand(int argc, char** argv) {
+// compose tst CODE | ctt MODE SUBJECT [ID FLAG]... (missing pairs: identifier 999999) |
+// dbg CODE VALUE [CODE VALUE]... [--zqt LETTER] (missing pairs: 999, -2147483648).
+// Prints the sentence the tool's sender would build, CR LF included; exit 2 with a
+// one-line message for bad arguments, 1 when the sentence cannot be built.
+int RunCompose(std::span<char*> arguments) {
+    const int argc = static_cast<int>(arguments.size());
+    char** argv = arguments.data();
     if (argc < 1) {
         return Fail(kUsage);
     }

@@ -1,0 +1,1 @@
+varo_benchmark(bench_compose config sentence)

@@ -1,0 +1,1 @@
+varo_fuzz_target(fuzz_ini platform)

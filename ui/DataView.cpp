@@ -1,0 +1,189 @@
+#include "DataView.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTableWidget>
+#include <QToolButton>
+#include <cstring>
+
+#include "Dialogs.h"
+#include "TForm1.h"
+#include "sentence/SentenceTables.h"
+
+namespace {
+
+enum Column { kLine, kTalker, kFormatter, kName, kLastTime, kCurrentTime, kData };
+
+// Talker (characters 2 and 3) and formatter (characters 4 to 6) of a line
+// of at least six characters, packed into one number.
+std::uint64_t PairKey(const char* line) {
+    std::uint64_t key = 0;
+    for (int i = 1; i <= 5; ++i)
+        key = (key << 8) | static_cast<unsigned char>(line[i]);
+    return key;
+}
+
+void SetCell(QTableWidget& grid, int row, int column, const QString& text) {
+    if (QTableWidgetItem* item = grid.item(row, column)) {
+        item->setText(text);
+    } else {
+        grid.setItem(row, column, new QTableWidgetItem(text));
+    }
+}
+
+void ReportLogWriteError(int error) {
+    ModalMessage(QStringLiteral("The log file could not be written (%1). Recording has stopped; "
+                                "the lines written before are kept.")
+                     .arg(QString::fromLocal8Bit(std::strerror(error))),
+                 QStringLiteral("Error"), MessageIcon::Error, MessageButtons::Ok);
+}
+
+} // namespace
+
+DataView::DataView(TForm1& form) : form(form) {
+    form.Savelog1->setCheckable(true);
+    // A sentence is one line of text, clipped at the cell's edge: wrapping
+    // or eliding it would cut it back to its first fields.
+    form.StringGrid1->setWordWrap(false);
+    form.StringGrid1->setTextElideMode(Qt::ElideNone);
+}
+
+DataView::~DataView() {
+    if (!logRecording) return;
+    char time[9];
+    FormatTimeOfDay(clock(), time);
+    log.WriteEndAndClose(time);
+}
+
+const QString& DataView::TimeText(const char (&time)[9]) {
+    if (std::memcmp(time, lastTime, sizeof lastTime) != 0) {
+        std::memcpy(lastTime, time, sizeof lastTime);
+        lastTimeText = QString::fromLatin1(time, 8);
+    }
+    return lastTimeText;
+}
+
+void DataView::ShowSentence(const char* line) {
+    if (line == nullptr) return;
+    std::size_t length = std::strlen(line);
+    // Shorter lines hold no talker and formatter; their description lookup
+    // would fail anyway.
+    if (length < 6) return;
+    // The gateway's answers to configuration requests are not traffic.
+    if (std::memcmp(line + 1, "PCTT", 4) == 0) return;
+    const char formatter[4] = {line[3], line[4], line[5], '\0'};
+    const varo::SentenceDescription* description = varo::FindSentenceDescription(formatter);
+    if (description == nullptr) return;
+
+    char time[9];
+    FormatTimeOfDay(clock(), time);
+    if (logRecording && !log.WriteSentence(time, line)) AbandonLog();
+
+    // The grid shows the sentence without its line end.
+    while (length > 0 && (line[length - 1] == '\r' || line[length - 1] == '\n'))
+        --length;
+    const std::uint64_t key = PairKey(line);
+    for (int row = 1; row < nextRow; ++row) {
+        if (rowKeys[static_cast<std::size_t>(row - 1)] == key) {
+            ShowRow(row, key, TimeText(time), line, length, nullptr);
+            return;
+        }
+    }
+    if (nextRow > kMaxSentenceRows) return;
+    form.StringGrid1->setRowCount(nextRow);
+    ShowRow(nextRow, key, TimeText(time), line, length, description->description);
+    ++nextRow;
+}
+
+// Grid row r is table row r - 1 (the header is the table's own). A new row
+// (description given) gets every cell; a known one moves its Current Time
+// to Last Time and takes the new time and data.
+void DataView::ShowRow(int row, std::uint64_t key, const QString& now, const char* line,
+                       std::size_t length, const char* description) {
+    QTableWidget& grid = *form.StringGrid1;
+    const int index = row - 1;
+    if (description != nullptr) {
+        rowKeys[static_cast<std::size_t>(index)] = key;
+        SetCell(grid, index, kLine, QString::number(row));
+        SetCell(grid, index, kTalker, QString::fromLatin1(line + 1, 2));
+        SetCell(grid, index, kFormatter, QString::fromLatin1(line + 3, 3));
+        SetCell(grid, index, kName, QString::fromUtf8(description));
+        SetCell(grid, index, kLastTime, QString());
+    } else {
+        QTableWidgetItem* current = grid.item(index, kCurrentTime);
+        SetCell(grid, index, kLastTime, current != nullptr ? current->text() : QString());
+    }
+    SetCell(grid, index, kCurrentTime, now);
+    SetCell(grid, index, kData, QString::fromLatin1(line, static_cast<qsizetype>(length)));
+}
+
+void DataView::ClearDataView() {
+    nextRow = 1;
+    form.StringGrid1->clearContents();
+    form.StringGrid1->setRowCount(1);
+}
+
+void DataView::ToggleLogRecording() {
+    if (!logIdle) {
+        StopLog();
+        return;
+    }
+    logIdle = false;
+    ShowLogState(true);
+    StartLog();
+}
+
+void DataView::StartLog() {
+    TSaveDialog& dialog = form.SaveLogFileDialog;
+    dialog.Filter = QStringLiteral("Text files (*.txt)|*.txt");
+    dialog.DefaultExt = QStringLiteral("txt");
+    if (!dialog.Execute()) {
+        logIdle = true;
+        ShowLogState(false);
+        return;
+    }
+    if (!log.Open(QFile::encodeName(dialog.FileName).toStdString())) {
+        // Buttons that showed a recording which writes nothing would mislead.
+        logIdle = true;
+        ShowLogState(false);
+        ModalMessage(QStringLiteral("Please input the name of the output file"),
+                     QStringLiteral("Error"), MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
+    char time[9];
+    FormatTimeOfDay(clock(), time);
+    if (!log.WriteHeader(time)) {
+        AbandonLog();
+        return;
+    }
+    logRecording = true;
+}
+
+void DataView::StopLog() {
+    const bool wasRecording = logRecording;
+    logIdle = true;
+    logRecording = false;
+    ShowLogState(false);
+    if (!wasRecording) return;
+    char time[9];
+    FormatTimeOfDay(clock(), time);
+    if (!log.WriteEndAndClose(time)) ReportLogWriteError(log.LastError());
+}
+
+void DataView::AbandonLog() {
+    // The state is idle before the message box opens, so sentences that
+    // arrive while it is shown are not written and not reported again.
+    logIdle = true;
+    logRecording = false;
+    ShowLogState(false);
+    const int error = log.LastError();
+    log.Close();
+    ReportLogWriteError(error);
+}
+
+void DataView::ShowLogState(bool recording) {
+    form.SaveSpeedButton->setChecked(recording);
+    form.SaveSpeedButton->setToolTip(recording ? QStringLiteral("Stop recording Log")
+                                               : QStringLiteral("Start recording Log"));
+    form.Savelog1->setChecked(recording);
+}

@@ -1,0 +1,152 @@
+#include "LanguageFiles.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <array>
+#include <cstring>
+#include <string>
+
+#include "AboutBox.h"
+#include "TForm1.h"
+#include "Tag.h"
+#include "TfrmAbout.h"
+#include "platform/ini.h"
+
+namespace {
+
+struct LanguageFileNames {
+    const char* language;
+    const char* readMe;
+};
+
+constexpr std::array<LanguageFileNames, 3> kLanguageFiles{{
+    {"Lang/Lang-EN.ini", "Lang/ReadMe-EN.txt"},
+    {"Lang/Lang-TW.ini", "Lang/ReadMe-TW.txt"},
+    {"Lang/Lang-CN.ini", "Lang/ReadMe-CN.txt"},
+}};
+
+bool IsLanguage(int language) {
+    return language >= 0 && language < static_cast<int>(kLanguageFiles.size());
+}
+
+// One open language file. Each lookup gives the file's text for the key, or
+// the current text when the key is absent.
+class LanguageFile {
+public:
+    explicit LanguageFile(const QString& path)
+        : document(platform::IniDocument::Load(QFile::encodeName(path).toStdString())) {}
+
+    QString Text(const char* section, const char* key, const QString& current) const {
+        std::string value;
+        return document.Find(section, key, value) ? QString::fromStdString(value) : current;
+    }
+
+    void Caption(const char* section, const char* key, QMenu* menu) const {
+        menu->setTitle(Text(section, key, menu->title()));
+    }
+    void Caption(const char* section, const char* key, QAction* item) const {
+        item->setText(Text(section, key, item->text()));
+    }
+    template <class Button>
+    void Caption(const char* section, const char* key, Button* button) const {
+        button->setText(Text(section, key, button->text()));
+    }
+    void Caption(const char* section, const char* key, QGroupBox* group) const {
+        group->setTitle(Text(section, key, group->title()));
+    }
+    // One text for two labels that show the same caption.
+    void Caption(const char* section, const char* key, QLabel* first, QLabel* second) const {
+        const QString text = Text(section, key, first->text());
+        first->setText(text);
+        second->setText(text);
+    }
+
+    // Every entry of one section of the UI text table.
+    void Texts(const char* section, UiTexts& texts) const {
+        for (const UiTextEntry& entry : kUiTextTable) {
+            if (std::strcmp(entry.section, section) != 0) continue;
+            texts.*entry.text = Text(entry.section, entry.key, texts.*entry.text);
+        }
+    }
+
+private:
+    platform::IniDocument document;
+};
+
+} // namespace
+
+QString LanguageFiles::LanguageFilePath(int language) const {
+    return form.AppFolder +
+           QString::fromLatin1(kLanguageFiles.at(static_cast<std::size_t>(language)).language);
+}
+
+QString LanguageFiles::ReadMePath(int language) const {
+    return form.AppFolder +
+           QString::fromLatin1(kLanguageFiles.at(static_cast<std::size_t>(language)).readMe);
+}
+
+void LanguageFiles::SelectLanguage(QAction* item) {
+    if (item == nullptr) return;
+    const int language = Tag(item);
+    if (!IsLanguage(language)) return;
+    form.FLanguage = language;
+    // No font character set is chosen: Qt text is Unicode and the font
+    // database falls back to a font that has the Chinese glyphs.
+    LoadLanguageFile(LanguageFilePath(language));
+    if (form.frmAbout != nullptr) LoadReadMe(*form.frmAbout, ReadMePath(language));
+}
+
+void LanguageFiles::LoadLanguageFile(const QString& path) {
+    const LanguageFile file(path);
+    UiTexts& texts = form.FTexts;
+
+    file.Caption("MENU", "File", form.mnuFile);
+    file.Caption("MENU", "File_Exit", form.mnuExit);
+    file.Caption("MENU", "Option", form.mnuOption);
+    file.Caption("MENU", "Option_Language", form.mnuLanguage);
+    file.Caption("MENU", "Option_Language_English", form.mnuLangEnglish);
+    file.Caption("MENU", "Option_Language_TraChinese", form.mnuLangTraChinese);
+    file.Caption("MENU", "Option_Language_SimpChinese", form.mnuLangSimpChinese);
+    file.Caption("MENU", "Help", form.mnuHelp);
+    file.Caption("MENU", "Help_About", form.mnuAbout);
+
+    file.Texts("SYS_BUTTON", texts);
+    form.OpenPort->setText(form.OpenPortCaption(Tag(form.OpenPort)));
+    file.Caption("SYS_BUTTON", "EXIT", form.btnExit);
+
+    file.Caption("TAB_BAUD", "Change NMEA Baud Rate", form.spbBaudRate);
+    file.Texts("TAB_BAUD", texts);
+
+    file.Caption("CONFIG_SERIAL_PORT", "Serial_Port", form.LabelAutoComPort, form.lblSerialPort);
+    file.Caption("CONFIG_SERIAL_PORT", "Baud_Rate", form.LabelAutoBaudRate, form.lblBaudRate);
+    file.Caption("CONFIG_SERIAL_PORT", "Setting", form.GroupBoxConnectionMode);
+    file.Caption("CONFIG_SERIAL_PORT", "Auto", form.RadioButtonConnectionModeAuto);
+    file.Caption("CONFIG_SERIAL_PORT", "Manual", form.RadioButtonConnectionModeManual);
+    file.Texts("CONFIG_SERIAL_PORT", texts);
+    switch (form.FLinkState) {
+    case 0:
+        form.LabelConnectionStatus->setText(texts.DisconnectStatus);
+        break;
+    case 1:
+        form.LabelConnectionStatus->setText(texts.Connecting);
+        break;
+    case 2:
+        form.LabelConnectionStatus->setText(texts.Connected);
+        break;
+    default:
+        break;
+    }
+
+    file.Texts("EXIT_QUERY", texts);
+    if (form.frmAbout != nullptr) {
+        file.Caption("ABOUT", "Product", form.frmAbout->StaticTextProduct);
+        file.Caption("ABOUT", "OK", form.frmAbout->btnOK);
+    }
+    file.Texts("OTHER_MSG", texts);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QAction;
+class TForm1;
+
+// Switching the user interface language: the language menu items and the
+// language files "Lang/Lang-EN.ini", "Lang/Lang-TW.ini" and "Lang/Lang-CN.ini"
+// beside the program, which replace captions and message texts key by key.
+class LanguageFiles {
+public:
+    explicit LanguageFiles(TForm1& form) : form(form) {}
+
+    // The handler of the three language menu items; the item's tag is the
+    // language index (0 English, 1 Traditional, 2 Simplified Chinese). Any
+    // other tag does nothing. Loads the language file and the About box's
+    // read-me of that language.
+    void SelectLanguage(QAction* item);
+
+    // Reads one language file into the captions and the UI text table. A key
+    // the file lacks (or a missing file) leaves its text as it is.
+    void LoadLanguageFile(const QString& path);
+
+private:
+    // The files of a language index 0 .. 2, under the program's folder.
+    QString LanguageFilePath(int language) const;
+    QString ReadMePath(int language) const;
+
+    TForm1& form;
+};
