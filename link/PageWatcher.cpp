@@ -18,6 +18,9 @@ PageWatcher::PageWatcher(TForm1& form) : form(form) {
   // come on (they start DetectTabSheet) and then at each page change.
   form.DetectTabSheet->setSingleShot(true);
   QObject::connect(form.DetectTabSheet, &QTimer::timeout, &form, [this] {
+    // The link controls come on with a confirmed link; without one there is
+    // nobody to tell.
+    if (!this->form.FLinked) return;
     // A new link reports the page it finds, whatever the last link reported.
     FEntering = true;
     FLeaving = true;

@@ -33,7 +33,7 @@ TEST_F(DeviceChangeTest, RemovingAnotherPortOnlyRefreshesTheList) {
   Link(39);
   ASSERT_TRUE(Listed(44));
   RemovePortLink(44);
-  EXPECT_TRUE(WaitFor([&] { return !Listed(44); }, 2000ms));
+  EXPECT_FALSE(Listed(44));
   EXPECT_TRUE(form.FLinked);
   EXPECT_TRUE(Connected());
   AddSilentPort(45);

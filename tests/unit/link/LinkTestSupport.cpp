@@ -8,28 +8,37 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "ConnectionManager.h"
 #include "Tag.h"
 #include "comm/thread_comm.h"
 #include "platform/com_folder.h"
 #include "platform/port_discovery.h"
-#include "platform/serial_device.h"
 
 bool UseComFolder(const QTemporaryDir& folder) {
   qputenv("VARO_COM_DIR", folder.path().toLocal8Bit());
   return folder.isValid();
 }
 
+// Tests run in parallel processes: each waits for the lock, so that no port
+// becomes openable while a test runs.
 HeldHardwarePorts::HeldHardwarePorts() {
   for (const platform::HardwarePort& port : platform::EnumerateHardwarePorts()) {
-    const int fd = platform::OpenSerialExclusive(port.DevicePath);
-    if (fd >= 0) FDescriptors.push_back(fd);
+    const int fd = ::open(port.DevicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    if (::flock(fd, LOCK_EX) == 0) {
+      FDescriptors.push_back(fd);
+    } else {
+      ::close(fd);
+    }
   }
 }
 
 HeldHardwarePorts::~HeldHardwarePorts() {
-  for (int fd : FDescriptors) platform::CloseSerialExclusive(fd);
+  for (int fd : FDescriptors) ::close(fd);
 }
 
 LinkTest::LinkTest()
@@ -71,6 +80,9 @@ void LinkTest::AwaitListed(int number) {
 
 void LinkTest::RemovePortLink(int number) {
   std::filesystem::remove(platform::ComLinkPath(folder.path().toStdString(), number));
+  EXPECT_TRUE(WaitFor([&] { return form.cbxComPort->findText(QString::number(number)) < 0; },
+                      std::chrono::milliseconds(2000)));
+  QTest::qWait(20);
 }
 
 void LinkTest::ChooseManual(int number, const char* baud) {

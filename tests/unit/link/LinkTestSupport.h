@@ -19,8 +19,8 @@
 // Points VARO_COM_DIR at `folder`; true so that it can run in an initializer list.
 bool UseComFolder(const QTemporaryDir& folder);
 
-// Holds the machine's hardware serial ports open for exclusive use, so that
-// discovery lists them but only the test's own ports can be opened.
+// Holds the machine's hardware serial ports locked, so that discovery lists
+// them but only the test's own ports can be opened.
 class HeldHardwarePorts {
  public:
   HeldHardwarePorts();
