@@ -4,10 +4,13 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
 #include <QToolButton>
 #include <cstdio>
 
 #include "LinkTestSupport.h"
+#include "SimulatedSession.h"
 
 namespace {
 
@@ -46,6 +49,29 @@ TEST_F(ConnectTest, AutoConnectFindsTheGatewayAt4800OnTheSecondPort) {
     EXPECT_EQ(form.EditAutoDetectComPort->text(), "46");
     EXPECT_EQ(form.EditAutoDetectBaudRate->text(), "4800");
     EXPECT_TRUE(boxes.asked.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(SimulatedSessionTest, SelectsTheSimulatedPortAndConnects) {
+    RecordingMessageBoxes boxes(MessageResult::Ok);
+    SimulatedSession session;
+    QString error;
+    ASSERT_TRUE(session.Start(error)) << error.toStdString();
+    const ApplicationWindows windows = CreateApplicationWindows();
+    TForm1& form = *windows.form;
+    session.Present(form);
+    const QString port = QString::number(session.ComNumber());
+    EXPECT_EQ(form.windowTitle(), "VARO NMEA Configuration - simulated gateway COM" + port);
+    EXPECT_EQ(form.cbxComPort->currentText(), port);
+    EXPECT_TRUE(form.RadioButtonConnectionModeManual->isChecked());
+
+    form.OpenPort->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ShowsConnected(form); }, 5000));
+    EXPECT_TRUE(boxes.asked.empty());
+    form.OpenPort->click();
 }
 
 } // namespace
