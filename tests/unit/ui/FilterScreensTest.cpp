@@ -150,6 +150,33 @@ TEST_F(FilterScreensTest, OutputStatesComeFromTheDigitsOfTheAnswer) {
   EXPECT_TRUE(ShowsImage(form.GGAImage, 2));
 }
 
+// Manual mode with no port: every send fails and says so once.
+TEST_F(FilterScreensTest, FailedSendsShowNoSuccess) {
+  form.SetLinkControls(true);
+  form.RadioButtonConnectionModeManual->click();
+  OpenPage();
+  boxes.Answer(MessageResult::Yes);
+  Click(QStringLiteral("GGA"));
+  ASSERT_EQ(boxes.asked.size(), 1u);
+  EXPECT_EQ(boxes.asked[0].text, "Serial port open error! Please check!");
+  EXPECT_TRUE(form.WaitingForReply) << "the wait is armed whatever the send did";
+
+  Receive(WithChecksum("$PCTT,R,200000,129025,1,126992,1,129033,0,129539,1,129029,1"));
+  EXPECT_EQ(BoxStates(), "11011--");
+  EXPECT_TRUE(form.Button1->isVisible());
+  form.CheckBox1->click();
+  form.Button1->click();
+  EXPECT_EQ(boxes.asked.size(), 2u);
+  EXPECT_TRUE(form.Label4->text().isEmpty());
+
+  form.Label9->setText(QStringLiteral("before"));
+  form.DefaultButton->click();
+  EXPECT_EQ(boxes.asked.size(), 4u) << "the question, then the send failure";
+  EXPECT_EQ(form.Label4->text(), "Error!!");
+  EXPECT_EQ(form.Label9->text(), "before");
+  EXPECT_FALSE(form.CheckBox1->isChecked()) << "boxes untouched";
+}
+
 // The conversion map pairs 200063 and 130053, which have no description.
 TEST_F(FilterScreensTest, MessagesWithoutDescriptionShowTheirNumbers) {
   WorkWithoutPort();
