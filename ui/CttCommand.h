@@ -26,4 +26,4 @@ void SetQuery(std::int32_t subject);
 // (it has told the user already).
 bool SendCtt(TForm1& form);
 
-}  // namespace ctt
+} // namespace ctt

@@ -26,26 +26,26 @@ SentenceStateTable UnpackSentenceStates(const OutputIdentifiers& identifiers);
 OutputIdentifiers PackSentenceStates(const SentenceStateTable& states);
 
 class SentenceStates {
- public:
-  explicit SentenceStates(TForm1& form) : form(form) {}
+public:
+    explicit SentenceStates(TForm1& form) : form(form) {}
 
-  // The answer to the output-selection query is in DeviceRecord: takes the
-  // states from it and redraws every picture.
-  void ShowSentenceStates();
-  // Mouse-down on a picture or label: on and off alternate, any other state
-  // becomes off. Nothing is sent.
-  void ToggleSentence(int tag);
-  // Button3: sends all 24 states.
-  void ApplySentenceStates();
-  // DefaultButton: after asking, has the gateway restore its factory
-  // filtering and shows every output and sentence on.
-  void RestoreDefaults();
+    // The answer to the output-selection query is in DeviceRecord: takes the
+    // states from it and redraws every picture.
+    void ShowSentenceStates();
+    // Mouse-down on a picture or label: on and off alternate, any other state
+    // becomes off. Nothing is sent.
+    void ToggleSentence(int tag);
+    // Button3: sends all 24 states.
+    void ApplySentenceStates();
+    // DefaultButton: after asking, has the gateway restore its factory
+    // filtering and shows every output and sentence on.
+    void RestoreDefaults();
 
-  const SentenceStateTable& States() const { return states; }
+    const SentenceStateTable& States() const { return states; }
 
- private:
-  void ShowPicture(int tag);
+private:
+    void ShowPicture(int tag);
 
-  TForm1& form;
-  SentenceStateTable states{};
+    TForm1& form;
+    SentenceStateTable states{};
 };
