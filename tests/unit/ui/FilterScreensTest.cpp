@@ -152,6 +152,24 @@ TEST_F(FilterScreensTest, OutputStatesComeFromTheDigitsOfTheAnswer) {
     EXPECT_TRUE(ShowsImage(form.GGAImage, 2));
 }
 
+// An RMC continuation still unanswered must not take the output selection's answer.
+TEST_F(FilterScreensTest, OutputSelectionAnswerIsNotTakenForAnOpenContinuation) {
+    WorkWithoutPort();
+    Click(QStringLiteral("RMC"));
+    Receive(WithChecksum("$PCTT,R,200005,129025,1,129026,1,129029,1,129033,1,575256,1"));
+    ASSERT_TRUE(form.WaitingForRequery);
+    EXPECT_EQ(form.ExpectedReplyId, 200069);
+    EXPECT_EQ(BoxStates(), "1111---");
+    EXPECT_TRUE(form.Button1->isHidden()) << "Apply waits for the continuation";
+
+    Click(QStringLiteral("NMEA2000"));
+    EXPECT_FALSE(form.WaitingForRequery);
+    Receive(WithChecksum("$PCTT,R,200184,111111,0,111110,0,111111,0,111111,0,100000,0"));
+    EXPECT_TRUE(form.All0183MsgGroup->isEnabled());
+    EXPECT_EQ(form.FSentenceStates->States()[0], 1);
+    EXPECT_FALSE(form.FOutputChecks->RmcSplitLoaded());
+}
+
 // Manual mode with no port: every send fails and says so once.
 TEST_F(FilterScreensTest, FailedSendsShowNoSuccess) {
     form.SetLinkControls(true);
