@@ -44,6 +44,9 @@ class PortList;
 class ReceivePath;
 class DataView;
 class LanguageFiles;
+class MessageTree;
+class OutputChecks;
+class SentenceStates;
 
 // What the device notifier reports for the serial-port class.
 enum class DeviceChange { Arrival, RemovalComplete };
@@ -152,6 +155,9 @@ class TForm1 : public QMainWindow {
   // ---- Behaviour units ----
   std::unique_ptr<DataView> FDataView;            // the data grid and the data log
   std::unique_ptr<LanguageFiles> FLanguageFiles;  // the language menu and files
+  std::unique_ptr<MessageTree> FMessageTree;      // the input message tree
+  std::unique_ptr<OutputChecks> FOutputChecks;    // an input's output check boxes and their Apply
+  std::unique_ptr<SentenceStates> FSentenceStates;  // the NMEA 0183 output selection and Default
   // Declared after every unit so that it closes first: its events reach them.
   std::unique_ptr<TComm> FComm;
 
