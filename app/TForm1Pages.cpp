@@ -122,6 +122,7 @@ void TForm1::BuildPropertiesPage() {
   MemoRecord = Place(new QPlainTextEdit(TabSheetStatic), "MemoRecord", QRect(605, 390, 180, 60));
   Memo1->hide();
   MemoRecord->hide();
+  MemoRecord->setMaximumBlockCount(1000);  // the hidden echo keeps the newest lines, not all
 }
 
 void TForm1::BuildDataViewPage() {
