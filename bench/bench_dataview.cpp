@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <string>
+#include <cstdio>
 #include <vector>
 
 #include "DataView.h"
+#include "sentence/Composer.h"
 #include "Dialogs.h"
 #include "TForm1.h"
 
@@ -19,10 +21,13 @@ std::vector<std::string> Traffic() {
     std::vector<std::string> lines;
     for (const char* talker : {"GP", "GN", "GL", "II", "HE", "SD"}) {
         for (const char* body :
-             {"GGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,*76",
-              "RMC,092750.000,A,5321.6802,N,00630.3372,W,0.02,31.66,280511,,,A*43",
-              "VTG,31.66,T,,M,0.02,N,0.04,K,A*3A", "HDT,274.07,T*03", "MWV,214.8,R,0.1,K,A*28"}) {
-            lines.push_back(std::string("$") + talker + body + "\r\n");
+             {"GGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,",
+              "RMC,092750.000,A,5321.6802,N,00630.3372,W,0.02,31.66,280511,,,A",
+              "VTG,31.66,T,,M,0.02,N,0.04,K,A", "HDT,274.07,T", "MWV,214.8,R,0.1,K,A"}) {
+            char line[varo::kLineBufferSize] = {};
+            std::snprintf(line, sizeof line, "$%s%s", talker, body);
+            varo::finishSentence(line, sizeof line);
+            lines.emplace_back(line);
         }
     }
     return lines;

@@ -8,6 +8,7 @@
 
 #include "Dialogs.h"
 #include "TForm1.h"
+#include "sentence/SentenceParser.h"
 #include "sentence/SentenceTables.h"
 
 namespace {
@@ -71,6 +72,10 @@ void DataView::ShowSentence(const char* line) {
     if (length < 6) return;
     // The gateway's answers to configuration requests are not traffic.
     if (std::memcmp(line + 1, "PCTT", 4) == 0) return;
+    // A line whose checksum fails is line noise: shown, it would open rows
+    // under damaged talkers (filling the grid for good) or overwrite the good
+    // copy of its sentence.
+    if (!varo::VerifyChecksum(line)) return;
     const char formatter[4] = {line[3], line[4], line[5], '\0'};
     const varo::SentenceDescription* description = varo::FindSentenceDescription(formatter);
     if (description == nullptr) return;

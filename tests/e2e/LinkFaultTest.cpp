@@ -94,9 +94,8 @@ TEST_F(GarbledLineTest, TheToolKeepsWorking) {
 
 // Damaged bytes fail the sentence's checksum; such a line must neither open
 // a row of its own (garbage would fill the grid's rows for good) nor
-// overwrite the good copy. Disabled: the data view takes every line with a
-// known formatter without checking its checksum.
-TEST_F(GarbledLineTest, DISABLED_DamagedSentencesNeverReachTheGrid) {
+// overwrite the good copy.
+TEST_F(GarbledLineTest, DamagedSentencesNeverReachTheGrid) {
     StreamGarbage();
     for (int row = 0; row < form.FDataView->RowsInUse(); ++row)
         EXPECT_TRUE(RowIsSound(*form.StringGrid1, row));

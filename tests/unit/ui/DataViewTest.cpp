@@ -6,8 +6,17 @@
 
 #include "RecordingDialogs.h"
 #include "UiTestSupport.h"
+#include "sentence/Composer.h"
 
 namespace {
+
+// `body` ("$GPDPT,...") finished with its checksum and CR LF.
+std::string WithChecksum(const std::string& body) {
+    char line[varo::kLineBufferSize] = {};
+    body.copy(line, sizeof line - 6);
+    varo::finishSentence(line, sizeof line);
+    return line;
+}
 
 class DataViewTest : public UiTest {
 protected:
@@ -46,9 +55,9 @@ protected:
 const char* const kGpGga =
     "$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,*76\r\n";
 const char* const kGnGga =
-    "$GNGGA,092751.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,*68\r\n";
+    "$GNGGA,092751.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,*69\r\n";
 const char* const kGpGga2 =
-    "$GPGGA,092752.000,5321.6803,N,00630.3373,W,1,8,1.03,61.7,M,55.2,M,,*73\r\n";
+    "$GPGGA,092752.000,5321.6803,N,00630.3373,W,1,8,1.03,61.7,M,55.2,M,,*74\r\n";
 
 TEST_F(DataViewTest, OneRowPerTalkerAndFormatterAndARepeatMovesTheTime) {
     Show(kGpGga, {9, 5, 59});
@@ -73,7 +82,9 @@ TEST_F(DataViewTest, RepliesUnknownFormattersAndShortLinesAreNeitherShownNorLogg
     ASSERT_TRUE(view.IsRecording());
     for (const char* line :
          {"$PCTT,A,200000,126992,1*3A\r\n", "$GPTXT,01,01,02,ANTSTATUS=OK*3B\r\n",
-          "$PZQTDBG,42,1*00\r\n", "$GPGG\r\n", "$G\r\n", "", "$GPXYZ,1,2*00\r\n"}) {
+          "$PZQTDBG,42,1*79\r\n", "$GPGG\r\n", "$G\r\n", "", "$GPXYZ,1,2*4F\r\n",
+          // A damaged copy of a known sentence: its checksum fails.
+          "$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,*77\r\n"}) {
         view.ShowSentence(line);
     }
     view.ShowSentence(nullptr);
@@ -92,7 +103,7 @@ TEST_F(DataViewTest, RefreshEmptiesTheGridAndTheNextSentenceIsLineOne) {
     for (const auto& [how, refresh] : refreshes) {
         SCOPED_TRACE(how);
         Show(kGpGga, {1, 2, 3});
-        Show("$IIMTW,17.5,C*18\r\n", {1, 2, 4});
+        Show("$IIMTW,17.5,C*10\r\n", {1, 2, 4});
         ASSERT_EQ(form.StringGrid1->rowCount(), 2);
 
         refresh();
@@ -114,7 +125,7 @@ TEST_F(DataViewTest, GridStopsAtItsLastRowButKeepsUpdatingAndLogging) {
     for (int pair = 0; pair < DataView::kMaxSentenceRows + 3; ++pair) {
         const char talker[3] = {static_cast<char>('A' + pair / 26),
                                 static_cast<char>('A' + pair % 26), '\0'};
-        lines.push_back(std::string("$") + talker + "DPT,3.4,0.2*00\r\n");
+        lines.push_back(WithChecksum(std::string("$") + talker + "DPT,3.4,0.2"));
         view.ShowSentence(lines.back().c_str());
     }
     EXPECT_EQ(view.RowsInUse(), DataView::kMaxSentenceRows);
