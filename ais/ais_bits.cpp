@@ -83,17 +83,14 @@ bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits) {
     return true;
 }
 
-uint32_t ReadBits(const AisBitBuffer& bits, unsigned position, unsigned width) {
-    if (width == 0 || width > 32) return 0;
-    // Five bytes cover any 32-bit field at any bit offset.
+uint32_t ReadBitsNearEnd(const AisBitBuffer& bits, unsigned position, unsigned width) {
     const unsigned first = position / 8;
     uint64_t window = 0;
-    for (unsigned i = 0; i < 5; ++i) {
+    for (unsigned i = 0; i < 8; ++i) {
         const unsigned index = first + i;
         window = (window << 8) | (index < kAisBitBufferBytes ? bits.data[index] : 0u);
     }
-    const unsigned shift = 40 - position % 8 - width;
-    return static_cast<uint32_t>((window >> shift) & ((uint64_t{1} << width) - 1));
+    return AisBitsFromWindow(window, position, width);
 }
 
 int32_t SignExtendInt(uint32_t value, unsigned width) {

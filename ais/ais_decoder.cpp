@@ -1,7 +1,6 @@
 #include "ais/ais_target.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <ctime>
 
@@ -245,20 +244,13 @@ int OldestEntry(const AisTargetTable& table) {
     return oldest;
 }
 
-// The first entry from `start` that holds the MMSI, or -1. Compares eight
-// entries a round without branching, which the compiler can vectorise.
-int FindMmsi(const AisTargetTable& table, int start, uint32_t mmsi) {
-    const int count = std::min(table.count, kAisTargetCapacity);
-    int i = start;
-    for (; i + 8 <= count; i += 8) {
-        unsigned hits = 0;
-        for (unsigned k = 0; k < 8; ++k)
-            hits |= unsigned{table.mmsiColumn[i + static_cast<int>(k)] == mmsi} << k;
-        if (hits != 0) return i + std::countr_zero(hits);
-    }
-    for (; i < count; ++i)
-        if (table.mmsiColumn[i] == mmsi) return i;
-    return -1;
+// The first entry in table order that holds the MMSI, or -1. Entry 0 answers
+// only once the own vessel's MMSI is known, so a message carrying MMSI 0 does
+// not overwrite the own vessel. Entries 1 and up hold distinct MMSIs (a new
+// entry is made only when this finds none), so their index gives the first match.
+int FindMmsi(const AisTargetTable& table, uint32_t mmsi) {
+    if (table.mmsiColumn[0] != 0 && table.mmsiColumn[0] == mmsi) return 0;
+    return AisIndexFind(table.mmsiIndex, table.mmsiColumn, mmsi);
 }
 
 // The entry for the message's MMSI; `isNew` when it was created or reused.
@@ -275,9 +267,7 @@ int FindTarget(AisTargetTable& table, uint32_t mmsi, bool ownVessel, bool& isNew
         }
         return 0;
     }
-    // Entry 0 answers only once the own vessel's MMSI is known, so a message
-    // carrying MMSI 0 does not overwrite the own vessel.
-    const int found = FindMmsi(table, table.mmsiColumn[0] == 0 ? 1 : 0, mmsi);
+    const int found = FindMmsi(table, mmsi);
     if (found >= 0) return found;
 
     int index;
@@ -288,9 +278,11 @@ int FindTarget(AisTargetTable& table, uint32_t mmsi, bool ownVessel, bool& isNew
     } else {
         // The whole entry is reset, so nothing of the previous target survives.
         index = OldestEntry(table);
+        AisIndexErase(table.mmsiIndex, table.mmsiColumn, index);
         table.entries[index] = FreshEntry();
     }
     table.entries[index].mmsi = table.mmsiColumn[index] = mmsi;
+    AisIndexInsert(table.mmsiIndex, table.mmsiColumn, index);
     isNew = true;
     return index;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ais/ais_message.h"
+#include "ais/ais_mmsi_index.h"
 
 #include <cstdint>
 
@@ -77,6 +78,9 @@ struct AisTargetTable {
     // The entries' MMSIs side by side, so the linear search of a full table
     // reads 9 KB instead of every entry. The decoder writes both together.
     uint32_t mmsiColumn[kAisTargetCapacity] = {};
+    // Entries 1 and up by MMSI, so the search of a large table is a probe or
+    // two; the decoder keeps it in step with the column.
+    AisMmsiIndex mmsiIndex;
 
     AisTargetTable() { entries[0] = AisOwnVesselStart(); }
 };

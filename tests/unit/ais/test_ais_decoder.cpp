@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 
 namespace {
 
@@ -367,6 +369,44 @@ TEST_F(AisDecoderTest, FullTableWithEqualStampsReusesEntryOne) {
     // The table is searched before anything is reused.
     r.mmsi = 400000002;
     EXPECT_EQ(Receive(*state, Type1(r)).target, 2);
+}
+
+// The plain search the target table is specified with: entries in table order,
+// entry 0 only once the own vessel's MMSI is known; else a new entry while
+// there is room, else the first of the entries updated longest ago.
+int ExpectedTarget(const AisTargetTable& table, uint32_t mmsi) {
+    for (int i = table.entries[0].mmsi == 0 ? 1 : 0; i < table.count; ++i)
+        if (table.entries[i].mmsi == mmsi) return i;
+    if (table.count < kAisTargetCapacity) return std::max(table.count, 1);
+    int oldest = 1;
+    for (int i = 2; i < table.count; ++i)
+        if (AisStampSeconds(table.entries[i].lastUpdate) <
+            AisStampSeconds(table.entries[oldest].lastUpdate))
+            oldest = i;
+    return oldest;
+}
+
+TEST_F(AisDecoderTest, LookupAgreesWithAPlainSearchThroughReuse) {
+    // More MMSIs than the table holds, drawn at random, so entries are reused
+    // in a shifting order; MMSI 0 and own-vessel messages mixed in.
+    std::mt19937 random(20240615);
+    std::uniform_int_distribution<uint32_t> pick(0, 2599);
+    for (int tick = 0; tick < 12000; ++tick) {
+        gNow = {2024, 6, 15, static_cast<uint8_t>(tick / 3600), static_cast<uint8_t>(tick / 60 % 60),
+                static_cast<uint8_t>(tick % 60)};
+        const uint32_t drawn = pick(random);
+        PositionReport r;
+        r.mmsi = drawn < 5 ? 0 : 211000000 + drawn * 37;
+        const bool own = drawn % 97 == 0;
+        const AisTargetTable& table = state->decoder.targets;
+        const int expected = own ? 0 : ExpectedTarget(table, r.mmsi);
+        ASSERT_EQ(Receive(*state, Type1(r), own ? "VDO" : "VDM").target, expected)
+            << "message " << tick << ", MMSI " << r.mmsi;
+        if (!own) {
+            ASSERT_EQ(table.entries[expected].mmsi, r.mmsi);
+        }
+    }
+    EXPECT_EQ(Count(), kAisTargetCapacity);
 }
 
 } // namespace
