@@ -80,12 +80,31 @@ struct TalkerCode {
 };
 constexpr TalkerCode kFixDeviceTypes[] = {{"GP", 1}, {"GL", 2}, {"GN", 3}, {"LC", 4}, {"IN", 6}};
 
+// A formatter's characters up to its terminator (at most four) packed into one
+// word, so that the lookup on every received line compares one word per entry.
+constexpr std::uint32_t FormatterKey(const char* formatter) {
+    std::uint32_t key = 0;
+    for (int i = 0; i < 4 && formatter[i] != '\0'; ++i) {
+        key |= static_cast<std::uint32_t>(static_cast<unsigned char>(formatter[i])) << (8 * i);
+    }
+    return key;
+}
+
+constexpr auto kStoreKeys = [] {
+    std::array<std::uint32_t, kStoreTable.size()> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = FormatterKey(kStoreTable[i].formatter);
+    }
+    return keys;
+}();
+
 } // namespace
 
 const StoreEntry* FindStoreEntry(const char* formatter) {
-    for (const StoreEntry& entry : kStoreTable) {
-        if (std::strncmp(entry.formatter, formatter, 4) == 0) {
-            return &entry;
+    const std::uint32_t key = FormatterKey(formatter);
+    for (std::size_t i = 0; i < kStoreKeys.size(); ++i) {
+        if (kStoreKeys[i] == key) {
+            return &kStoreTable[i];
         }
     }
     return nullptr;
