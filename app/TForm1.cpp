@@ -16,8 +16,11 @@
 #include "PageWatcher.h"
 #include "PortList.h"
 #include "ReceivePath.h"
+#include "BaudFlowCommands.h"
 #include "DataView.h"
+#include "DeviceInfo.h"
 #include "LanguageFiles.h"
+#include "LinkWatchdog.h"
 #include "Tag.h"
 #include "ais/ais_state.h"
 #include "comm/qt_comm_synchronizer.h"
@@ -40,6 +43,7 @@ TForm1::TForm1() {
   InitMessageScreens();
   FLinkSilenceTicks = 0;
   CreateViewUnits();
+  CreateDeviceUnits();
   RegisterDeviceNotifications();
 }
 

@@ -44,6 +44,9 @@ class PortList;
 class ReceivePath;
 class DataView;
 class LanguageFiles;
+class DeviceInfo;
+class BaudFlowCommands;
+class LinkWatchdog;
 
 // What the device notifier reports for the serial-port class.
 enum class DeviceChange { Arrival, RemovalComplete };
@@ -152,6 +155,9 @@ class TForm1 : public QMainWindow {
   // ---- Behaviour units ----
   std::unique_ptr<DataView> FDataView;            // the data grid and the data log
   std::unique_ptr<LanguageFiles> FLanguageFiles;  // the language menu and files
+  std::unique_ptr<DeviceInfo> FDeviceInfo;              // the PROPERTIES page's read-outs
+  std::unique_ptr<BaudFlowCommands> FBaudFlowCommands;  // baud-rate and flow-rate commands
+  std::unique_ptr<LinkWatchdog> FLinkWatchdog;          // PIC_Timer's silence watch
   // Declared after every unit so that it closes first: its events reach them.
   std::unique_ptr<TComm> FComm;
 
@@ -312,6 +318,7 @@ class TForm1 : public QMainWindow {
   void InitMessageScreens();     // the message configuration screens
   void RegisterDeviceNotifications();
   void CreateViewUnits();  // the data view and the language files, connected to their controls
+  void CreateDeviceUnits();  // device information, baud and flow commands, the link watchdog
   // Exit and device-change steps served by those units.
   void ClosePortIfOpen();
   void WriteSettings();
