@@ -11,7 +11,7 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             clang libclang-rt-14-dev \
             fonts-wqy-microhei xvfb xauth
 
-.PHONY: deps build test test-asan test-tsan bench fuzz package clean
+.PHONY: deps build run test test-asan test-tsan bench fuzz package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
@@ -24,6 +24,18 @@ deps:
 build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The tool with its built-in simulated gateway. Without a display it runs under
+# Xvfb, connects by itself and leaves a screenshot of the window in $(BUILD)/.
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD)/app/varo-config --simulate; \
+	else \
+	  echo "No display: starting under Xvfb, connecting to the simulated gateway, taking a screenshot"; \
+	  xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/app/varo-config --simulate --auto-connect \
+	    --screenshot $(BUILD)/screenshot.png --quit-after 6 && \
+	  echo "Screenshot: $(abspath $(BUILD))/screenshot.png"; \
+	fi
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300

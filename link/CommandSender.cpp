@@ -10,17 +10,18 @@
 #include "config/CommandSentence.h"
 
 bool CommandSender::SendCommand(const char* talker, const char* formatter) {
-  char buffer[varo::kCommandBufferSize];
-  if (!varo::buildCommandSentence(buffer, sizeof buffer, talker, formatter)) return false;
-  if (WriteRaw(buffer, std::strlen(buffer))) return true;
-  if (form.RadioButtonConnectionModeAuto->isChecked()) return true;
-  // Pressing Connect while it is down disconnects.
-  if (form.OpenPort->isChecked()) form.OpenPort->click();
-  ModalMessage(form.FTexts.PortOpenError, form.FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
-  return false;
+    char buffer[varo::kCommandBufferSize];
+    if (!varo::buildCommandSentence(buffer, sizeof buffer, talker, formatter)) return false;
+    if (WriteRaw(buffer, std::strlen(buffer))) return true;
+    if (form.RadioButtonConnectionModeAuto->isChecked()) return true;
+    // Pressing Connect while it is down disconnects.
+    if (form.OpenPort->isChecked()) form.OpenPort->click();
+    ModalMessage(form.FTexts.PortOpenError, form.FTexts.Error, MessageIcon::Error,
+                 MessageButtons::Ok);
+    return false;
 }
 
 bool CommandSender::WriteRaw(const void* bytes, std::size_t count) {
-  if (!form.FComm->Connected() || count > INT_MAX) return false;
-  return form.FComm->Write(bytes, static_cast<int>(count)) > 0;
+    if (!form.FComm->Connected() || count > INT_MAX) return false;
+    return form.FComm->Write(bytes, static_cast<int>(count)) > 0;
 }

@@ -28,43 +28,43 @@ inline constexpr int kProbeStaticData = 16;
 // Timer1 takes one step a second, TimerConnection animates the status and
 // ends the attempt once the link is confirmed.
 class ConnectionManager {
- public:
-  explicit ConnectionManager(TForm1& form);
+public:
+    explicit ConnectionManager(TForm1& form);
 
-  // The Connect button: connects when its tag is 0, else disconnects.
-  void OpenPortClick();
-  // One step of the attempt by FLinkState.
-  void ConnectionStep();
-  // Link confirmation, for each received line (with CR LF); nullptr when a
-  // connection starts.
-  void StaticDataWatcher(const char* line);
-  // Sends the TST probe with `code`; the result of SendCommand.
-  bool LinkProbe(int code);
-  // Either mode button: rediscovers the ports and shows the mode's page.
-  void RadioButtonConnectionModeAutoClick();
-  void cbxComPortChange();
-  void cbxBaudRateChange();
-  void Timer1Timer();
-  void TimerConnectionTimer();
-  // The idle state: no attempt, no link, timers off, mode controls enabled.
-  void ResetConnection();
+    // The Connect button: connects when its tag is 0, else disconnects.
+    void OpenPortClick();
+    // One step of the attempt by FLinkState.
+    void ConnectionStep();
+    // Link confirmation, for each received line (with CR LF); nullptr when a
+    // connection starts.
+    void StaticDataWatcher(const char* line);
+    // Sends the TST probe with `code`; the result of SendCommand.
+    bool LinkProbe(int code);
+    // Either mode button: rediscovers the ports and shows the mode's page.
+    void RadioButtonConnectionModeAutoClick();
+    void cbxComPortChange();
+    void cbxBaudRateChange();
+    void Timer1Timer();
+    void TimerConnectionTimer();
+    // The idle state: no attempt, no link, timers off, mode controls enabled.
+    void ResetConnection();
 
-  bool AutoMode() const;
+    bool AutoMode() const;
 
- private:
-  void ProbingAuto();
-  void ProbingManual();
-  void AutoStep();
-  void ManualStep();
-  // Closes the port and opens COM `number`; false when it is not open then.
-  bool OpenPortNumber(int number);
-  void SelectBaudItem(int item);
-  // Ends the attempt: the next step disconnects.
-  void Fail(const QString& text, const QString& caption, MessageIcon icon);
-  void EnableModeControls(bool on);
+private:
+    void ProbingAuto();
+    void ProbingManual();
+    void AutoStep();
+    void ManualStep();
+    // Closes the port and opens COM `number`; false when it is not open then.
+    bool OpenPortNumber(int number);
+    void SelectBaudItem(int item);
+    // Ends the attempt: the next step disconnects.
+    void Fail(const QString& text, const QString& caption, MessageIcon icon);
+    void EnableModeControls(bool on);
 
-  TForm1& form;
-  std::size_t AutoPortCursor = 0;  // next index into FOpenPorts
-  int AutoBaudCursor = kDefaultBaudItem;
-  std::int32_t AutoTickLimit = 20;
+    TForm1& form;
+    std::size_t AutoPortCursor = 0; // next index into FOpenPorts
+    int AutoBaudCursor = kDefaultBaudItem;
+    std::int32_t AutoTickLimit = 20;
 };

@@ -13,21 +13,21 @@ enum class LinkStatus { Disconnect, Connecting, Connected };
 // The connection status on the top panel: the two status pictures, the
 // status label and the animation while a connection is being made.
 class ConnectionStatus {
- public:
-  explicit ConnectionStatus(TForm1& form) : form(form) {}
+public:
+    explicit ConnectionStatus(TForm1& form) : form(form) {}
 
-  // Image `index` of both status image lists; the label in the status's
-  // colour (black, black, blue; disabled while disconnected) and text.
-  void ShowConnectionStatus(int index, LinkStatus status);
-  // One animation frame: the two-way picture moves between images 2 and 7
-  // and back, the label blinks red for 3 of every 8 frames.
-  void Animate();
+    // Image `index` of both status image lists; the label in the status's
+    // colour (black, black, blue; disabled while disconnected) and text.
+    void ShowConnectionStatus(int index, LinkStatus status);
+    // One animation frame: the two-way picture moves between images 2 and 7
+    // and back, the label blinks red for 3 of every 8 frames.
+    void Animate();
 
- private:
-  void SetLabelColour(Qt::GlobalColor colour);
+private:
+    void SetLabelColour(Qt::GlobalColor colour);
 
-  TForm1& form;
-  bool FDirectionUp = true;
+    TForm1& form;
+    bool FDirectionUp = true;
 };
 
 // Paints image `index` of `list` into `image` over the panel's cream, with

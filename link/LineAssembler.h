@@ -11,18 +11,18 @@
 // kept: enough to know it is too long, so a stream without LF cannot make
 // the line grow without bound.
 class LineAssembler {
- public:
-  static constexpr std::size_t kMaxLineLength = 82;
+public:
+    static constexpr std::size_t kMaxLineLength = 82;
 
-  // Takes one byte. True when it was the LF of an accepted line, which Line()
-  // then shows until the next byte.
-  bool Add(std::uint8_t byte);
-  std::string_view Line() const { return {FText.data(), FCompleted}; }
-  // Characters of the line under construction (at most kMaxLineLength + 1).
-  std::size_t PendingLength() const { return FLength; }
+    // Takes one byte. True when it was the LF of an accepted line, which Line()
+    // then shows until the next byte.
+    bool Add(std::uint8_t byte);
+    std::string_view Line() const { return {FText.data(), FCompleted}; }
+    // Characters of the line under construction (at most kMaxLineLength + 1).
+    std::size_t PendingLength() const { return FLength; }
 
- private:
-  std::array<char, kMaxLineLength + 1> FText{};
-  std::size_t FLength = 0;
-  std::size_t FCompleted = 0;
+private:
+    std::array<char, kMaxLineLength + 1> FText{};
+    std::size_t FLength = 0;
+    std::size_t FCompleted = 0;
 };

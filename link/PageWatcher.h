@@ -8,14 +8,14 @@ class TForm1;
 // first DetectTabSheet tick after the link comes up (which sends the code of
 // the page shown) and at every later page change.
 class PageWatcher {
- public:
-  explicit PageWatcher(TForm1& form);
+public:
+    explicit PageWatcher(TForm1& form);
 
-  // One look at the page shown.
-  void DetectTabSheetTimer();
+    // One look at the page shown.
+    void DetectTabSheetTimer();
 
- private:
-  TForm1& form;
-  bool FEntering = true;
-  bool FLeaving = true;
+private:
+    TForm1& form;
+    bool FEntering = true;
+    bool FLeaving = true;
 };

@@ -10,31 +10,31 @@ class TForm1;
 class TThreadComm;
 
 // Configuration item identifiers that reply matching treats specially.
-inline constexpr std::int32_t kVdoItem = 200029;           // the next line answers, whatever it is
-inline constexpr std::int32_t kOutputStatesItem = 200184;  // answers keep the request outstanding
-inline constexpr std::int32_t kRmcItem = 200005;           // its answer leaves Apply disabled
+inline constexpr std::int32_t kVdoItem = 200029;          // the next line answers, whatever it is
+inline constexpr std::int32_t kOutputStatesItem = 200184; // answers keep the request outstanding
+inline constexpr std::int32_t kRmcItem = 200005;          // its answer leaves Apply disabled
 
 // The receive handler of the port: reads what arrived, cuts it into lines and
 // hands every accepted line, in a fixed order, to the memo echo, the baud
 // read-outs, the data view, the reply matcher, the connection watcher and
 // the device information parser.
 class ReceivePath {
- public:
-  explicit ReceivePath(TForm1& form) : form(form) {}
+public:
+    explicit ReceivePath(TForm1& form) : form(form) {}
 
-  // FComm's OnRxChar: one read of up to `Count` bytes (at most what
-  // FRxBuffer holds; the rest is read at the next event).
-  void OnRxChar(TThreadComm* Sender, std::uint32_t Count);
-  // The bytes of one read, in arrival order.
-  void Receive(const std::uint8_t* bytes, std::size_t count);
+    // FComm's OnRxChar: one read of up to `Count` bytes (at most what
+    // FRxBuffer holds; the rest is read at the next event).
+    void OnRxChar(TThreadComm* Sender, std::uint32_t Count);
+    // The bytes of one read, in arrival order.
+    void Receive(const std::uint8_t* bytes, std::size_t count);
 
- private:
-  void HandleLine(std::string_view line);
-  void ShowBaudReadouts(std::string_view line);
-  // Files the line in the store; true when its CTT subject answers the request.
-  bool ParseReply(const char* line, bool anyLineAnswers);
-  void MatchReply(const char* line);
+private:
+    void HandleLine(std::string_view line);
+    void ShowBaudReadouts(std::string_view line);
+    // Files the line in the store; true when its CTT subject answers the request.
+    bool ParseReply(const char* line, bool anyLineAnswers);
+    void MatchReply(const char* line);
 
-  TForm1& form;
-  varo::SentenceRecord FReceived{};  // the one record the parser fills
+    TForm1& form;
+    varo::SentenceRecord FReceived{}; // the one record the parser fills
 };

@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "RecordingDialogs.h"
 #include "Startup.h"
 #include "TForm1.h"
 #include "TfrmAbout.h"
@@ -28,8 +27,6 @@ QString Shot(QWidget& widget, const char* name) {
 }
 
 TEST(Screenshots, MainWindowInEachStateAndPage) {
-  // The link controls on without a port: the page watcher's probes fail with a message.
-  RecordingMessageBoxes boxes(MessageResult::Ok);
   const ApplicationWindows windows = CreateApplicationWindows();
   TForm1& form = *windows.form;
   form.show();
