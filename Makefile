@@ -41,6 +41,7 @@ test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
 	$(MAKE) test-asan
 	$(MAKE) test-tsan
+	$(MAKE) fuzz FUZZ_SECONDS=10
 
 # The libraries without Qt and their tests, under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
@@ -60,9 +61,9 @@ package: build
 	@ls -1 $(BUILD)/*.deb
 
 bench: deps
-	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVARO_WITH_QT=OFF -DVARO_TESTS=OFF -DVARO_BENCH=ON
+	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVARO_TESTS=OFF -DVARO_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
-	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && { echo "== $$b"; "$$b" || exit 1; }; done; true
+	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && { echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; }; done; true
 
 FUZZ_SECONDS ?= 60
 fuzz: deps
@@ -73,7 +74,7 @@ fuzz: deps
 	  name=$$(basename $$f); corpus=build-fuzz/corpus-$$name; mkdir -p $$corpus; \
 	  seeds=fuzz/seeds/$${name#fuzz_}; [ -d $$seeds ] || seeds=; \
 	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$corpus $$seeds || exit 1; done
+	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/ $$corpus $$seeds || exit 1; done
 
 clean:
 	rm -rf $(BUILD) build-asan build-tsan build-bench build-fuzz

@@ -4,10 +4,13 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 #include "CommandSender.h"
 #include "ConnectionManager.h"
@@ -21,6 +24,11 @@
 #include "DeviceInfo.h"
 #include "LanguageFiles.h"
 #include "LinkWatchdog.h"
+#include "MessageTree.h"
+#include "OutputChecks.h"
+#include "OutputSentences.h"
+#include "SentenceStates.h"
+#include "TClickableLabel.h"
 #include "Tag.h"
 #include "ais/ais_state.h"
 #include "comm/qt_comm_synchronizer.h"
@@ -112,7 +120,31 @@ void TForm1::SetUpAisDecoding() {
   ResetAisDecoder(ais.decoder);
 }
 
-void TForm1::InitMessageScreens() {}
+void TForm1::InitMessageScreens() {
+  FOutputChecks = std::make_unique<OutputChecks>(*this);
+  FSentenceStates = std::make_unique<SentenceStates>(*this);
+  FMessageTree = std::make_unique<MessageTree>(*this);
+  FMessageTree->BuildMessageTree();
+  connect(TreeView1, &QTreeWidget::itemClicked, this, [this] { FMessageTree->TreeView1Click(); });
+  connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] { FMessageTree->TreeView1DblClick(); });
+  TreeView1->installEventFilter(new TreeKeyEvents(*FMessageTree, TreeView1));
+  connect(Button1, &QPushButton::clicked, this, [this] { FOutputChecks->ApplyOutputSelection(); });
+  connect(Button3, &QPushButton::clicked, this, [this] { FSentenceStates->ApplySentenceStates(); });
+  connect(DefaultButton, &QPushButton::clicked, this, [this] { FSentenceStates->RestoreDefaults(); });
+  for (const OutputSentence& sentence : kOutputSentences) {
+    for (TClickableLabel* control : {this->*sentence.picture, this->*sentence.label}) {
+      connect(control, &TClickableLabel::MouseDown, this,
+              [this, control] { FSentenceStates->ToggleSentence(Tag(control)); });
+    }
+  }
+  // The receive path's answers to the screens' CTT queries.
+  ShowConfigItem = [this](std::int32_t item) { FOutputChecks->FillOutputChecks(item); };
+  EnableApplyControls = [this] { FOutputChecks->ShowOutputChecks(true); };
+  ShowOutputStates = [this] {
+    All0183MsgGroup->setEnabled(true);
+    FSentenceStates->ShowSentenceStates();
+  };
+}
 
 void TForm1::RegisterDeviceNotifications() { FDeviceWatch = std::make_unique<DeviceWatch>(*this); }
 

@@ -47,6 +47,9 @@ class LanguageFiles;
 class DeviceInfo;
 class BaudFlowCommands;
 class LinkWatchdog;
+class MessageTree;
+class OutputChecks;
+class SentenceStates;
 
 // What the device notifier reports for the serial-port class.
 enum class DeviceChange { Arrival, RemovalComplete };
@@ -158,6 +161,9 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<DeviceInfo> FDeviceInfo;              // the PROPERTIES page's read-outs
   std::unique_ptr<BaudFlowCommands> FBaudFlowCommands;  // baud-rate and flow-rate commands
   std::unique_ptr<LinkWatchdog> FLinkWatchdog;          // PIC_Timer's silence watch
+  std::unique_ptr<MessageTree> FMessageTree;      // the input message tree
+  std::unique_ptr<OutputChecks> FOutputChecks;    // an input's output check boxes and their Apply
+  std::unique_ptr<SentenceStates> FSentenceStates;  // the NMEA 0183 output selection and Default
   // Declared after every unit so that it closes first: its events reach them.
   std::unique_ptr<TComm> FComm;
 

@@ -12,6 +12,8 @@
 namespace platform {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::string_view Trim(std::string_view s) {
     const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!s.empty() && space(s.front())) s.remove_prefix(1);
@@ -61,7 +63,10 @@ IniDocument::Line IniDocument::Classify(std::string raw) {
 
 IniDocument IniDocument::Parse(std::string_view text) {
     IniDocument doc;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+        doc.FByteOrderMark = true;
+    }
     bool first = true;
     while (!text.empty()) {
         const auto nl = text.find('\n');
@@ -137,7 +142,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
 }
 
 std::string IniDocument::Text() const {
-    std::string text;
+    std::string text(FByteOrderMark ? kByteOrderMark : std::string_view());
     for (std::size_t i = 0; i < FLines.size(); ++i) {
         text += FLines[i].Raw;
         if (i + 1 < FLines.size() || FFinalLineEnd) text += FLineEnd;

@@ -45,6 +45,7 @@ private:
     bool SectionRange(std::string_view section, std::size_t& begin, std::size_t& end) const;
 
     std::vector<Line> FLines;
+    bool FByteOrderMark = false; // a UTF-8 byte order mark opened the file; kept on writing
     std::string FLineEnd = "\n";
     bool FFinalLineEnd = true;
 };

@@ -93,6 +93,20 @@ TEST(Ini, WriteKeepsEverythingElse) {
     EXPECT_EQ(GetPrivateProfileString("new", "KEY", "", path), "z");
 }
 
+TEST(Ini, ByteOrderMarkIsKeptOnWriting) {
+    TempFolder folder;
+    const std::string path = folder / "bom.ini";
+    WriteAll(path, "\xEF\xBB\xBF[VIEW]\nLanguage=1\n");
+    ASSERT_TRUE(WritePrivateProfileString("VIEW", "Language", "2", path));
+    EXPECT_EQ(ReadAll(path), "\xEF\xBB\xBF[VIEW]\nLanguage=2\n");
+
+    // A second mark is text of the first line: writing keeps both, so the
+    // first line does not turn into a section header on the next read.
+    WriteAll(path, "\xEF\xBB\xBF\xEF\xBB\xBF [VIEW]a\n[VIEW]\nk=v\n");
+    ASSERT_TRUE(WritePrivateProfileString("VIEW", "Language", "2", path));
+    EXPECT_EQ(GetPrivateProfileInt("VIEW", "Language", 0, path), 2);
+}
+
 TEST(Ini, WriteReplacesTheFileAtomically) {
     TempFolder folder;
     const std::string path = folder / "a.ini";

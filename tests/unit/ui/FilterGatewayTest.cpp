@@ -1,0 +1,243 @@
+// The filter screens against the simulated gateway: what the tool asks, what
+// the boxes and pictures show from the answers, and the commands Apply and
+// Default send, read back from the gateway's transcript.
+#include "FilterTestSupport.h"
+#include "OutputSentences.h"
+#include "TClickableLabel.h"
+
+namespace {
+
+using FilterGatewayTest = FilterTest;
+
+const std::string kNoItems = ",,,,,,,,,";
+
+TEST_F(FilterGatewayTest, GgaShowsItsFiveOutputsTickedAndApplySendsOnlyAChange) {
+    ConnectToGateway();
+    Select(QStringLiteral("GGA"));
+    EXPECT_EQ(CttCommands(), std::vector<std::string>{"Q,200000," + kNoItems});
+    EXPECT_EQ(BoxStates(), "11111--");
+    EXPECT_EQ(form.CheckBox1->text(), "129025:Position Rapid Update");
+    EXPECT_EQ(form.CheckBox5->text(), "129029:GNSS Position Data");
+    EXPECT_EQ(form.Label3->text(), "Msg Name : Global position system fixed data");
+    EXPECT_EQ(form.Label5->text(), "(GGA)");
+    EXPECT_EQ(form.InputMsgGroup->title(), "NMEA0183 Input Message");
+    EXPECT_EQ(form.OutputMsgGroup->title(), "NMEA2000 Output Message");
+    EXPECT_TRUE(form.Button1->isVisible() && form.Button1->isEnabled());
+    EXPECT_TRUE(form.CheckBox1->isEnabled());
+    EXPECT_TRUE(form.ConfigReceived);
+
+    form.Button1->click();
+    EXPECT_EQ(form.Label4->text(), "Modified successfully");
+    EXPECT_EQ(SettledCttCommands().size(), 1u) << "nothing changed, nothing sent";
+
+    form.CheckBox2->click();
+    form.Button1->click();
+    EXPECT_EQ(AwaitCttCommands(2).back(), "C,200000,129025,1,126992,0,129033,1,129539,1,129029,1");
+    EXPECT_EQ(form.Label4->text(), "Modified successfully");
+
+    // The gateway kept it: asking again shows box 2 unticked.
+    Select(QStringLiteral("GGA"));
+    EXPECT_EQ(BoxStates(), "10111--");
+    EXPECT_TRUE(boxes.asked.empty());
+}
+
+TEST_F(FilterGatewayTest, RmcAsksForItsContinuationAndApplySendsBothHalves) {
+    ConnectToGateway();
+    Select(QStringLiteral("RMC"));
+    EXPECT_EQ(CttCommands(),
+              (std::vector<std::string>{"Q,200005," + kNoItems, "Q,200069," + kNoItems}));
+    EXPECT_EQ(BoxStates(), "1111111");
+    EXPECT_EQ(form.CheckBox4->text(), "129033:Time Date");
+    EXPECT_EQ(form.CheckBox5->text(), "126992:System Time");
+    EXPECT_EQ(form.CheckBox7->text(), "127258:Magnetic Variation");
+    EXPECT_EQ(form.Label3->text(), "Msg Name : Recommended minimum specific GNSS data");
+    EXPECT_EQ(form.Label5->text(), "(RMC)");
+    EXPECT_TRUE(form.FOutputChecks->RmcSplitLoaded());
+    EXPECT_TRUE(form.Button1->isVisible());
+
+    form.CheckBox2->click();
+    form.CheckBox6->click();
+    form.Button1->click();
+    const std::vector<std::string> sent = AwaitCttCommands(4);
+    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(sent[2], "C,200069,126992,1,127250,0,127258,1,,,,");
+    EXPECT_EQ(sent[3], "C,200005,129025,1,129026,0,129029,1,129033,1,,");
+    EXPECT_FALSE(form.FOutputChecks->RmcSplitLoaded());
+
+    Select(QStringLiteral("RMC"));
+    EXPECT_EQ(BoxStates(), "1011101");
+}
+
+TEST_F(FilterGatewayTest, OnlyTheChangedHalfOfRmcIsSent) {
+    ConnectToGateway();
+    Select(QStringLiteral("RMC"));
+    form.CheckBox7->click();
+    form.Button1->click();
+    EXPECT_EQ(SettledCttCommands().back(), "C,200069,126992,1,127250,1,127258,0,,,,");
+    EXPECT_EQ(CttCommands().size(), 3u);
+    EXPECT_EQ(form.Label4->text(), "Modified successfully");
+}
+
+// Leaving RMC without Apply must not make a later Apply write RMC's halves.
+TEST_F(FilterGatewayTest, ApplyAfterLeavingRmcChangesOnlyTheNewItem) {
+    ConnectToGateway();
+    Select(QStringLiteral("RMC"));
+    Select(QStringLiteral("GLL"));
+    EXPECT_EQ(BoxStates(), "1111---");
+    form.CheckBox1->click();
+    form.Button1->click();
+    EXPECT_EQ(AwaitCttCommands(4).back(), "C,200001,129025,0,129029,1,129033,1,126992,1,,");
+    EXPECT_EQ(SettledCttCommands().size(), 4u);
+}
+
+TEST_F(FilterGatewayTest, VdmShowsAllAisMessagesAndSendsTheAisAlias) {
+    ConnectToGateway();
+    Select(QStringLiteral("VDM"));
+    EXPECT_EQ(BoxStates(), "1------");
+    EXPECT_EQ(form.CheckBox1->text(), "All NMEA2000 AIS Message");
+    EXPECT_FALSE(form.DefaultButton->isEnabled());
+    form.CheckBox1->click();
+    form.Button1->click();
+    EXPECT_EQ(AwaitCttCommands(2).back(), "C,200028,210028,0,,,,,,,,");
+    Select(QStringLiteral("VDM"));
+    EXPECT_EQ(BoxStates(), "0------");
+}
+
+TEST_F(FilterGatewayTest, PgnInputListsItsSentences) {
+    ConnectToGateway();
+    Select(QStringLiteral("129025"));
+    EXPECT_EQ(form.InputMsgGroup->title(), "NMEA2000 Input Message");
+    EXPECT_EQ(form.OutputMsgGroup->title(), "NMEA0183 Output Message");
+    EXPECT_EQ(BoxStates(), "111----");
+    EXPECT_EQ(form.CheckBox3->text(), "RMC:Recommended minimum specific GNSS data");
+    EXPECT_EQ(form.Label3->text(), "Msg Name : Position Rapid Update");
+}
+
+TEST_F(FilterGatewayTest, LeavingChangedBoxesAsksToSaveUnlessApplyWasLast) {
+    ConnectToGateway();
+    Select(QStringLiteral("GGA"));
+    form.CheckBox1->click();
+    boxes.Answer(MessageResult::Yes);
+    Select(QStringLiteral("GLL"));
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].text, "Do you want to save your changes?");
+    EXPECT_EQ(boxes.asked[0].caption, "Warning");
+    EXPECT_EQ(boxes.asked[0].icon, MessageIcon::Question);
+    EXPECT_EQ(boxes.asked[0].buttons, MessageButtons::YesNo);
+    std::vector<std::string> sent = CttCommands();
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[1], "C,200000,129025,0,126992,1,129033,1,129539,1,129029,1")
+        << "saved before the next query";
+    EXPECT_EQ(sent[2], "Q,200001," + kNoItems);
+
+    // No: nothing is sent, and the next item loads as usual.
+    form.CheckBox2->click();
+    boxes.Answer(MessageResult::No);
+    Select(QStringLiteral("ZDA"));
+    EXPECT_EQ(boxes.asked.size(), 2u);
+    EXPECT_EQ(CttCommands().back(), "Q,200007," + kNoItems);
+
+    // Apply as the last action: no question.
+    form.CheckBox3->click();
+    form.Button1->click();
+    Select(QStringLiteral("GSV"));
+    EXPECT_EQ(boxes.asked.size(), 2u);
+}
+
+TEST_F(FilterGatewayTest, OneKeyStrokeAsksOnEachOfItsKeyEvents) {
+    ConnectToGateway();
+    Select(QStringLiteral("GGA"));
+    form.TreeView1->setFocus();
+    const std::size_t before = CttCommands().size();
+    QTest::keyClick(form.TreeView1, Qt::Key_Space);
+    // KeyDown, KeyPress and KeyUp on GGA.
+    const std::vector<std::string> space = AwaitCttCommands(before + 3);
+    EXPECT_EQ(space.size(), before + 3);
+    for (std::size_t i = before; i < space.size(); ++i)
+        EXPECT_EQ(space[i], "Q,200000," + kNoItems);
+
+    // An arrow types no character: KeyDown on GGA, then the tree moves, KeyUp on GLL.
+    QTest::keyClick(form.TreeView1, Qt::Key_Down);
+    const std::vector<std::string> arrow = AwaitCttCommands(before + 5);
+    ASSERT_EQ(arrow.size(), before + 5);
+    EXPECT_EQ(arrow[before + 3], "Q,200000," + kNoItems);
+    EXPECT_EQ(arrow[before + 4], "Q,200001," + kNoItems);
+}
+
+TEST_F(FilterGatewayTest, OutputSelectionShowsTogglesAndAppliesTheStates) {
+    ConnectToGateway();
+    SelectOutputStates();
+    // The query leaves the outputs as the record holds them.
+    EXPECT_EQ(CttCommands().back().rfind("Q,200184,", 0), 0u);
+    EXPECT_TRUE(form.All0183MsgGroup->isVisible());
+    EXPECT_TRUE(form.OutputMsgGroup->isHidden());
+    EXPECT_FALSE(form.Button1->isVisible());
+    EXPECT_EQ(form.InputMsgGroup->title(), "NMEA2000 Input Message");
+    for (const OutputSentence& sentence : kOutputSentences) {
+        EXPECT_TRUE(ShowsImage(form.*sentence.picture, 1)) << sentence.code;
+    }
+
+    // GGA twice by its picture, RMC twice by its label: back where they were.
+    for (TClickableLabel* control : {form.GGAImage, form.GGAImage, form.Label15, form.Label15}) {
+        QTest::mouseClick(control, Qt::LeftButton);
+    }
+    EXPECT_TRUE(ShowsImage(form.GGAImage, 1));
+    EXPECT_EQ(SettledCttCommands().size(), 1u) << "toggling sends nothing";
+    form.Button3->click();
+    EXPECT_EQ(AwaitCttCommands(2).back(), "A,200183,111111,0,111110,0,111111,0,111111,0,100000,0");
+    EXPECT_EQ(form.Label9->text(), "Modified successfully");
+
+    for (const OutputSentence& sentence : kOutputSentences)
+        QTest::mouseClick(form.*sentence.label, Qt::LeftButton);
+    EXPECT_TRUE(ShowsImage(form.VDRImage, 0));
+    form.Button3->click();
+    EXPECT_EQ(AwaitCttCommands(3).back(), "A,200183,0,0,0,0,0,0,0,0,0,0");
+
+    // The gateway kept them.
+    SelectOutputStates();
+    for (std::uint8_t state : form.FSentenceStates->States())
+        EXPECT_EQ(state, 0);
+}
+
+TEST_F(FilterGatewayTest, DefaultAsksThenRestoresEverything) {
+    ConnectToGateway();
+    SelectOutputStates();
+    QTest::mouseClick(form.GSVImage, Qt::LeftButton);
+    form.Button3->click();
+    Select(QStringLiteral("GGA"));
+    form.CheckBox1->click();
+    form.Button1->click();
+    const std::size_t before = AwaitCttCommands(4).size();
+
+    boxes.Answer(MessageResult::No);
+    form.DefaultButton->click();
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(
+        boxes.asked[0].text,
+        "This will set all messages to default filtering settings.Would you like to proceed?");
+    EXPECT_EQ(boxes.asked[0].caption, "Warning");
+    EXPECT_EQ(boxes.asked[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(boxes.asked[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(SettledCttCommands().size(), before);
+
+    boxes.Answer(MessageResult::Yes);
+    form.DefaultButton->click();
+    EXPECT_EQ(AwaitCttCommands(before + 1).back(), "C,32767," + kNoItems);
+    EXPECT_EQ(form.Label4->text(), "Modified successfully");
+    EXPECT_EQ(form.Label9->text(), "Modified successfully");
+    for (QCheckBox* box : Boxes())
+        EXPECT_TRUE(box->isChecked());
+    for (bool saved : form.FOutputChecks->SavedChecks())
+        EXPECT_TRUE(saved);
+    for (const OutputSentence& sentence : kOutputSentences) {
+        EXPECT_EQ(form.FSentenceStates->States()[static_cast<std::size_t>(sentence.tag)], 1)
+            << sentence.code;
+        EXPECT_TRUE(ShowsImage(form.*sentence.picture, 1)) << sentence.code;
+    }
+
+    // The gateway is back at its defaults.
+    Select(QStringLiteral("GGA"));
+    EXPECT_EQ(BoxStates(), "11111--");
+}
+
+} // namespace

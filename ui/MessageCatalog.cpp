@@ -1,0 +1,61 @@
+#include "MessageCatalog.h"
+
+#include "config/ConversionMap.h"
+
+namespace {
+
+constexpr std::int32_t kFirstSentenceId = 200000;
+constexpr const char* kUnlistedCode = "129798";
+
+QString Text(const char* field) {
+    return QString::fromLatin1(field);
+}
+
+} // namespace
+
+std::size_t MessageIndex(std::int32_t id) {
+    if (id == varo::ConversionContinued) return kContinuedIndex;
+    for (std::size_t i = 0; i < varo::SentenceDescriptionTable.size(); ++i) {
+        if (varo::SentenceDescriptionTable[i].identifier == id) return i;
+    }
+    return kUnknownIndex;
+}
+
+QString MessageCode(std::int32_t id) {
+    const std::size_t index = MessageIndex(id);
+    if (index >= varo::SentenceDescriptionTable.size()) return QString::number(id);
+    return Text(varo::SentenceDescriptionTable[index].code);
+}
+
+QString MessageDescription(std::int32_t id) {
+    const std::size_t index = MessageIndex(id);
+    if (index >= varo::SentenceDescriptionTable.size()) return QString::number(id);
+    return Text(varo::SentenceDescriptionTable[index].description);
+}
+
+std::size_t Nmea0183EntryCount() {
+    std::size_t count = 0;
+    while (count < varo::SentenceDescriptionTable.size() &&
+           varo::SentenceDescriptionTable[count].identifier >= kFirstSentenceId) {
+        ++count;
+    }
+    return count;
+}
+
+bool ListedInTree(const varo::SentenceDescription& entry) {
+    return !Text(entry.code).startsWith(Text(kUnlistedCode));
+}
+
+const varo::SentenceDescription* FindByCodePrefix(const QString& text) {
+    for (const varo::SentenceDescription& entry : varo::SentenceDescriptionTable) {
+        if (Text(entry.code).startsWith(text)) return &entry;
+    }
+    return nullptr;
+}
+
+const varo::SentenceDescription* FindByDescription(const QString& text) {
+    for (const varo::SentenceDescription& entry : varo::SentenceDescriptionTable) {
+        if (Text(entry.description) == text) return &entry;
+    }
+    return nullptr;
+}

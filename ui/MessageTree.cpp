@@ -1,0 +1,154 @@
+#include "MessageTree.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "CttCommand.h"
+#include "Dialogs.h"
+#include "MessageCatalog.h"
+#include "OutputChecks.h"
+#include "TForm1.h"
+
+namespace {
+
+const QString kNmea2000Root = QStringLiteral("NMEA2000");
+const QString kNmea0183Root = QStringLiteral("NMEA0183");
+constexpr std::int32_t kOutputStatesItem = 200184;
+constexpr int kTreeFontSize = 10;
+
+// A root's text names its side by the characters "0183" after "NMEA".
+bool IsNmea0183(const QString& text) {
+    return text.mid(4, 4) == QLatin1String("0183");
+}
+
+} // namespace
+
+void MessageTree::BuildMessageTree() {
+    AddRoots();
+}
+
+void MessageTree::AddRoots() {
+    auto label = [this](const varo::SentenceDescription& entry) {
+        return QString::fromLatin1(treeShowsCodes ? entry.code : entry.description);
+    };
+    auto* pgns = new QTreeWidgetItem(form.TreeView1, QStringList{kNmea2000Root});
+    auto* sentences = new QTreeWidgetItem(form.TreeView1, QStringList{kNmea0183Root});
+    const std::size_t sentenceCount = Nmea0183EntryCount();
+    for (std::size_t i = 0; i < varo::SentenceDescriptionTable.size(); ++i) {
+        const varo::SentenceDescription& entry = varo::SentenceDescriptionTable[i];
+        if (i < sentenceCount) {
+            new QTreeWidgetItem(sentences, QStringList{label(entry)});
+        } else if (ListedInTree(entry)) {
+            new QTreeWidgetItem(pgns, QStringList{label(entry)});
+        }
+    }
+}
+
+void MessageTree::ToggleTreeLabels() {
+    form.TreeView1->clear();
+    treeShowsCodes = !treeShowsCodes;
+    AddRoots();
+    QFont font = form.TreeView1->font();
+    font.setPointSize(kTreeFontSize);
+    form.TreeView1->setFont(font);
+}
+
+void MessageTree::OnTreeSelect() {
+    form.Button1->setEnabled(true);
+    form.DefaultButton->setEnabled(true);
+    const QTreeWidgetItem* node = form.TreeView1->currentItem();
+    if (node == nullptr) return;
+    if (node->parent() != nullptr) {
+        SelectMessage(*node);
+    } else if (IsNmea0183(node->text(0))) {
+        SelectNmea0183Root();
+    } else {
+        SelectNmea2000Root();
+    }
+}
+
+void MessageTree::SetCaptions(const QString& input, const QString& output) {
+    form.InputMsgGroup->setTitle(input);
+    form.OutputMsgGroup->setTitle(output);
+}
+
+void MessageTree::SelectNmea0183Root() {
+    SetCaptions(QStringLiteral("NMEA0183 Input Message"),
+                QStringLiteral("NMEA2000 Output Message"));
+    form.OutputMsgGroup->setEnabled(false);
+    form.OutputMsgGroup->hide();
+    form.DefaultButton->setEnabled(false);
+    form.All0183MsgGroup->setEnabled(false);
+    form.All0183MsgGroup->hide();
+}
+
+// Asks for the NMEA 0183 output selection; its group opens disabled and the
+// answer enables it. The output group shares its place and steps aside.
+void MessageTree::SelectNmea2000Root() {
+    SetCaptions(QStringLiteral("NMEA2000 Input Message"), QStringLiteral("Output Message"));
+    form.OutputMsgGroup->setEnabled(false);
+    form.OutputMsgGroup->hide();
+    // An unanswered RMC continuation would otherwise take this answer.
+    form.FOutputChecks->StartItem();
+    form.WaitingForRequery = false;
+    varo::DeviceRecord& device = ctt::Record();
+    device.cttMode = ctt::kQuery;
+    device.cttSubject = kOutputStatesItem;
+    ctt::SendCtt(form);
+    form.ExpectedReplyId = kOutputStatesItem;
+    form.WaitingForReply = true;
+    form.All0183MsgGroup->show();
+    form.All0183MsgGroup->setEnabled(false);
+    form.Label9->clear();
+    form.FOutputChecks->ShowOutputChecks(false);
+}
+
+void MessageTree::SelectMessage(const QTreeWidgetItem& node) {
+    OutputChecks& checks = *form.FOutputChecks;
+    form.OutputMsgGroup->show();
+    if (checks.ShouldAskToSave() &&
+        ModalMessage(QStringLiteral("Do you want to save your changes?"), form.FTexts.Warning,
+                     MessageIcon::Question, MessageButtons::YesNo) == MessageResult::Yes) {
+        checks.ApplyOutputSelection();
+    }
+    checks.ArmPrompt();
+    form.All0183MsgGroup->setEnabled(false);
+    form.All0183MsgGroup->hide();
+    form.OutputMsgGroup->setEnabled(true);
+    if (IsNmea0183(node.parent()->text(0))) {
+        SetCaptions(QStringLiteral("NMEA0183 Input Message"),
+                    QStringLiteral("NMEA2000 Output Message"));
+    } else {
+        SetCaptions(QStringLiteral("NMEA2000 Input Message"),
+                    QStringLiteral("NMEA0183 Output Message"));
+    }
+
+    const QString text = node.text(0);
+    const varo::SentenceDescription* entry =
+        treeShowsCodes ? FindByCodePrefix(text) : FindByDescription(text);
+    if (entry == nullptr) return;
+    checks.StartItem();
+    form.WaitingForRequery = false;
+    ctt::SetQuery(entry->identifier);
+    ctt::SendCtt(form);
+    checks.ShowOutputChecks(false);
+    form.ExpectedReplyId = entry->identifier;
+    form.ConfigReceived = false;
+    form.WaitingForReply = true;
+    checks.FillOutputChecks(entry->identifier);
+}
+
+bool TreeKeyEvents::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        tree.TreeView1KeyDown();
+        if (!key->text().isEmpty()) tree.TreeView1KeyPress();
+    } else if (event->type() == QEvent::KeyRelease &&
+               !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        tree.TreeView1KeyUp();
+    }
+    return QObject::eventFilter(watched, event);
+}

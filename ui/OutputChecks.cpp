@@ -1,0 +1,206 @@
+#include "OutputChecks.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "CttCommand.h"
+#include "LayoutHelpers.h"
+#include "MessageCatalog.h"
+#include "TForm1.h"
+#include "config/ConversionMap.h"
+
+namespace {
+
+constexpr std::int32_t kRmcItem = 200005;
+constexpr std::int32_t kRmcContinuation = 200069;
+constexpr std::int32_t kVdmItem = 200028;
+constexpr std::int32_t kVdoItem = 200029;
+// How the tool names "all NMEA 2000 AIS PGNs" in a change of VDM or VDO.
+constexpr std::uint32_t kAllAisOutputs = 210028;
+// RMC's own row holds four outputs before the continuation marker.
+constexpr std::size_t kRmcOwnOutputs = 4;
+constexpr std::array<std::uint32_t, kRmcOwnOutputs> kRmcOutputs{129025, 129026, 129029, 129033};
+// Boxes 5 to 7 hold the continuation.
+constexpr std::size_t kContinuationFirstBox = 4;
+constexpr std::size_t kContinuationBoxes = 3;
+// A change of a single item covers boxes 1 to 5, one per slot.
+constexpr std::size_t kItemBoxes = 5;
+
+void ShowResult(QLabel* label, const QString& text) {
+    SetTextColour(label, kResultGreen);
+    label->setText(text);
+}
+
+} // namespace
+
+OutputChecks::OutputChecks(TForm1& form)
+    : form(form), boxes{form.CheckBox1, form.CheckBox2, form.CheckBox3, form.CheckBox4,
+                        form.CheckBox5, form.CheckBox6, form.CheckBox7} {}
+
+void OutputChecks::ShowOutputChecks(bool on) {
+    form.Button1->setEnabled(on);
+    form.Button1->setVisible(on);
+    for (QCheckBox* box : boxes) {
+        if (!on) box->hide();
+        box->setEnabled(on);
+    }
+    for (QLabel* label : {form.Label4, form.Label3, form.Label5})
+        label->setVisible(on);
+}
+
+void OutputChecks::FillOutputChecks(std::int32_t id) {
+    for (QLabel* label : {form.Label4, form.Label3, form.Label5})
+        label->show();
+    if (!continuationMode) {
+        form.Label3->setText(QStringLiteral("Msg Name : %1").arg(MessageDescription(id)));
+        form.Label5->setText(QStringLiteral("(%1)").arg(MessageCode(id)));
+        for (QCheckBox* box : boxes)
+            box->setChecked(false);
+    }
+    form.Label4->clear();
+    const varo::ConversionRow* row = varo::FindConversionRow(id);
+    if (row != nullptr && !FillRow(*row)) return;
+    SaveChecks(0, kBoxCount);
+}
+
+bool OutputChecks::FillRow(const varo::ConversionRow& row) {
+    const auto count = static_cast<std::size_t>(row.count);
+    if ((count == 2 || count == 3) && continuationMode && form.ConfigReceived) {
+        FillContinuation(row);
+        return false;
+    }
+    if (row.related[count - 1] == varo::ConversionContinued) {
+        for (std::size_t i = 0; i < count - 1; ++i)
+            ShowBox(i, row.related[i]);
+        HideBoxes(count - 1);
+        if (form.ConfigReceived) {
+            TickFromAnswer(0, count - 1);
+            RequeryContinuation();
+        }
+        return true;
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        ShowBox(i, row.related[i]);
+    HideBoxes(count);
+    if (form.ConfigReceived) TickFromAnswer(0, count);
+    return true;
+}
+
+void OutputChecks::FillContinuation(const varo::ConversionRow& row) {
+    const auto count = static_cast<std::size_t>(row.count);
+    for (std::size_t i = 0; i < count; ++i)
+        ShowBox(kContinuationFirstBox + i, row.related[i]);
+    HideBoxes(kContinuationFirstBox + count);
+    TickFromAnswer(kContinuationFirstBox, count);
+    SaveChecks(kContinuationFirstBox, kContinuationBoxes);
+    continuationMode = false;
+    rmcSplitLoaded = true;
+}
+
+// The answer for RMC is in; its remaining outputs are asked for under their
+// own identifier, and the receive path hands that answer back here.
+void OutputChecks::RequeryContinuation() {
+    ctt::SetQuery(kRmcContinuation);
+    ctt::SendCtt(form);
+    form.ExpectedReplyId = kRmcContinuation;
+    form.WaitingForRequery = true;
+    form.ConfigReceived = false;
+    continuationMode = true;
+}
+
+void OutputChecks::ShowBox(std::size_t index, std::int32_t output) {
+    QCheckBox* box = Box(index);
+    box->show();
+    if (output == varo::ConversionAll) {
+        box->setText(QStringLiteral("All NMEA2000 AIS Message"));
+        form.DefaultButton->setEnabled(false);
+    } else if (MessageIndex(output) < varo::SentenceDescriptionTable.size()) {
+        box->setText(QStringLiteral("%1:%2").arg(MessageCode(output), MessageDescription(output)));
+    } else {
+        box->setText(QString::number(output));
+    }
+}
+
+void OutputChecks::HideBoxes(std::size_t first) {
+    for (std::size_t i = first; i < kBoxCount; ++i)
+        Box(i)->hide();
+}
+
+void OutputChecks::TickFromAnswer(std::size_t first, std::size_t count) {
+    const varo::DeviceRecord& device = ctt::Record();
+    for (std::size_t slot = 0; slot < count; ++slot)
+        Box(first + slot)->setChecked(device.cttItems[slot].flag == 1);
+}
+
+void OutputChecks::SaveChecks(std::size_t first, std::size_t count) {
+    for (std::size_t i = first; i < first + count; ++i)
+        savedChecks[i] = Box(i)->isChecked();
+}
+
+bool OutputChecks::MatchesSaved(std::size_t first, std::size_t count) const {
+    for (std::size_t i = first; i < first + count; ++i) {
+        if (Box(i)->isChecked() != savedChecks[i]) return false;
+    }
+    return true;
+}
+
+void OutputChecks::TakeFlags(std::size_t first, std::size_t count) {
+    varo::DeviceRecord& device = ctt::Record();
+    device.cttMode = ctt::kChange;
+    for (std::size_t slot = 0; slot < count; ++slot)
+        device.cttItems[slot].flag = Box(first + slot)->isChecked() ? 1 : 0;
+}
+
+void OutputChecks::SendIfChanged(std::size_t first, std::size_t count) {
+    const QString modified = QStringLiteral("Modified successfully");
+    if (MatchesSaved(first, count)) {
+        form.Label4->setText(modified);
+        return;
+    }
+    if (ctt::SendCtt(form)) ShowResult(form.Label4, modified);
+}
+
+void OutputChecks::ApplyOutputSelection() {
+    promptArmed = false;
+    if (!form.ConfigReceived) {
+        ShowResult(form.Label4, QStringLiteral("Connect fail!!"));
+        return;
+    }
+    varo::DeviceRecord& device = ctt::Record();
+    if (!rmcSplitLoaded) {
+        // The record still holds the subject and outputs of the answer.
+        TakeFlags(0, kItemBoxes);
+        const auto subject = static_cast<std::int32_t>(device.cttSubject);
+        if (subject == kVdmItem || subject == kVdoItem)
+            device.cttItems[0].identifier = kAllAisOutputs;
+        SendIfChanged(0, kItemBoxes);
+        return;
+    }
+    // RMC: first the continuation, whose answer the record still holds, then
+    // RMC's own four outputs under its own identifier.
+    TakeFlags(kContinuationFirstBox, kContinuationBoxes);
+    SendIfChanged(kContinuationFirstBox, kContinuationBoxes);
+    device.cttSubject = kRmcItem;
+    for (std::size_t slot = 0; slot < kRmcOwnOutputs; ++slot)
+        device.cttItems[slot].identifier = kRmcOutputs[slot];
+    device.cttItems[kRmcOwnOutputs].identifier = ctt::kNoOutput;
+    TakeFlags(0, kRmcOwnOutputs);
+    SendIfChanged(0, kRmcOwnOutputs);
+    rmcSplitLoaded = false;
+}
+
+void OutputChecks::StartItem() {
+    continuationMode = false;
+    rmcSplitLoaded = false;
+}
+
+bool OutputChecks::ShouldAskToSave() const {
+    return promptArmed && !MatchesSaved(0, kBoxCount);
+}
+
+void OutputChecks::TickAllAndSave() {
+    for (QCheckBox* box : boxes)
+        box->setChecked(true);
+    SaveChecks(0, kBoxCount);
+}
