@@ -19,8 +19,11 @@
 #include "PageWatcher.h"
 #include "PortList.h"
 #include "ReceivePath.h"
+#include "BaudFlowCommands.h"
 #include "DataView.h"
+#include "DeviceInfo.h"
 #include "LanguageFiles.h"
+#include "LinkWatchdog.h"
 #include "MessageTree.h"
 #include "OutputChecks.h"
 #include "OutputSentences.h"
@@ -48,6 +51,7 @@ TForm1::TForm1() {
   InitMessageScreens();
   FLinkSilenceTicks = 0;
   CreateViewUnits();
+  CreateDeviceUnits();
   RegisterDeviceNotifications();
 }
 

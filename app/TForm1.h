@@ -44,6 +44,9 @@ class PortList;
 class ReceivePath;
 class DataView;
 class LanguageFiles;
+class DeviceInfo;
+class BaudFlowCommands;
+class LinkWatchdog;
 class MessageTree;
 class OutputChecks;
 class SentenceStates;
@@ -155,6 +158,9 @@ class TForm1 : public QMainWindow {
   // ---- Behaviour units ----
   std::unique_ptr<DataView> FDataView;            // the data grid and the data log
   std::unique_ptr<LanguageFiles> FLanguageFiles;  // the language menu and files
+  std::unique_ptr<DeviceInfo> FDeviceInfo;              // the PROPERTIES page's read-outs
+  std::unique_ptr<BaudFlowCommands> FBaudFlowCommands;  // baud-rate and flow-rate commands
+  std::unique_ptr<LinkWatchdog> FLinkWatchdog;          // PIC_Timer's silence watch
   std::unique_ptr<MessageTree> FMessageTree;      // the input message tree
   std::unique_ptr<OutputChecks> FOutputChecks;    // an input's output check boxes and their Apply
   std::unique_ptr<SentenceStates> FSentenceStates;  // the NMEA 0183 output selection and Default
@@ -318,6 +324,7 @@ class TForm1 : public QMainWindow {
   void InitMessageScreens();     // the message configuration screens
   void RegisterDeviceNotifications();
   void CreateViewUnits();  // the data view and the language files, connected to their controls
+  void CreateDeviceUnits();  // device information, baud and flow commands, the link watchdog
   // Exit and device-change steps served by those units.
   void ClosePortIfOpen();
   void WriteSettings();

@@ -1,0 +1,204 @@
+// The static data block's value lines on the PROPERTIES page, fed through the
+// receive path, and the link watchdog's count, probe and drop on a window
+// without a gateway.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <limits>
+#include <string>
+
+#include "DeviceInfo.h"
+#include "LinkTestSupport.h"
+#include "LinkWatchdog.h"
+#include "ProductInfo.h"
+#include "ReceivePath.h"
+#include "TLabeledEdit.h"
+#include "Tag.h"
+
+namespace {
+
+class DeviceInfoTest : public LinkTest {
+protected:
+    // One received line; the receive path adds nothing but what a read brings.
+    void Receive(const std::string& line) {
+        const std::string bytes = line + "\r\n";
+        form.FReceivePath->Receive(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size());
+    }
+};
+
+using Shown = std::function<QString(const TForm1&)>;
+
+const Shown kDatabaseVersion = [](const TForm1& f) {
+    return f.LabelEdit_NMEA2000_Database_Version->text();
+};
+const Shown kProductCode = [](const TForm1& f) {
+    return f.LabelEdit_NMEA2000_Product_Code->text();
+};
+const Shown kCertification = [](const TForm1& f) {
+    return f.LabelEdit_Certification_Level->text();
+};
+const Shown kFlowRate = [](const TForm1& f) { return f.Edit1->text(); };
+const Shown kNmeaBaud = [](const TForm1& f) { return f.cbxBaud_NMEA->currentText(); };
+const Shown kDebugBaud = [](const TForm1& f) { return f.cbxBaud_RS232->currentText(); };
+const Shown kModelId = [](const TForm1& f) { return f.LabelEdit_Manufacturers_Model_ID->text(); };
+const Shown kModelVersion = [](const TForm1& f) {
+    return f.LabelEdit_Manufacturers_Mode_Version->text();
+};
+const Shown kSerialCode = [](const TForm1& f) {
+    return f.LabelEdit_Manufacturers_Model_Serial_Code->text();
+};
+const Shown kSoftwareVersion = [](const TForm1& f) {
+    return f.LabelEdit_Manufacturers_Software_Version_Code->text();
+};
+
+TEST_F(DeviceInfoTest, ValueLinesShowTheirValues) {
+    struct Case {
+        const char* line;
+        Shown shown;
+        const char* expected;
+    };
+    const std::string longText(40, 'M');
+    const std::string longLine = "Model Version = (" + longText + ")";
+    const Case cases[] = {
+        {"Database Version = (2100)", kDatabaseVersion, "2.100"},
+        {"Database Version = (0)", kDatabaseVersion, "0.000"},
+        {"Database Version = (65535)", kDatabaseVersion, "65.535"},
+        {"Database Version = (65537)", kDatabaseVersion, "0.001"}, // 16 bits kept
+        {"Product Code = (1260)", kProductCode, "1260"},
+        {"status: Product Code = (  +77) ok)", kProductCode, "77"}, // anywhere, blanks, sign
+        {"Certification = (0)", kCertification, "Level A"},
+        {"Certification = (1)", kCertification, "Level B"},
+        {"Certification = (2)", kCertification, "Unknown"},
+        {"Certification = (257)", kCertification, "Level B"}, // low 8 bits
+        {"Certification = ()", kCertification, "Level A"},    // no digits read as 0
+        {"Time Interval sec = (3)", kFlowRate, "3"},
+        {"Time Interval sec = (-1)", kFlowRate, "255"}, // low 8 bits, unsigned
+        {"NMEA Baud Rate = (4800)", kNmeaBaud, "4800"},
+        {"NMEA Baud Rate = (9600)", kNmeaBaud, "9600"},
+        {"NMEA Baud Rate = (1200)", kNmeaBaud, "38400"}, // no item holds it: the first
+        {"Debug Baud Rate = (4800)", kDebugBaud, "4800"},
+        {"Debug Baud Rate = (57600)", kDebugBaud, "57600"},
+        {"Debug Baud Rate = (300)", kDebugBaud, "115200"},
+        {"Model ID = (RZ-60)", kModelId, "RZ-60"},
+        {"Model Version = (B)", kModelVersion, "B"},
+        {"Model Version = ()", kModelVersion, ""},
+        {"Model Serial Code = (0000001)", kSerialCode, "0000001"},
+        {"Software Version Code = (1.0 (beta))", kSoftwareVersion, "1.0 (beta)"},
+        {longLine.c_str(), kModelVersion, "MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"}, // cut to 32
+    };
+    for (const Case& c : cases) {
+        Receive(c.line);
+        EXPECT_EQ(c.shown(form), QString::fromLatin1(c.expected)) << c.line;
+    }
+}
+
+TEST_F(DeviceInfoTest, TextWithoutItsClosingLeavesTheValue) {
+    Receive("Model Serial Code = (A1)");
+    for (const char* line : {"Model Serial Code = (B2", "Model Serial Code = (B2) trailing",
+                             "Model Serial Code: (B2)", "Model Serial Code =(B2)"}) {
+        Receive(line);
+        EXPECT_EQ(kSerialCode(form), "A1") << line;
+    }
+    EXPECT_STREQ(form.FDeviceInfo->Info().modelSerialCode, "A1");
+}
+
+TEST_F(DeviceInfoTest, ASecondBlockUpdatesEveryValueAgain) {
+    const auto block = [&](const char* version, const char* baud, const char* certification) {
+        Receive(std::string("Database Version = (") + version + ")");
+        Receive(std::string("NMEA Baud Rate = (") + baud + ")");
+        Receive(std::string("Certification = (") + certification + ")");
+    };
+    block("2100", "4800", "0");
+    EXPECT_EQ(kDatabaseVersion(form), "2.100");
+    EXPECT_EQ(kNmeaBaud(form), "4800");
+    block("2205", "38400", "1");
+    EXPECT_EQ(kDatabaseVersion(form), "2.205");
+    EXPECT_EQ(kNmeaBaud(form), "38400");
+    EXPECT_EQ(kCertification(form), "Level B");
+    EXPECT_EQ(form.FDeviceInfo->Info().databaseVersion, 2205);
+}
+
+TEST(ProductInfoLines, OneLineCanCarrySeveralKeysAndNoKeyChangesNothing) {
+    ProductInfo info{};
+    EXPECT_EQ(ReadProductInfo("Product Code = (5) Certification = (1)\r\n", info),
+              kProductCodeValue | kCertificationLevelValue);
+    EXPECT_EQ(info.productCode, 5);
+    EXPECT_EQ(info.certificationLevel, 1);
+    EXPECT_EQ(ReadProductInfo("Database Version: 2100\r\n", info), 0u);
+    EXPECT_EQ(ReadProductInfo("", info), 0u);
+    EXPECT_EQ(info.databaseVersion, 0);
+}
+
+TEST(ProductInfoLines, DecimalNumbers) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"42)", 42},
+        {"  \t42", 42},
+        {"-42", -42},
+        {"+42", 42},
+        {"", 0},
+        {")", 0},
+        {"- 4", 0},
+        {"12ab3", 12},
+        {"2147483647", kMax},
+        {"2147483648", kMax},
+        {"-2147483648", kMin},
+        {"99999999999999999999", kMax},
+        {"-99999999999999999999", kMin},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ReadDecimal(text), value) << text;
+}
+
+class LinkWatchdogTest : public DeviceInfoTest {
+protected:
+    LinkWatchdogTest() : watchdog(*form.FLinkWatchdog) {
+        // Auto mode: a probe on the closed port counts as sent, without a box.
+        form.RadioButtonConnectionModeAuto->setChecked(true);
+        SetTag(form.OpenPort, 1);
+        form.OpenPort->setChecked(true);
+    }
+    void Ticks(int count) {
+        for (int i = 0; i < count; ++i)
+            watchdog.OnWatchdogTimer();
+    }
+    LinkWatchdog& watchdog;
+};
+
+TEST_F(LinkWatchdogTest, ProbesOncePerSilenceAndDropsAfterSevenSeconds) {
+    Ticks(50);
+    EXPECT_EQ(form.FLinkSilenceTicks, 50);
+    EXPECT_FALSE(watchdog.ProbeSent());
+    Ticks(1);
+    EXPECT_TRUE(watchdog.ProbeSent()) << "tick 51";
+
+    Receive("$GPZDA,092750.000,28,05,2011,00,00*52");
+    EXPECT_EQ(form.FLinkSilenceTicks, 0);
+    Ticks(1);
+    EXPECT_FALSE(watchdog.ProbeSent()) << "a line ends the silence";
+    Ticks(50);
+    EXPECT_TRUE(watchdog.ProbeSent()) << "the new silence probes again";
+
+    Ticks(70 - 51);
+    EXPECT_EQ(form.FLinkSilenceTicks, 70);
+    EXPECT_EQ(Tag(form.OpenPort), 1);
+    EXPECT_TRUE(boxes.asked.empty());
+    Ticks(1);
+    EXPECT_EQ(Tag(form.OpenPort), 0);
+    EXPECT_FALSE(form.OpenPort->isChecked());
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].text, "Please check RZ-60 connection");
+    EXPECT_EQ(boxes.asked[0].icon, MessageIcon::None);
+    EXPECT_FALSE(form.PIC_Timer->isActive());
+
+    Ticks(1);
+    EXPECT_EQ(form.FLinkSilenceTicks, 0) << "no count while disconnected";
+    EXPECT_FALSE(watchdog.ProbeSent());
+}
+
+} // namespace

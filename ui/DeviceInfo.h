@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "ProductInfo.h"
+
+class QComboBox;
+class TForm1;
+
+// The PROPERTIES page's read-outs of the gateway's static data block: the
+// product information, the certification level, the flow rate in Edit1 and
+// the current baud rates as the selections of cbxBaud_RS232 and
+// cbxBaud_NMEA. Values keep their last contents after a disconnect; the
+// next block overwrites them.
+class DeviceInfo {
+public:
+    explicit DeviceInfo(TForm1& form) : form(form) {}
+
+    // Every accepted received line, with CR LF, whatever the connection state.
+    void ParseDeviceInformation(const char* line);
+
+    const ProductInfo& Info() const { return FProductInfo; }
+
+private:
+    // Shows the values of `replaced` (ProductInfoValue bits).
+    void Show(unsigned replaced);
+
+    TForm1& form;
+    ProductInfo FProductInfo{};
+};
+
+// 2100 -> "2.100": the stored value is thousandths of a version.
+QString DatabaseVersionText(std::uint16_t databaseVersion);
+// "Level A" (0), "Level B" (1), "Unknown" for any other level.
+QString CertificationText(std::uint8_t level);
+// Selects the first item of `list` whose text contains `rate` in decimal,
+// or the first item when none does.
+void SelectBaudItem(QComboBox& list, std::int32_t rate);
