@@ -21,7 +21,7 @@ bool HomeBetween(unsigned gap, unsigned slot, unsigned home) {
 
 int AisIndexFind(const AisMmsiIndex& index, const uint32_t* column, uint32_t mmsi) {
     for (unsigned slot = Home(mmsi);; slot = (slot + 1) & kMask) {
-        const unsigned stored = index.slots[slot];
+        const unsigned stored = index.entryOfSlot[slot];
         if (stored == 0) return -1;
         if (column[stored - 1] == mmsi) return static_cast<int>(stored - 1);
     }
@@ -29,23 +29,23 @@ int AisIndexFind(const AisMmsiIndex& index, const uint32_t* column, uint32_t mms
 
 void AisIndexInsert(AisMmsiIndex& index, const uint32_t* column, int entry) {
     unsigned slot = Home(column[entry]);
-    while (index.slots[slot] != 0)
+    while (index.entryOfSlot[slot] != 0)
         slot = (slot + 1) & kMask;
-    index.slots[slot] = static_cast<uint16_t>(entry + 1);
+    index.entryOfSlot[slot] = static_cast<uint16_t>(entry + 1);
 }
 
 void AisIndexErase(AisMmsiIndex& index, const uint32_t* column, int entry) {
     unsigned gap = Home(column[entry]);
-    while (index.slots[gap] != static_cast<uint16_t>(entry + 1)) {
-        if (index.slots[gap] == 0) return; // not indexed
+    while (index.entryOfSlot[gap] != static_cast<uint16_t>(entry + 1)) {
+        if (index.entryOfSlot[gap] == 0) return; // not indexed
         gap = (gap + 1) & kMask;
     }
     // Backward-shift deletion: pull later members of the probe run into the
     // gap, so that lookups never need tombstones.
-    for (unsigned slot = (gap + 1) & kMask; index.slots[slot] != 0; slot = (slot + 1) & kMask) {
-        if (HomeBetween(gap, slot, Home(column[index.slots[slot] - 1]))) continue;
-        index.slots[gap] = index.slots[slot];
+    for (unsigned slot = (gap + 1) & kMask; index.entryOfSlot[slot] != 0; slot = (slot + 1) & kMask) {
+        if (HomeBetween(gap, slot, Home(column[index.entryOfSlot[slot] - 1]))) continue;
+        index.entryOfSlot[gap] = index.entryOfSlot[slot];
         gap = slot;
     }
-    index.slots[gap] = 0;
+    index.entryOfSlot[gap] = 0;
 }

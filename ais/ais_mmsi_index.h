@@ -11,7 +11,7 @@
 struct AisMmsiIndex {
     // A power of two; at the table's capacity it is a little over half full.
     static constexpr unsigned kSlots = 4096;
-    uint16_t slots[kSlots] = {}; // entry number + 1; 0 is an empty slot
+    uint16_t entryOfSlot[kSlots] = {}; // entry number + 1; 0 is an empty slot
 };
 
 // The entry whose MMSI in `column` is `mmsi`, or -1.
