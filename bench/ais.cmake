@@ -1,1 +1,1 @@
-varo_benchmark(bench_ais ais)
+varo_benchmark(bench_ais AisBench.cpp ais)

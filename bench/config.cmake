@@ -1,1 +1,1 @@
-varo_benchmark(bench_compose config sentence)
+varo_benchmark(bench_compose ComposeBench.cpp config sentence)

@@ -1,4 +1,4 @@
 # The window under sustained load from the simulated gateway; it needs Qt.
 if(TARGET app)
-  varo_benchmark(bench_load ui app link sim)
+  varo_benchmark(bench_load LoadBench.cpp ui app link sim)
 endif()

@@ -1,1 +1,1 @@
-varo_benchmark(bench_sentence sentence)
+varo_benchmark(bench_sentence SentenceBench.cpp sentence)

@@ -1,7 +1,7 @@
 # Whole-command decode benchmark: make_stream writes a mixed stream with the
 # simulated gateway's writers, and bench_decode_vs_peer times varo-nmea decode
 # (quiet and JSON) and the public peer gpsdecode on it.
-add_executable(make_stream make_stream.cpp)
+add_executable(make_stream MakeStream.cpp)
 target_link_libraries(make_stream PRIVATE sim sentence)
 
 set(VARO_MAKE_STREAM "$<TARGET_FILE:make_stream>")

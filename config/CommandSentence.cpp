@@ -21,8 +21,10 @@ SentenceRecord& OutgoingSentenceRecord() {
     return outgoing;
 }
 
-bool buildCommandSentence(char* buffer, std::size_t size, const char* talker, const char* formatter) {
-    return buildCommandSentence(buffer, size, talker, formatter, ProgramSentenceStore(), OutgoingSentenceRecord());
+bool buildCommandSentence(char* buffer, std::size_t size, const char* talker,
+                          const char* formatter) {
+    return buildCommandSentence(buffer, size, talker, formatter, ProgramSentenceStore(),
+                                OutgoingSentenceRecord());
 }
 
 bool buildCommandSentence(char* buffer, std::size_t size, const char* talker, const char* formatter,

@@ -29,7 +29,8 @@ SentenceRecord& OutgoingSentenceRecord();
 // "P") and formatter (three letters), loads it from the program's store and
 // composes it into `buffer` (`size` bytes), checksum and CR LF included.
 // False when the composer does not finish the sentence; send nothing then.
-bool buildCommandSentence(char* buffer, std::size_t size, const char* talker, const char* formatter);
+bool buildCommandSentence(char* buffer, std::size_t size, const char* talker,
+                          const char* formatter);
 
 // The same with an explicit store and outgoing record.
 bool buildCommandSentence(char* buffer, std::size_t size, const char* talker, const char* formatter,

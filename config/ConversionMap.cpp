@@ -3,11 +3,11 @@
 namespace varo {
 namespace {
 
-constexpr std::int32_t GGA = 200000, GLL = 200001, GSA = 200003, GSV = 200004, RMC = 200005, VTG = 200006,
-                       ZDA = 200007, ROT = 200009, HDT = 200010, HDG = 200011, VDM = 200028, VDO = 200029,
-                       DSC = 200031, RSA = 200055, VHW = 200056, VLW = 200057, DPT = 200058, DBT = 200059,
-                       XTE = 200060, APB = 200061, VWR = 200064, MWV = 200065, MWD = 200066, MTW = 200067,
-                       VDR = 200068;
+constexpr std::int32_t GGA = 200000, GLL = 200001, GSA = 200003, GSV = 200004, RMC = 200005,
+                       VTG = 200006, ZDA = 200007, ROT = 200009, HDT = 200010, HDG = 200011,
+                       VDM = 200028, VDO = 200029, DSC = 200031, RSA = 200055, VHW = 200056,
+                       VLW = 200057, DPT = 200058, DBT = 200059, XTE = 200060, APB = 200061,
+                       VWR = 200064, MWV = 200065, MWD = 200066, MTW = 200067, VDR = 200068;
 constexpr std::int32_t kRmcContinuation = 200069;
 constexpr std::int32_t kUnnamedSentence = 200063;
 constexpr std::int32_t kUnnamedPgn = 130053;
@@ -106,7 +106,8 @@ constexpr bool RowsAreConsistent() {
     return true;
 }
 static_assert(kRows.size() == 70, "the conversion map has 70 rows");
-static_assert(RowsAreConsistent(), "conversion rows: count matches the listed identifiers, keys unique");
+static_assert(RowsAreConsistent(),
+              "conversion rows: count matches the listed identifiers, keys unique");
 
 } // namespace
 

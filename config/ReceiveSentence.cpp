@@ -16,17 +16,29 @@ StampClock gStampClock = SystemStampClock;
 bool MakeFragment(const SentenceRecord& record, AisFragment& fragment) {
     const SentencePayload& payload = record.payload;
     if (std::strcmp(record.formatter, "VDM") == 0 || std::strcmp(record.formatter, "VDO") == 0) {
-        fragment = {payload.vdm.totalSentences, payload.vdm.sentenceNumber,
-                    payload.vdm.sequentialIdentifier, static_cast<std::int8_t>(payload.vdm.channel),
-                    payload.vdm.payload, payload.vdm.fillBits, {}};
+        fragment = {payload.vdm.totalSentences,
+                    payload.vdm.sentenceNumber,
+                    payload.vdm.sequentialIdentifier,
+                    static_cast<std::int8_t>(payload.vdm.channel),
+                    payload.vdm.payload,
+                    payload.vdm.fillBits,
+                    {}};
     } else if (std::strcmp(record.formatter, "ABM") == 0) {
-        fragment = {payload.abm.totalSentences, payload.abm.sentenceNumber,
-                    payload.abm.sequentialIdentifier, static_cast<std::int8_t>(payload.abm.channel),
-                    payload.abm.payload, payload.abm.fillBits, {}};
+        fragment = {payload.abm.totalSentences,
+                    payload.abm.sentenceNumber,
+                    payload.abm.sequentialIdentifier,
+                    static_cast<std::int8_t>(payload.abm.channel),
+                    payload.abm.payload,
+                    payload.abm.fillBits,
+                    {}};
     } else if (std::strcmp(record.formatter, "BBM") == 0) {
-        fragment = {payload.bbm.totalSentences, payload.bbm.sentenceNumber,
-                    payload.bbm.sequentialIdentifier, payload.bbm.channel,
-                    payload.bbm.payload, payload.bbm.fillBits, {}};
+        fragment = {payload.bbm.totalSentences,
+                    payload.bbm.sentenceNumber,
+                    payload.bbm.sequentialIdentifier,
+                    payload.bbm.channel,
+                    payload.bbm.payload,
+                    payload.bbm.fillBits,
+                    {}};
     } else {
         return false;
     }
@@ -39,10 +51,13 @@ bool MakeFragment(const SentenceRecord& record, AisFragment& fragment) {
 UpdateStamp SystemStampClock() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
-    return {static_cast<std::uint32_t>(milliseconds / 1000), static_cast<std::uint16_t>(milliseconds % 1000)};
+    return {static_cast<std::uint32_t>(milliseconds / 1000),
+            static_cast<std::uint16_t>(milliseconds % 1000)};
 }
 
-void SetStampClock(StampClock clock) { gStampClock = clock != nullptr ? clock : SystemStampClock; }
+void SetStampClock(StampClock clock) {
+    gStampClock = clock != nullptr ? clock : SystemStampClock;
+}
 
 bool ReceiveSentence(char* line, SentenceRecord& record, ReceiveOutcome* outcome,
                      SentenceStore& store, AisState& ais) {

@@ -4,7 +4,7 @@
 // reads DeviceRecord.
 #pragma once
 
-#include "ais/ais_state.h"
+#include "ais/AisState.h"
 #include "config/SentenceStore.h"
 #include "sentence/SentenceRecord.h"
 

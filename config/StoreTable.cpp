@@ -8,8 +8,8 @@
 namespace varo {
 namespace {
 
-constexpr StoreEntry Entry(const char (&formatter)[4], SentenceCategory category, TransferFunction transfer,
-                           bool loadable) {
+constexpr StoreEntry Entry(const char (&formatter)[4], SentenceCategory category,
+                           TransferFunction transfer, bool loadable) {
     return {{formatter[0], formatter[1], formatter[2], '\0'}, category, transfer, loadable};
 }
 

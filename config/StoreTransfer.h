@@ -24,7 +24,8 @@ void Move(Direction direction, SentenceField& sentence, StoreField& store) {
 
 // Copies a text up to its terminator, cut to what the destination holds, and
 // terminates it; a source without terminator is read no further than its size.
-inline void CopyText(char* destination, std::size_t destinationSize, const char* source, std::size_t sourceSize) {
+inline void CopyText(char* destination, std::size_t destinationSize, const char* source,
+                     std::size_t sourceSize) {
     const std::size_t limit = destinationSize - 1 < sourceSize ? destinationSize - 1 : sourceSize;
     const std::size_t length = strnlen(source, limit);
     std::memcpy(destination, source, length);
@@ -53,9 +54,12 @@ inline void SetFlag(std::uint8_t& flag, UpdateStamp& stamp, const SentenceStore&
     flag = 1;
     stamp = store.timeStamp;
 }
-inline void SetFlag(std::uint8_t& flag) { flag = 1; }
+inline void SetFlag(std::uint8_t& flag) {
+    flag = 1;
+}
 
-using TransferFunction = void (*)(Direction direction, SentenceRecord& sentence, SentenceStore& store);
+using TransferFunction = void (*)(Direction direction, SentenceRecord& sentence,
+                                  SentenceStore& store);
 
 // Categories 1 and 2.
 void TransferGga(Direction, SentenceRecord&, SentenceStore&);

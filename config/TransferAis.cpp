@@ -7,7 +7,9 @@
 namespace varo {
 namespace {
 
-constexpr bool kStoring(Direction direction) { return direction == Direction::Store; }
+constexpr bool kStoring(Direction direction) {
+    return direction == Direction::Store;
+}
 
 // The AIS encapsulation fields that ABM, BBM, VDM and VDO share.
 template <typename Fields> void MoveEncapsulation(Direction d, Fields& f, AisShipRecord& r) {

@@ -9,7 +9,9 @@
 namespace varo {
 namespace {
 
-constexpr bool kStoring(Direction direction) { return direction == Direction::Store; }
+constexpr bool kStoring(Direction direction) {
+    return direction == Direction::Store;
+}
 constexpr std::uint32_t kNineDigitLimit = 999999999;
 
 // CTT modes the gateway answers with; any other letter is kept as 255.

@@ -5,11 +5,13 @@
 namespace varo {
 namespace {
 
-constexpr bool kStoring(Direction direction) { return direction == Direction::Store; }
+constexpr bool kStoring(Direction direction) {
+    return direction == Direction::Store;
+}
 
 bool IsValidDateAndTime(const UtcTime& time, const NmeaDate& date) {
-    return time.hour < 24 && time.minute < 60 && time.second < 60 && date.year > 0 && date.month >= 1 &&
-           date.month <= 12 && date.day >= 1 && date.day <= 31;
+    return time.hour < 24 && time.minute < 60 && time.second < 60 && date.year > 0 &&
+           date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31;
 }
 
 void TestDateAndTime(GnssRecord& gnss, const SentenceStore& store) {
@@ -45,7 +47,8 @@ void TransferGbs(Direction d, SentenceRecord& sentence, SentenceStore& store) {
     Move(d, f.probabilityOfMissedDetection, r.probabilityOfMissedDetection);
     Move(d, f.biasEstimate, r.biasEstimate);
     Move(d, f.biasStandardDeviation, r.biasStandardDeviation);
-    if (kStoring(d) && r.latitudeError > -99999.0f && r.longitudeError > -99999.0f && r.altitudeError > -99999.0f) {
+    if (kStoring(d) && r.latitudeError > -99999.0f && r.longitudeError > -99999.0f &&
+        r.altitudeError > -99999.0f) {
         SetFlag(r.gbsValid, r.gbsStamp, store);
     }
 }

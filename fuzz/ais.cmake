@@ -1,1 +1,1 @@
-varo_fuzz_target(fuzz_ais ais)
+varo_fuzz_target(fuzz_ais AisFuzz.cpp ais)

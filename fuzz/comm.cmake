@@ -1,1 +1,1 @@
-varo_fuzz_target(fuzz_ini platform)
+varo_fuzz_target(fuzz_ini IniFuzz.cpp platform)

@@ -1,1 +1,1 @@
-varo_fuzz_target(fuzz_sentence sentence)
+varo_fuzz_target(fuzz_sentence SentenceFuzz.cpp sentence)

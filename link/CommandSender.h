@@ -2,21 +2,25 @@
 
 #include <cstddef>
 
-class TForm1;
+namespace varo {
+
+class DeviceLink;
 
 // Command transmission: every command goes out through SendCommand, which has
 // buildCommandSentence compose it from DeviceRecord and writes it to the port.
 class CommandSender {
 public:
-    explicit CommandSender(TForm1& form) : form(form) {}
+    explicit CommandSender(DeviceLink& link) : link(link) {}
 
     // True when the sentence was composed and written, or could not be written
     // in Auto mode (the scan goes on). A write that fails in Manual mode
-    // disconnects and shows "Serial port open error! Please check!".
+    // disconnects and reports the port open error.
     bool SendCommand(const char* talker, const char* formatter);
     // True when the port is open and took more than 0 of the bytes.
     bool WriteRaw(const void* bytes, std::size_t count);
 
 private:
-    TForm1& form;
+    DeviceLink& link;
 };
+
+} // namespace varo

@@ -1,22 +1,15 @@
 #include "ConnectionManager.h"
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QStackedWidget>
-#include <QTimer>
-#include <QToolButton>
 #include <algorithm>
 #include <cstring>
 
-#include "ConnectionStatus.h"
-#include "PortList.h"
-#include "TForm1.h"
-#include "Tag.h"
-#include "comm/thread_comm.h"
+#include "DeviceLink.h"
+#include "PageWatcher.h"
+#include "comm/TermiosBuilder.h"
+#include "comm/ThreadComm.h"
 #include "config/SentenceStore.h"
 
+namespace varo {
 namespace {
 
 constexpr const char* kStaticDataEnd = "[END OF STATIC DATA]";
@@ -29,133 +22,109 @@ std::string DeviceNameOf(const QString& number) {
 
 } // namespace
 
-ConnectionManager::ConnectionManager(TForm1& form) : form(form) {
-    QObject::connect(form.OpenPort, &QToolButton::clicked, &form, [this] { OpenPortClick(); });
-    for (QRadioButton* mode :
-         {form.RadioButtonConnectionModeAuto, form.RadioButtonConnectionModeManual})
-        QObject::connect(mode, &QRadioButton::clicked, &form,
-                         [this] { RadioButtonConnectionModeAutoClick(); });
-    // Only the user's choice counts: the steps set both lists themselves.
-    QObject::connect(form.cbxComPort, &QComboBox::activated, &form, [this] { cbxComPortChange(); });
-    QObject::connect(form.cbxBaudRate, &QComboBox::activated, &form,
-                     [this] { cbxBaudRateChange(); });
-    QObject::connect(form.Timer1, &QTimer::timeout, &form, [this] { Timer1Timer(); });
-    QObject::connect(form.TimerConnection, &QTimer::timeout, &form,
-                     [this] { TimerConnectionTimer(); });
+QString BaudItemText(int item) {
+    if (item < 0 || static_cast<std::size_t>(item) >= BaudListRates.size()) return {};
+    return QString::number(BaudRateValue(BaudListRates[static_cast<std::size_t>(item)]));
 }
 
-bool ConnectionManager::AutoMode() const {
-    return form.RadioButtonConnectionModeAuto->isChecked();
+ConnectionManager::ConnectionManager(DeviceLink& link) : link(link), view(link.View) {
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(1000);
+    TimerConnection.setObjectName(QStringLiteral("TimerConnection"));
+    TimerConnection.setInterval(200);
+    QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1Timer(); });
+    QObject::connect(&TimerConnection, &QTimer::timeout, [this] { TimerConnectionTimer(); });
 }
 
 bool ConnectionManager::LinkProbe(int code) {
-    varo::DeviceRecord& device = varo::ProgramSentenceStore().device;
+    DeviceRecord& device = ProgramSentenceStore().device;
     device.tstNumber = 99999;
     device.tstValue = 99;
     // 64 is the at-sign, just below "A": outside both letter ranges.
     device.tstLowerCaseLetter = 64;
     device.tstLetter = 64;
     device.tstCode = static_cast<std::uint16_t>(code);
-    return form.SendCommand("P", "TST");
-}
-
-void ConnectionManager::EnableModeControls(bool on) {
-    form.GroupBoxConnectionMode->setEnabled(on);
-    form.RadioButtonConnectionModeAuto->setEnabled(on);
-    form.RadioButtonConnectionModeManual->setEnabled(on);
-    form.cbxComPort->setEnabled(on);
-    form.cbxBaudRate->setEnabled(on);
+    return link.SendCommand("P", "TST");
 }
 
 void ConnectionManager::ResetConnection() {
-    form.FLinkState = kLinkIdle;
-    form.FLinkTicks = 0;
-    form.EditAutoDetectComPort->clear();
-    form.EditAutoDetectBaudRate->clear();
-    form.FLinked = false;
-    form.Timer1->stop();
-    form.TimerConnection->stop();
-    form.FConnectionStatus->ShowConnectionStatus(0, LinkStatus::Disconnect);
-    EnableModeControls(true);
+    link.FLinkState = kLinkIdle;
+    link.FLinkTicks = 0;
+    view.ShowAutoDetect({}, {});
+    link.FLinked = false;
+    Timer1.stop();
+    TimerConnection.stop();
+    view.ShowLinkStatus(LinkStatus::Disconnect);
+    view.EnableModeControls(true);
+}
+
+void ConnectionManager::Release() {
+    FPressed = false;
+    view.ShowConnectButton(false);
+    view.SetLinkControls(false);
 }
 
 void ConnectionManager::OpenPortClick() {
-    TComm& comm = *form.FComm;
-    if (Tag(form.OpenPort) == 1) {
-        SetTag(form.OpenPort, 0);
-        form.OpenPort->setChecked(false);
-        form.SetLinkControls(false);
+    TComm& comm = *link.FComm;
+    if (FPressed) {
+        Release();
         if (comm.Connected()) comm.Close();
     } else if (comm.Connected()) {
-        SetTag(form.OpenPort, 0);
-        form.OpenPort->setChecked(false);
-        form.SetLinkControls(false);
+        Release();
     } else {
-        SetTag(form.OpenPort, 1);
+        FPressed = true;
     }
     ResetConnection();
 
-    if (Tag(form.OpenPort) == 0) {
-        form.OpenPort->setText(form.OpenPortCaption(0));
-        return;
-    }
+    if (!FPressed) return;
     StaticDataWatcher(nullptr);
-    if (AutoMode()) {
-        form.RefreshPorts();
-        form.cbxComPort->setCurrentIndex(0);
-        if (form.FOpenPorts.empty()) {
-            form.EditAutoDetectComPort->setText(QStringLiteral("N/A"));
-            form.EditAutoDetectBaudRate->setText(QStringLiteral("N/A"));
+    if (view.AutoMode()) {
+        link.RefreshPorts();
+        if (link.FOpenPorts.empty()) {
+            view.ShowAutoDetect(QStringLiteral("N/A"), QStringLiteral("N/A"));
         } else {
-            const int first = form.cbxComPort->findText(QString::number(form.FOpenPorts.front()));
-            if (first >= 0) form.cbxComPort->setCurrentIndex(first);
-            form.EditAutoDetectComPort->setText(form.cbxComPort->currentText());
-            form.cbxBaudRate->setCurrentIndex(kDefaultBaudItem);
-            form.EditAutoDetectBaudRate->setText(form.cbxBaudRate->currentText());
+            view.ShowChosenPort(link.FOpenPorts.front());
+            view.ShowChosenBaudItem(kDefaultBaudItem);
+            view.ShowAutoDetect(view.ChosenPort(), BaudItemText(kDefaultBaudItem));
         }
     } else {
         bool isNumber = false;
-        const int chosen = form.cbxComPort->currentText().toInt(&isNumber);
-        const bool openable = isNumber && std::find(form.FOpenPorts.begin(), form.FOpenPorts.end(),
-                                                    chosen) != form.FOpenPorts.end();
-        if (!openable &&
-            ModalMessage(form.FTexts.CheckPortError, form.FTexts.Warning, MessageIcon::Warning,
-                         MessageButtons::OkCancel) == MessageResult::Cancel &&
-            form.OpenPort->isChecked()) {
-            SetTag(form.OpenPort, 0);
-            form.OpenPort->setChecked(false);
-            form.SetLinkControls(false);
+        const int chosen = view.ChosenPort().toInt(&isNumber);
+        const bool openable = isNumber && std::find(link.FOpenPorts.begin(), link.FOpenPorts.end(),
+                                                    chosen) != link.FOpenPorts.end();
+        if (!openable && !view.ConfirmForcedConnect()) {
+            Release();
             // No attempt runs: nothing is left half started.
-            form.FLinkState = kLinkIdle;
+            link.FLinkState = kLinkIdle;
             return;
         }
     }
-    form.OpenPort->setText(form.OpenPortCaption(1));
+    view.ShowConnectButton(true);
     ConnectionStep();
-    ++form.FLinkTicks;
-    form.Timer1->start();
-    form.TimerConnection->start();
-    form.FConnectionStatus->ShowConnectionStatus(1, LinkStatus::Connecting);
-    EnableModeControls(false);
+    ++link.FLinkTicks;
+    Timer1.start();
+    TimerConnection.start();
+    view.ShowLinkStatus(LinkStatus::Connecting);
+    view.EnableModeControls(false);
 }
 
-void ConnectionManager::Fail(const QString& text, const QString& caption, MessageIcon icon) {
-    form.FLinkState = kLinkIdle;
-    form.FLinkFailed = true;
-    ModalMessage(text, caption, icon, MessageButtons::Ok);
+void ConnectionManager::Fail(LinkFailure failure) {
+    link.FLinkState = kLinkIdle;
+    link.FLinkFailed = true;
+    view.ReportFailure(failure);
 }
 
 void ConnectionManager::ConnectionStep() {
-    switch (form.FLinkState) {
+    switch (link.FLinkState) {
     case kLinkIdle:
-        if (form.FLinked || form.FLinkFailed) {
+        if (link.FLinked || link.FLinkFailed) {
             OpenPortClick();
-            form.FLinked = false;
-            form.FLinkFailed = false;
+            link.FLinked = false;
+            link.FLinkFailed = false;
         }
         break;
     case kLinkProbing:
-        if (AutoMode()) {
+        if (view.AutoMode()) {
             ProbingAuto();
         } else {
             ProbingManual();
@@ -167,44 +136,44 @@ void ConnectionManager::ConnectionStep() {
 }
 
 void ConnectionManager::ProbingAuto() {
-    if (form.FLinkTicks == 0) {
-        const auto ports = static_cast<std::int32_t>(form.FOpenPorts.size());
+    if (link.FLinkTicks == 0) {
+        const auto ports = static_cast<std::int32_t>(link.FOpenPorts.size());
         AutoTickLimit = ports > 2 ? 9 * ports + 2 : 20;
         if (ports == 0) {
-            Fail(form.FTexts.NoSerialPortExist, form.FTexts.Warning, MessageIcon::Warning);
+            Fail(LinkFailure::NoSerialPortExist);
             return;
         }
     }
-    if (form.FLinkTicks <= AutoTickLimit) {
+    if (link.FLinkTicks <= AutoTickLimit) {
         AutoStep();
     } else {
-        Fail(form.FTexts.AutoDetectTimeOut, form.FTexts.Error, MessageIcon::Error);
+        Fail(LinkFailure::AutoDetectTimeOut);
     }
 }
 
 void ConnectionManager::ProbingManual() {
-    if (form.FLinkTicks != 0) {
+    if (link.FLinkTicks != 0) {
         ManualStep();
         return;
     }
-    TComm& comm = *form.FComm;
+    TComm& comm = *link.FComm;
     if (!comm.Connected()) {
-        SelectBaudItem(form.cbxBaudRate->currentIndex());
-        comm.SetDeviceName(DeviceNameOf(form.cbxComPort->currentText()));
+        SelectBaudItem(view.ChosenBaudItem());
+        comm.SetDeviceName(DeviceNameOf(view.ChosenPort()));
         comm.Open();
     }
     if (comm.Connected()) {
         ManualStep();
     } else {
-        Fail(form.FTexts.PortOpenError, form.FTexts.Error, MessageIcon::Error);
+        Fail(LinkFailure::PortOpenError);
     }
 }
 
 // Each port gets 9 ticks: 3 at 38400, then 9600, then 4800, with a probe at
 // the first and third tick of each speed.
 void ConnectionManager::AutoStep() {
-    if (form.FLinked) return;
-    const std::int32_t t = form.FLinkTicks;
+    if (link.FLinked) return;
+    const std::int32_t t = link.FLinkTicks;
     if (t == 0) {
         AutoPortCursor = 0;
         AutoBaudCursor = kDefaultBaudItem;
@@ -214,38 +183,37 @@ void ConnectionManager::AutoStep() {
         LinkProbe(kProbeStaticData);
         return;
     }
-    form.cbxBaudRate->setCurrentIndex(AutoBaudCursor);
+    view.ShowChosenBaudItem(AutoBaudCursor);
     SelectBaudItem(AutoBaudCursor);
-    form.EditAutoDetectBaudRate->setText(form.cbxBaudRate->currentText());
+    QString port = view.ChosenPort();
     if (AutoBaudCursor == kDefaultBaudItem) {
-        if (AutoPortCursor >= form.FOpenPorts.size()) AutoPortCursor = 0;
-        OpenPortNumber(form.FOpenPorts[AutoPortCursor]);
+        if (AutoPortCursor >= link.FOpenPorts.size()) AutoPortCursor = 0;
+        OpenPortNumber(link.FOpenPorts[AutoPortCursor]);
         ++AutoPortCursor;
-        form.EditAutoDetectComPort->setText(form.cbxComPort->currentText());
-        form.FStaticDataEnd = false;
+        port = view.ChosenPort();
+        link.FStaticDataEnd = false;
     }
+    view.ShowAutoDetect(port, BaudItemText(AutoBaudCursor));
     if (!LinkProbe(kProbeStaticData)) return;
     AutoBaudCursor = AutoBaudCursor == 0 ? kDefaultBaudItem : AutoBaudCursor - 1;
 }
 
 void ConnectionManager::ManualStep() {
-    if (form.FLinked) return;
-    const std::int32_t t = form.FLinkTicks;
+    if (link.FLinked) return;
+    const std::int32_t t = link.FLinkTicks;
     if (t > kManualTickLimit) {
-        Fail(form.FTexts.ManualConnectTimeOut, form.FTexts.Error, MessageIcon::Error);
+        Fail(LinkFailure::ManualConnectTimeOut);
     } else if (t % kTicksPerSpeed != 1) {
         LinkProbe(kProbeStaticData);
     }
 }
 
 bool ConnectionManager::OpenPortNumber(int number) {
-    TComm& comm = *form.FComm;
+    TComm& comm = *link.FComm;
     comm.Close();
     if (comm.Connected()) return false;
-    const QString text = QString::number(number);
-    const int item = form.cbxComPort->findText(text);
-    if (item >= 0) form.cbxComPort->setCurrentIndex(item);
-    comm.SetDeviceName(DeviceNameOf(text));
+    view.ShowChosenPort(number);
+    comm.SetDeviceName(DeviceNameOf(QString::number(number)));
     comm.Open();
     return comm.Connected();
 }
@@ -254,28 +222,30 @@ bool ConnectionManager::OpenPortNumber(int number) {
 // unselected list leaves the speed as it is.
 void ConnectionManager::SelectBaudItem(int item) {
     if (item < 0 || static_cast<std::size_t>(item) >= BaudListRates.size()) return;
-    form.FComm->SetBaudRate(BaudListRates[static_cast<std::size_t>(item)]);
+    link.FComm->SetBaudRate(BaudListRates[static_cast<std::size_t>(item)]);
 }
 
 void ConnectionManager::StaticDataWatcher(const char* line) {
-    switch (form.FLinkState) {
+    switch (link.FLinkState) {
     case kLinkIdle:
         // Only Connect starts an attempt. A line received while idle (after a
         // failed attempt, before the next step disconnects) must not restart it.
         if (line != nullptr) return;
-        if (form.FLinked && form.OpenPort->isChecked()) return;
-        form.FStaticDataEnd = false;
-        form.FLinkState = kLinkProbing;
-        form.FLinkTicks = 0;
+        if (link.FLinked && FPressed) return;
+        link.FStaticDataEnd = false;
+        link.FLinkState = kLinkProbing;
+        link.FLinkTicks = 0;
         break;
     case kLinkProbing:
-        if (line == nullptr || form.FLinked) return;
-        if (std::strstr(line, kStaticDataEnd) != nullptr) form.FStaticDataEnd = true;
-        if (!form.FStaticDataEnd) return;
-        form.FLinked = true;
-        form.FLinkTicks = 0;
-        form.FLinkState = kLinkLinked;
-        form.SetLinkControls(true);
+        if (line == nullptr || link.FLinked) return;
+        if (std::strstr(line, kStaticDataEnd) != nullptr) link.FStaticDataEnd = true;
+        if (!link.FStaticDataEnd) return;
+        link.FLinked = true;
+        link.FLinkTicks = 0;
+        link.FLinkState = kLinkLinked;
+        view.SetLinkControls(true);
+        // The page watcher reports the page shown once the link is up.
+        link.FPageWatcher->DetectTabSheet.start();
         break;
     default:
         break;
@@ -283,39 +253,34 @@ void ConnectionManager::StaticDataWatcher(const char* line) {
 }
 
 void ConnectionManager::RadioButtonConnectionModeAutoClick() {
-    form.RefreshPorts();
-    if (AutoMode()) {
-        form.PageControlDetectComPortMode->setCurrentWidget(form.TabSheetAutoConnectComPort);
-        form.EditAutoDetectComPort->clear();
-        form.EditAutoDetectBaudRate->clear();
-    } else {
-        // The port list already shows "N/A" or its first item.
-        form.PageControlDetectComPortMode->setCurrentWidget(form.TabSheetManualDetectComPort);
-        form.cbxBaudRate->setCurrentIndex(kDefaultBaudItem);
-    }
+    link.RefreshPorts();
+    const bool automatic = view.AutoMode();
+    view.ShowConnectionMode(automatic);
+    // Manual mode: the port list already shows "N/A" or its first item.
+    if (!automatic) view.ShowChosenBaudItem(kDefaultBaudItem);
 }
 
 void ConnectionManager::cbxComPortChange() {
-    if (!form.FComm->Connected())
-        form.FComm->SetDeviceName(DeviceNameOf(form.cbxComPort->currentText()));
+    if (!link.FComm->Connected()) link.FComm->SetDeviceName(DeviceNameOf(view.ChosenPort()));
 }
 
 void ConnectionManager::cbxBaudRateChange() {
-    SelectBaudItem(form.cbxBaudRate->currentIndex());
+    SelectBaudItem(view.ChosenBaudItem());
 }
 
 void ConnectionManager::Timer1Timer() {
     ConnectionStep();
-    ++form.FLinkTicks;
+    ++link.FLinkTicks;
 }
 
 void ConnectionManager::TimerConnectionTimer() {
-    if (!form.FLinked) {
-        form.FConnectionStatus->Animate();
+    if (!link.FLinked) {
+        view.AnimateConnecting();
         return;
     }
-    form.FConnectionStatus->ShowConnectionStatus(1, LinkStatus::Connected);
-    SetTag(form.TimerConnection, 2);
-    form.TimerConnection->stop();
-    form.Timer1->stop();
+    view.ShowLinkStatus(LinkStatus::Connected);
+    TimerConnection.stop();
+    Timer1.stop();
 }
+
+} // namespace varo

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QTimer>
 #include <array>
 #include <cstdint>
 
-#include "Dialogs.h"
-#include "comm/comm_types.h"
+#include "LinkView.h"
+#include "comm/CommTypes.h"
 
-class QString;
-class TForm1;
+namespace varo {
+
+class DeviceLink;
 
 // The rates of cbxBaudRate's items "4800", "9600", "38400".
 inline constexpr std::array<TBaudRate, 3> BaudListRates{TBaudRate::br4800, TBaudRate::br9600,
@@ -22,6 +24,9 @@ inline constexpr std::int32_t kLinkLinked = 2;
 // The TST code that asks the gateway for its static data block.
 inline constexpr int kProbeStaticData = 16;
 
+// The text of baud item `item` ("4800" ...), empty for none.
+QString BaudItemText(int item);
+
 // Finding the gateway and getting proof that it answers (its static data
 // block, ending "[END OF STATIC DATA]"). Auto mode tries every openable port
 // at 38400, 9600 and 4800 baud; Manual mode the chosen port and speed.
@@ -29,9 +34,9 @@ inline constexpr int kProbeStaticData = 16;
 // ends the attempt once the link is confirmed.
 class ConnectionManager {
 public:
-    explicit ConnectionManager(TForm1& form);
+    explicit ConnectionManager(DeviceLink& link);
 
-    // The Connect button: connects when its tag is 0, else disconnects.
+    // The Connect button: connects when it is up, else disconnects.
     void OpenPortClick();
     // One step of the attempt by FLinkState.
     void ConnectionStep();
@@ -49,7 +54,11 @@ public:
     // The idle state: no attempt, no link, timers off, mode controls enabled.
     void ResetConnection();
 
-    bool AutoMode() const;
+    // The Connect button is down: connecting or connected (its tag 1).
+    bool Pressed() const { return FPressed; }
+
+    QTimer Timer1;          // 1000 ms, a connection step
+    QTimer TimerConnection; // 200 ms, the connecting animation
 
 private:
     void ProbingAuto();
@@ -60,11 +69,16 @@ private:
     bool OpenPortNumber(int number);
     void SelectBaudItem(int item);
     // Ends the attempt: the next step disconnects.
-    void Fail(const QString& text, const QString& caption, MessageIcon icon);
-    void EnableModeControls(bool on);
+    void Fail(LinkFailure failure);
+    // The button up, the link controls off.
+    void Release();
 
-    TForm1& form;
+    DeviceLink& link;
+    LinkView& view;
+    bool FPressed = false;
     std::size_t AutoPortCursor = 0; // next index into FOpenPorts
     int AutoBaudCursor = kDefaultBaudItem;
     std::int32_t AutoTickLimit = 20;
 };
+
+} // namespace varo

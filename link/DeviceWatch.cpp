@@ -2,17 +2,16 @@
 
 #include <QSocketNotifier>
 
-#include "TForm1.h"
-#include "platform/com_folder.h"
-#include "platform/device_notifier.h"
+#include "DeviceLink.h"
+#include "platform/ComFolder.h"
+#include "platform/DeviceNotifier.h"
 
-DeviceWatch::DeviceWatch(TForm1& form) {
+namespace varo {
+
+DeviceWatch::DeviceWatch(DeviceLink& link) {
     FNotifier = std::make_unique<platform::DeviceNotifier>(
-        platform::ComFolder(), [&form](platform::DeviceChange change) {
-            form.OnDeviceChange(change == platform::DeviceChange::Arrival
-                                    ? DeviceChange::Arrival
-                                    : DeviceChange::RemovalComplete);
-        });
+        platform::ComFolder(),
+        [&link](platform::DeviceChange change) { link.OnDeviceChange(change); });
     if (FNotifier->fd() < 0) return;
     FReadable = std::make_unique<QSocketNotifier>(FNotifier->fd(), QSocketNotifier::Read);
     QObject::connect(FReadable.get(), &QSocketNotifier::activated, FReadable.get(),
@@ -23,3 +22,5 @@ DeviceWatch::DeviceWatch(TForm1& form) {
 DeviceWatch::~DeviceWatch() {
     FReadable.reset();
 }
+
+} // namespace varo

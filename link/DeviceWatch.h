@@ -3,16 +3,19 @@
 #include <memory>
 
 class QSocketNotifier;
-class TForm1;
+
+namespace varo {
+
+class DeviceLink;
 namespace platform {
 class DeviceNotifier;
 }
 
-// Device arrival and removal of serial ports, delivered to the window's
+// Device arrival and removal of serial ports, delivered to the link's
 // OnDeviceChange from the Qt event loop.
 class DeviceWatch {
 public:
-    explicit DeviceWatch(TForm1& form);
+    explicit DeviceWatch(DeviceLink& link);
     ~DeviceWatch();
     DeviceWatch(const DeviceWatch&) = delete;
     DeviceWatch& operator=(const DeviceWatch&) = delete;
@@ -21,3 +24,5 @@ private:
     std::unique_ptr<platform::DeviceNotifier> FNotifier;
     std::unique_ptr<QSocketNotifier> FReadable;
 };
+
+} // namespace varo

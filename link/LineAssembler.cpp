@@ -1,5 +1,7 @@
 #include "LineAssembler.h"
 
+namespace varo {
+
 bool LineAssembler::Add(std::uint8_t byte) {
     if (byte == 0x00 || byte == '\r') return false;
     if (byte == '\n') {
@@ -10,3 +12,5 @@ bool LineAssembler::Add(std::uint8_t byte) {
     if (FLength < FText.size()) FText[FLength++] = static_cast<char>(byte);
     return false;
 }
+
+} // namespace varo

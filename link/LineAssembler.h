@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace varo {
+
 // Cuts the received byte stream into lines. NUL and CR are dropped, LF ends a
 // line, and a line longer than kMaxLineLength characters is dropped whole at
 // its LF. While such a line grows, only one character past the limit is
@@ -26,3 +28,5 @@ private:
     std::size_t FLength = 0;
     std::size_t FCompleted = 0;
 };
+
+} // namespace varo

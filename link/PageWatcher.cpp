@@ -1,49 +1,49 @@
 #include "PageWatcher.h"
 
-#include <QTabWidget>
-#include <QTimer>
+#include "DeviceLink.h"
 
-#include "TForm1.h"
-
+namespace varo {
 namespace {
 
-constexpr int kConfigurationPage = 1;
 constexpr int kProbeConfigurationOpen = 2;
 constexpr int kProbeConfigurationClosed = 0;
 
 } // namespace
 
-PageWatcher::PageWatcher(TForm1& form) : form(form) {
-    // Instead of looking every millisecond, look once when the link controls
-    // come on (they start DetectTabSheet) and then at each page change.
-    form.DetectTabSheet->setSingleShot(true);
-    QObject::connect(form.DetectTabSheet, &QTimer::timeout, &form, [this] {
+PageWatcher::PageWatcher(DeviceLink& link) : link(link) {
+    DetectTabSheet.setObjectName(QStringLiteral("DetectTabSheet"));
+    DetectTabSheet.setInterval(1);
+    DetectTabSheet.setSingleShot(true);
+    QObject::connect(&DetectTabSheet, &QTimer::timeout, [this] {
         // The link controls come on with a confirmed link; without one there is
         // nobody to tell.
-        if (!this->form.FLinked) return;
+        if (!this->link.FLinked) return;
         // A new link reports the page it finds, whatever the last link reported.
         FEntering = true;
         FLeaving = true;
         DetectTabSheetTimer();
     });
-    QObject::connect(form.PageControlConf, &QTabWidget::currentChanged, &form, [this] {
-        // The link controls are on exactly while the link is confirmed; a change
-        // before the first tick is seen by that tick.
-        if (this->form.FLinked && !this->form.DetectTabSheet->isActive()) DetectTabSheetTimer();
-    });
+}
+
+void PageWatcher::PageChanged() {
+    // The link controls are on exactly while the link is confirmed; a change
+    // before the first tick is seen by that tick.
+    if (link.FLinked && !DetectTabSheet.isActive()) DetectTabSheetTimer();
 }
 
 void PageWatcher::DetectTabSheetTimer() {
-    const bool configurationShown = form.PageControlConf->currentIndex() == kConfigurationPage;
+    const bool configurationShown = link.View.ConfigurationPageShown();
     if (configurationShown && FEntering) {
-        form.PIC_Timer->start();
-        form.LinkProbe(kProbeConfigurationOpen);
+        link.View.RunWatchdog(true);
+        link.LinkProbe(kProbeConfigurationOpen);
         FLeaving = true;
         FEntering = false;
     } else if (!configurationShown && FLeaving) {
-        form.PIC_Timer->stop();
-        form.LinkProbe(kProbeConfigurationClosed);
+        link.View.RunWatchdog(false);
+        link.LinkProbe(kProbeConfigurationClosed);
         FLeaving = false;
         FEntering = true;
     }
 }
+
+} // namespace varo

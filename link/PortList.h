@@ -1,24 +1,26 @@
 #pragma once
 
-#include <string>
+namespace varo {
 
-class TForm1;
+class DeviceLink;
 
-// Serial port discovery for the window: the present ports (FPortNumbers),
-// those that can be opened now (FOpenPorts) and the port list cbxComPort.
+// Serial port discovery for the link: the present ports (FPortNumbers),
+// those that can be opened now (FOpenPorts) and the port list shown.
 // The COM folder is read at each call, so a change of VARO_COM_DIR applies.
 class PortList {
 public:
-    explicit PortList(TForm1& form) : form(form) {}
+    explicit PortList(DeviceLink& link) : link(link) {}
 
     // EnumeratePorts, ProbeOpenablePorts, FillPortList, in that order.
     void RefreshPorts();
     void EnumeratePorts();
-    // Shows "Error!" when the COM folder cannot be read.
+    // Reports the COM folder when it cannot be read.
     void ProbeOpenablePorts();
     // The present numbers as items, the first selected; "N/A" when none.
     void FillPortList();
 
 private:
-    TForm1& form;
+    DeviceLink& link;
 };
+
+} // namespace varo

@@ -1,30 +1,29 @@
 #include "ReceivePath.h"
 
-#include <QPlainTextEdit>
 #include <algorithm>
 #include <cstring>
 
 #include "ConnectionManager.h"
-#include "TForm1.h"
-#include "TLabeledEdit.h"
-#include "comm/thread_comm.h"
+#include "DeviceLink.h"
+#include "comm/ThreadComm.h"
 #include "config/ReceiveSentence.h"
 #include "config/SentenceStore.h"
 
+namespace varo {
 namespace {
 
 // "Debug Baud Rate = (38400)" and "NMEA Baud Rate = (4800)": the value
 // starts after the opening parenthesis and runs to ")" or the end of the
 // line, at most 9 characters.
-struct BaudReadout {
+struct BaudReadoutLine {
     std::string_view prefix; // the first 10 characters of the line
     std::size_t valueStart;
 };
-constexpr BaudReadout kDebugBaud{"Debug Baud", 19};
-constexpr BaudReadout kNmeaBaud{"NMEA Baud ", 18};
+constexpr BaudReadoutLine kDebugBaud{"Debug Baud", 19};
+constexpr BaudReadoutLine kNmeaBaud{"NMEA Baud ", 18};
 constexpr std::size_t kBaudValueLength = 9;
 
-bool ReadBaudValue(std::string_view line, const BaudReadout& readout, QString& value) {
+bool ReadBaudValue(std::string_view line, const BaudReadoutLine& readout, QString& value) {
     if (line.substr(0, readout.prefix.size()) != readout.prefix) return false;
     std::string_view rest =
         line.size() > readout.valueStart ? line.substr(readout.valueStart) : std::string_view{};
@@ -37,70 +36,72 @@ bool ReadBaudValue(std::string_view line, const BaudReadout& readout, QString& v
 
 void ReceivePath::OnRxChar(TThreadComm* Sender, std::uint32_t Count) {
     // One byte of the buffer stays for the terminator.
-    const std::size_t wanted = std::min<std::size_t>(Count, form.FRxBuffer.size() - 1);
-    const int read = Sender->Read(form.FRxBuffer.data(), static_cast<int>(wanted));
+    const std::size_t wanted = std::min<std::size_t>(Count, link.FRxBuffer.size() - 1);
+    const int read = Sender->Read(link.FRxBuffer.data(), static_cast<int>(wanted));
     if (read <= 0) return;
-    form.FRxBuffer[static_cast<std::size_t>(read)] = 0;
-    Receive(form.FRxBuffer.data(), static_cast<std::size_t>(read));
+    link.FRxBuffer[static_cast<std::size_t>(read)] = 0;
+    Receive(link.FRxBuffer.data(), static_cast<std::size_t>(read));
 }
 
 void ReceivePath::Receive(const std::uint8_t* bytes, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
-        if (form.FRxLine.Add(bytes[i])) HandleLine(form.FRxLine.Line());
+        if (link.FRxLine.Add(bytes[i])) HandleLine(link.FRxLine.Line());
     }
 }
 
 void ReceivePath::ShowBaudReadouts(std::string_view line) {
     QString value;
-    if (ReadBaudValue(line, kDebugBaud, value)) form.LabeledEdit2->setText(value);
-    if (ReadBaudValue(line, kNmeaBaud, value)) form.LabeledEdit1->setText(value);
+    if (ReadBaudValue(line, kDebugBaud, value))
+        link.View.ShowBaudReadout(BaudReadout::Debug, value);
+    if (ReadBaudValue(line, kNmeaBaud, value)) link.View.ShowBaudReadout(BaudReadout::Nmea, value);
 }
 
 void ReceivePath::HandleLine(std::string_view line) {
-    form.FLinkSilenceTicks = 0;
+    link.FLinkSilenceTicks = 0;
     // The line with CR LF, as every consumer after the read-outs takes it.
-    char copy[varo::kLineBufferSize] = {};
+    char copy[kLineBufferSize] = {};
     std::memcpy(copy, line.data(), line.size());
-    form.MemoRecord->appendPlainText(
-        QString::fromLatin1(copy, static_cast<qsizetype>(line.size())));
+    link.View.ShowReceivedLine(line);
     ShowBaudReadouts(line);
     std::memcpy(copy + line.size(), "\r\n", 2);
 
-    if ((copy[0] == '$' || copy[0] == '!') && form.ShowSentence) form.ShowSentence(copy);
+    if (copy[0] == '$' || copy[0] == '!') link.View.ShowSentence(copy);
     MatchReply(copy);
-    form.FConnection->StaticDataWatcher(copy);
-    if (form.ParseDeviceInformation) form.ParseDeviceInformation(copy);
+    link.FConnection->StaticDataWatcher(copy);
+    link.View.ParseDeviceInformation(copy);
 }
 
 bool ReceivePath::ParseReply(const char* line, bool anyLineAnswers) {
-    varo::DeviceRecord& device = varo::ProgramSentenceStore().device;
-    device = varo::DeviceRecord{};
+    DeviceRecord& device = ProgramSentenceStore().device;
+    device = DeviceRecord{};
     // The parser rewrites its buffer; the consumers after it get the line unchanged.
-    char scratch[varo::kLineBufferSize];
+    char scratch[kLineBufferSize];
     std::memcpy(scratch, line, sizeof scratch);
-    varo::ReceiveSentence(scratch, FReceived);
-    return anyLineAnswers || static_cast<std::int64_t>(device.cttSubject) == form.ExpectedReplyId;
+    ReceiveSentence(scratch, FReceived);
+    return anyLineAnswers || static_cast<std::int64_t>(device.cttSubject) == link.ExpectedReplyId;
 }
 
 void ReceivePath::MatchReply(const char* line) {
-    const varo::DeviceRecord& device = varo::ProgramSentenceStore().device;
-    const std::int32_t expected = form.ExpectedReplyId;
-    if (form.WaitingForReply && !form.WaitingForRequery) {
+    const DeviceRecord& device = ProgramSentenceStore().device;
+    const std::int32_t expected = link.ExpectedReplyId;
+    if (link.WaitingForReply && !link.WaitingForRequery) {
         if (!ParseReply(line, expected == kVdoItem)) return;
         const auto item = static_cast<std::int32_t>(device.cttSubject);
         if (item == kOutputStatesItem) {
-            if (form.ShowOutputStates) form.ShowOutputStates();
+            link.View.ShowOutputStates();
             return;
         }
-        if (expected != kRmcItem && form.EnableApplyControls) form.EnableApplyControls();
-        if (device.cttValid != 0) form.ConfigReceived = true;
-        if (form.ShowConfigItem) form.ShowConfigItem(item);
-        form.WaitingForReply = false;
-    } else if (form.WaitingForRequery) {
+        if (expected != kRmcItem) link.View.EnableApplyControls();
+        if (device.cttValid != 0) link.ConfigReceived = true;
+        link.View.ShowConfigItem(item);
+        link.WaitingForReply = false;
+    } else if (link.WaitingForRequery) {
         if (!ParseReply(line, false)) return;
-        if (form.EnableApplyControls) form.EnableApplyControls();
-        if (device.cttValid != 0) form.ConfigReceived = true;
-        if (form.ShowConfigItem) form.ShowConfigItem(static_cast<std::int32_t>(device.cttSubject));
-        form.WaitingForRequery = false;
+        link.View.EnableApplyControls();
+        if (device.cttValid != 0) link.ConfigReceived = true;
+        link.View.ShowConfigItem(static_cast<std::int32_t>(device.cttSubject));
+        link.WaitingForRequery = false;
     }
 }
+
+} // namespace varo

@@ -6,7 +6,9 @@
 
 #include "sentence/SentenceRecord.h"
 
-class TForm1;
+namespace varo {
+
+class DeviceLink;
 class TThreadComm;
 
 // Configuration item identifiers that reply matching treats specially.
@@ -15,12 +17,12 @@ inline constexpr std::int32_t kOutputStatesItem = 200184; // answers keep the re
 inline constexpr std::int32_t kRmcItem = 200005;          // its answer leaves Apply disabled
 
 // The receive handler of the port: reads what arrived, cuts it into lines and
-// hands every accepted line, in a fixed order, to the memo echo, the baud
+// hands every accepted line, in a fixed order, to the echo, the baud
 // read-outs, the data view, the reply matcher, the connection watcher and
 // the device information parser.
 class ReceivePath {
 public:
-    explicit ReceivePath(TForm1& form) : form(form) {}
+    explicit ReceivePath(DeviceLink& link) : link(link) {}
 
     // FComm's OnRxChar: one read of up to `Count` bytes (at most what
     // FRxBuffer holds; the rest is read at the next event).
@@ -35,6 +37,8 @@ private:
     bool ParseReply(const char* line, bool anyLineAnswers);
     void MatchReply(const char* line);
 
-    TForm1& form;
+    DeviceLink& link;
     varo::SentenceRecord FReceived{}; // the one record the parser fills
 };
+
+} // namespace varo

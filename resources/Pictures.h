@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace varo {
+
 // The window's pictures, compiled into the program from pictures.qrc. The
 // files themselves are drawn by varo-draw-pictures (draw/DrawPictures.cpp).
 namespace pictures {
@@ -26,4 +28,6 @@ QStringList ConnectTwoWay();
 // 16 x 16 sentence states: 0 off, 1 on, 2 reported as 2 by the gateway.
 QStringList SentenceStates();
 
-}  // namespace pictures
+} // namespace pictures
+
+} // namespace varo

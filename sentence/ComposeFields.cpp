@@ -23,14 +23,17 @@ FieldText CharText(char c) {
     return field;
 }
 
-bool IsGivenReal(float value) { return std::isfinite(value) && value >= -99999.0f; }
+bool IsGivenReal(float value) {
+    return std::isfinite(value) && value >= -99999.0f;
+}
 
 FieldText RealText(float value, int width, int decimals) {
     return FieldIf(IsGivenReal(value), "%*.*f", width, decimals, static_cast<double>(value));
 }
 
 FieldText TimeText(const UtcTime& time, bool given) {
-    return FieldIf(given, "%02d%02d%02d.%02d", time.hour, time.minute, time.second, time.hundredths);
+    return FieldIf(given, "%02d%02d%02d.%02d", time.hour, time.minute, time.second,
+                   time.hundredths);
 }
 
 bool PrintSentence(char* buffer, std::size_t size, const char* format, ...) {

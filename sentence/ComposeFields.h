@@ -43,6 +43,7 @@ inline int TextLength(const char* text, std::size_t size) {
 
 // Prints a whole sentence into the caller's buffer; false (and the buffer
 // emptied) when it does not fit.
-bool PrintSentence(char* buffer, std::size_t size, const char* format, ...) __attribute__((format(printf, 3, 4)));
+bool PrintSentence(char* buffer, std::size_t size, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
 
 } // namespace varo

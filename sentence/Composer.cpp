@@ -60,7 +60,9 @@ constexpr std::size_t kEndingLength = 5; // "*hh\r\n"
 
 } // namespace
 
-bool canComposeSentence(const char* formatter) { return FindWriter(formatter) != nullptr; }
+bool canComposeSentence(const char* formatter) {
+    return FindWriter(formatter) != nullptr;
+}
 
 bool composeSentence(char* buffer, std::size_t size, const SentenceRecord& sentence) {
     const SentenceWriter writer = FindWriter(sentence.formatter);
@@ -105,7 +107,8 @@ SplitDegrees splitDegrees(float degrees) {
     const auto whole = static_cast<int>(degrees);
     const float minutes = (degrees - static_cast<float>(whole)) * 60.0f;
     const auto wholeMinutes = static_cast<int>(minutes);
-    const auto fraction = static_cast<int>((minutes - static_cast<float>(wholeMinutes)) * 100000.0f);
+    const auto fraction =
+        static_cast<int>((minutes - static_cast<float>(wholeMinutes)) * 100000.0f);
     return {whole, wholeMinutes, fraction};
 }
 

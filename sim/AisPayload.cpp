@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 constexpr int kSixBitWidth = 6;
@@ -41,11 +41,13 @@ void PutPosition(AisBitWriter& bits, const AisPosition& p) {
 } // namespace
 
 void AisBitWriter::Put(std::int64_t value, unsigned width) {
-    for (unsigned i = width; i-- > 0;) FBits.push_back(((value >> i) & 1) != 0);
+    for (unsigned i = width; i-- > 0;)
+        FBits.push_back(((value >> i) & 1) != 0);
 }
 
 void AisBitWriter::PutText(std::string_view text, unsigned chars) {
-    for (unsigned i = 0; i < chars; ++i) Put(i < text.size() ? SixBitCode(text[i]) : 0, kSixBitWidth);
+    for (unsigned i = 0; i < chars; ++i)
+        Put(i < text.size() ? SixBitCode(text[i]) : 0, kSixBitWidth);
 }
 
 std::string AisBitWriter::Armored(unsigned& fillBits) const {
@@ -72,10 +74,10 @@ std::string PositionReportA(std::uint32_t mmsi, int navigationalStatus, int rate
     bits.Put(navigationalStatus, 4);
     bits.Put(rateOfTurn, 8);
     PutPosition(bits, position);
-    bits.Put(0, 2);     // manoeuvre indicator
-    bits.Put(0, 3);     // spare
-    bits.Put(0, 1);     // RAIM
-    bits.Put(0, 19);    // radio status
+    bits.Put(0, 2);  // manoeuvre indicator
+    bits.Put(0, 3);  // spare
+    bits.Put(0, 1);  // RAIM
+    bits.Put(0, 19); // radio status
     return bits.Armored(fillBits);
 }
 
@@ -124,4 +126,4 @@ std::string StaticVoyageData(std::uint32_t mmsi, const AisStaticData& d, unsigne
     return bits.Armored(fillBits);
 }
 
-} // namespace sim
+} // namespace varo::sim

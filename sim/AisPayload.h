@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace sim {
+namespace varo::sim {
 
 class AisBitWriter {
 public:
@@ -30,8 +30,8 @@ private:
 
 // Position and motion as AIS carries them.
 struct AisPosition {
-    double latitude;   // degrees, south negative
-    double longitude;  // degrees, west negative
+    double latitude;  // degrees, south negative
+    double longitude; // degrees, west negative
     double speedKnots;
     double courseDegrees;
     int headingDegrees; // 511 when not available
@@ -57,4 +57,4 @@ std::string PositionReportB(std::uint32_t mmsi, const AisPosition& position, uns
 // Message 5, static and voyage related data (424 bits: two sentences).
 std::string StaticVoyageData(std::uint32_t mmsi, const AisStaticData& data, unsigned& fillBits);
 
-} // namespace sim
+} // namespace varo::sim

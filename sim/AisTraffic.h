@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace sim {
+namespace varo::sim {
 
 // One VDM sentence's fields.
 struct VdmPart {
@@ -49,4 +49,4 @@ private:
     std::size_t FStaticCursor = 0;
 };
 
-} // namespace sim
+} // namespace varo::sim

@@ -1,6 +1,6 @@
 #include "sim/ComLinkPublisher.h"
 
-#include "platform/com_folder.h"
+#include "platform/ComFolder.h"
 
 #include <filesystem>
 #include <system_error>
@@ -8,7 +8,7 @@
 
 namespace fs = std::filesystem;
 
-namespace sim {
+namespace varo::sim {
 
 int ComLinkPublisher::Publish(int number, const std::string& device) {
     Remove();
@@ -36,4 +36,4 @@ void ComLinkPublisher::Remove() {
     FDevice.clear();
 }
 
-} // namespace sim
+} // namespace varo::sim

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace sim {
+namespace varo::sim {
 
 class ComLinkPublisher {
 public:
@@ -30,4 +30,4 @@ private:
     int FNumber = 0;
 };
 
-} // namespace sim
+} // namespace varo::sim

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 constexpr std::size_t kTextSize = varo::kLineBufferSize;
@@ -35,8 +35,8 @@ varo::SentenceRecord Rmc(const OutputContext& c) {
     f.courseOverGround = static_cast<float>(v.courseDegrees);
     f.date = {static_cast<std::int16_t>(c.time.year), static_cast<std::int8_t>(c.time.month),
               static_cast<std::int8_t>(c.time.day)};
-    f.magneticVariation = static_cast<float>(kMagneticVariation < 0 ? -kMagneticVariation
-                                                                    : kMagneticVariation);
+    f.magneticVariation =
+        static_cast<float>(kMagneticVariation < 0 ? -kMagneticVariation : kMagneticVariation);
     f.variationDirection = kMagneticVariation < 0 ? 'W' : 'E';
     f.mode = 'A';
     return record;
@@ -84,7 +84,8 @@ std::string ComposedLine(const varo::SentenceRecord& record) {
 
 std::string FinishedSentence(const char* talker, const char* formatter, const std::string& fields) {
     char text[kTextSize];
-    const int written = std::snprintf(text, sizeof text, "$%s%s,%s", talker, formatter, fields.c_str());
+    const int written =
+        std::snprintf(text, sizeof text, "$%s%s,%s", talker, formatter, fields.c_str());
     if (written < 0 || static_cast<std::size_t>(written) >= sizeof text) return {};
     return varo::finishSentence(text, sizeof text) ? std::string(text) : std::string();
 }
@@ -114,4 +115,4 @@ std::string VdmLine(const VdmPart& part) {
     return ComposedLine(record);
 }
 
-} // namespace sim
+} // namespace varo::sim

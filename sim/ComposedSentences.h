@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace sim {
+namespace varo::sim {
 
 // The composed text of `record`, CR LF included; empty when the composer refuses it.
 std::string ComposedLine(const varo::SentenceRecord& record);
@@ -23,4 +23,4 @@ bool AppendComposedSentence(OutputTag tag, const OutputContext& context,
 // One !AIVDM sentence.
 std::string VdmLine(const VdmPart& part);
 
-} // namespace sim
+} // namespace varo::sim

@@ -2,7 +2,7 @@
 
 #include "config/ConversionMap.h"
 
-namespace sim {
+namespace varo::sim {
 
 void FilterTable::RestoreDefaults() {
     FRows.clear();
@@ -28,7 +28,8 @@ bool FilterTable::Change(std::int32_t key, const varo::CttItem (&items)[5]) {
     for (FilterRow& row : FRows) {
         if (row.key != key) continue;
         for (int i = 0; i < row.count; ++i) {
-            if (items[i].identifier == row.identifiers[i] && (items[i].flag == 0 || items[i].flag == 1))
+            if (items[i].identifier == row.identifiers[i] &&
+                (items[i].flag == 0 || items[i].flag == 1))
                 row.flags[i] = items[i].flag;
         }
         return true;
@@ -36,4 +37,4 @@ bool FilterTable::Change(std::int32_t key, const varo::CttItem (&items)[5]) {
     return false;
 }
 
-} // namespace sim
+} // namespace varo::sim

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace sim {
+namespace varo::sim {
 
 struct FilterRow {
     std::int32_t key;
@@ -36,4 +36,4 @@ private:
     std::vector<FilterRow> FRows;
 };
 
-} // namespace sim
+} // namespace varo::sim

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 constexpr std::int16_t kBaudRateCode = 42;
@@ -33,8 +33,8 @@ std::string ComposeAnswer(varo::SentenceRecord& record) {
     record.payload.ctt.mode = 'Q';
     char text[varo::kLineBufferSize];
     if (!varo::composeSentence(text, sizeof text, record)) return {};
-    constexpr std::size_t kModePosition = 6;   // "$PCTT," then the mode
-    constexpr std::size_t kEndingLength = 5;   // "*hh\r\n"
+    constexpr std::size_t kModePosition = 6; // "$PCTT," then the mode
+    constexpr std::size_t kEndingLength = 5; // "*hh\r\n"
     const std::size_t length = std::strlen(text);
     if (length <= kModePosition + kEndingLength) return {};
     text[kModePosition] = kAnswerMode;
@@ -128,8 +128,8 @@ void GatewayCommands::HandleCtt(const varo::SentenceRecord& record, CommandResul
         if (ctt.subject == kApplyOutputStatesSubject) {
             std::array<std::int32_t, 5> identifiers{};
             for (int i = 0; i < 5; ++i)
-                identifiers[i] = ctt.items[i].identifier == varo::kNoCttNumber ? 0
-                                                                               : ctt.items[i].identifier;
+                identifiers[i] =
+                    ctt.items[i].identifier == varo::kNoCttNumber ? 0 : ctt.items[i].identifier;
             FSettings.outputs.Unpack(identifiers);
         }
         return;
@@ -146,14 +146,17 @@ std::string GatewayCommands::CttAnswer(std::int32_t subject) const {
     std::strcpy(record.formatter, "CTT");
     varo::CttFields& ctt = record.payload.ctt;
     ctt.subject = subject;
-    for (varo::CttItem& item : ctt.items) item = {varo::kNoCttNumber, varo::kNoFlag};
+    for (varo::CttItem& item : ctt.items)
+        item = {varo::kNoCttNumber, varo::kNoFlag};
     if (subject == kOutputStatesSubject) {
         const std::array<std::int32_t, 5> identifiers = FSettings.outputs.Pack();
-        for (int i = 0; i < 5; ++i) ctt.items[i] = {identifiers[i], 0};
+        for (int i = 0; i < 5; ++i)
+            ctt.items[i] = {identifiers[i], 0};
     } else if (const FilterRow* row = FSettings.filters.Find(subject)) {
-        for (int i = 0; i < row->count; ++i) ctt.items[i] = {row->identifiers[i], row->flags[i]};
+        for (int i = 0; i < row->count; ++i)
+            ctt.items[i] = {row->identifiers[i], row->flags[i]};
     }
     return ComposeAnswer(record);
 }
 
-} // namespace sim
+} // namespace varo::sim

@@ -12,10 +12,11 @@
 #include <vector>
 
 namespace varo {
+
 struct SentenceRecord;
 }
 
-namespace sim {
+namespace varo::sim {
 
 inline constexpr const char* kStaticDataEnd = "[END OF STATIC DATA]";
 // CTT subjects with a meaning of their own.
@@ -63,4 +64,4 @@ private:
 // "NMEA Baud Rate = (38400)" with CR LF.
 std::string NmeaBaudLine(std::uint32_t baud);
 
-} // namespace sim
+} // namespace varo::sim

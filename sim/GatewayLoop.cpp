@@ -1,12 +1,12 @@
 #include "sim/GatewayLoop.h"
 
-#include "platform/com_folder.h"
+#include "platform/ComFolder.h"
 
 #include <cerrno>
 #include <poll.h>
 #include <unistd.h>
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 using namespace std::chrono_literals;
@@ -29,8 +29,7 @@ SimClock::duration BatchInterval(int flowRate) {
 } // namespace
 
 GatewayLoop::GatewayLoop(const SimOptions& options)
-    : FOptions(options), FCommands(options), FFaults(options.seed),
-      FPublisher(FolderOf(options)) {}
+    : FOptions(options), FCommands(options), FFaults(options.seed), FPublisher(FolderOf(options)) {}
 
 bool GatewayLoop::Open(std::string& error) {
     if (!FTranscript.Open(FOptions.transcriptPath)) {
@@ -69,7 +68,9 @@ void GatewayLoop::CloseLine() {
     FDevicePath.clear();
 }
 
-void GatewayLoop::Close() { CloseLine(); }
+void GatewayLoop::Close() {
+    CloseLine();
+}
 
 int GatewayLoop::ComNumber() const {
     std::lock_guard lock(FIdentityLock);
@@ -147,8 +148,8 @@ void GatewayLoop::EmitBatchIfDue(SimClock::time_point now, double elapsed) {
     FNextBatch = (FNextBatch ? *FNextBatch : now) + BatchInterval(FCommands.Settings().flowRate);
     if (*FNextBatch < now) FNextBatch = now + BatchInterval(FCommands.Settings().flowRate);
     bool first = true;
-    for (std::string& line : FBatches.Build(FCommands.Settings().outputs, elapsed,
-                                            std::chrono::system_clock::now())) {
+    for (std::string& line :
+         FBatches.Build(FCommands.Settings().outputs, elapsed, std::chrono::system_clock::now())) {
         if (FOptions.longLines && !first) FQueue.PushOutput(LineFaults::LongLine());
         FQueue.PushOutput(std::move(line));
         first = false;
@@ -183,7 +184,8 @@ void GatewayLoop::HandleLine(const std::string& line, bool speedMatches, bool si
         return;
     }
     FTranscript.Accepted(line);
-    for (std::string& reply : result.replies) FQueue.PushReply(std::move(reply));
+    for (std::string& reply : result.replies)
+        FQueue.PushReply(std::move(reply));
     if (result.newNmeaBaud != 0) FPendingBaud = result.newNmeaBaud;
 }
 
@@ -212,4 +214,4 @@ void GatewayLoop::SendPending(SimClock::time_point now) {
     }
 }
 
-} // namespace sim
+} // namespace varo::sim

@@ -18,7 +18,7 @@
 #include <optional>
 #include <string>
 
-namespace sim {
+namespace varo::sim {
 
 class GatewayLoop {
 public:
@@ -59,7 +59,7 @@ private:
     int FComNumber = 0;
     std::string FDevicePath;
 
-    std::string FSending;        // the rest of the line being written
+    std::string FSending;           // the rest of the line being written
     std::uint32_t FPendingBaud = 0; // switch to this once the replies are out
     std::optional<SimClock::time_point> FListenerSince;
     std::optional<SimClock::time_point> FNextBatch;
@@ -67,4 +67,4 @@ private:
     bool FReturned = false;
 };
 
-} // namespace sim
+} // namespace varo::sim

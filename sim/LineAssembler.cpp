@@ -1,6 +1,6 @@
 #include "sim/LineAssembler.h"
 
-namespace sim {
+namespace varo::sim {
 
 std::vector<std::string> LineAssembler::Feed(const char* bytes, std::size_t count) {
     std::vector<std::string> lines;
@@ -17,4 +17,4 @@ std::vector<std::string> LineAssembler::Feed(const char* bytes, std::size_t coun
     return lines;
 }
 
-} // namespace sim
+} // namespace varo::sim

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace sim {
+namespace varo::sim {
 
 class LineAssembler {
 public:
@@ -22,4 +22,4 @@ private:
     std::string FLine;
 };
 
-} // namespace sim
+} // namespace varo::sim

@@ -1,9 +1,11 @@
 #include "sim/LineFaults.h"
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
-bool IsLineByte(unsigned char c) { return c == '\r' || c == '\n' || c == 0; }
+bool IsLineByte(unsigned char c) {
+    return c == '\r' || c == '\n' || c == 0;
+}
 
 } // namespace
 
@@ -38,4 +40,4 @@ std::string LineFaults::LongLine() {
     return line + "\r\n";
 }
 
-} // namespace sim
+} // namespace varo::sim

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-namespace sim {
+namespace varo::sim {
 
 class LineFaults {
 public:
@@ -26,4 +26,4 @@ private:
     std::mt19937 FRandom;
 };
 
-} // namespace sim
+} // namespace varo::sim

@@ -3,13 +3,13 @@
 #include "sim/ComposedSentences.h"
 #include "sim/PlainSentences.h"
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 // The order of a batch: position fix first, then heading, water, wind.
 constexpr OutputTag kBatchOrder[] = {
-    otGGA, otGLL, otGSA, otGSV, otRMC, otVTG, otZDA, otHDT, otHDG, otROT, otRSA,
-    otVHW, otVLW, otVDR, otDPT, otDBT, otMWV, otVWR, otMWD, otMTW,
+    otGGA, otGLL, otGSA, otGSV, otRMC, otVTG, otZDA, otHDT, otHDG, otROT,
+    otRSA, otVHW, otVLW, otVDR, otDPT, otDBT, otMWV, otVWR, otMWD, otMTW,
 };
 
 } // namespace
@@ -34,4 +34,4 @@ std::vector<std::string> OutputBatchBuilder::Build(const OutputSelection& select
     return lines;
 }
 
-} // namespace sim
+} // namespace varo::sim

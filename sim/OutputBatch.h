@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace sim {
+namespace varo::sim {
 
 class OutputBatchBuilder {
 public:
@@ -23,4 +23,4 @@ private:
     AisTraffic FTraffic;
 };
 
-} // namespace sim
+} // namespace varo::sim

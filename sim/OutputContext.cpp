@@ -1,6 +1,6 @@
 #include "sim/OutputContext.h"
 
-namespace sim {
+namespace varo::sim {
 
 UtcStamp ToUtcStamp(std::chrono::system_clock::time_point time) {
     using namespace std::chrono;
@@ -16,4 +16,4 @@ UtcStamp ToUtcStamp(std::chrono::system_clock::time_point time) {
             static_cast<int>(clock.subseconds().count() / 10)};
 }
 
-} // namespace sim
+} // namespace varo::sim

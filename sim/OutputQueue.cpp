@@ -1,6 +1,6 @@
 #include "sim/OutputQueue.h"
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 // Idle time does not build up a burst beyond this.
@@ -34,10 +34,11 @@ bool OutputQueue::Pop(SimClock::time_point now, std::string& line, bool& isReply
     if (!isReply) FOutputBytes -= line.size();
     if (FRate != 0) {
         const auto start = FNextAllowed < now - kMaxBurst ? now - kMaxBurst : FNextAllowed;
-        FNextAllowed = start + std::chrono::duration_cast<SimClock::duration>(
-                                   std::chrono::duration<double>(double(line.size()) / double(FRate)));
+        FNextAllowed =
+            start + std::chrono::duration_cast<SimClock::duration>(
+                        std::chrono::duration<double>(double(line.size()) / double(FRate)));
     }
     return true;
 }
 
-} // namespace sim
+} // namespace varo::sim

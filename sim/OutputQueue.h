@@ -11,7 +11,7 @@
 #include <deque>
 #include <string>
 
-namespace sim {
+namespace varo::sim {
 
 using SimClock = std::chrono::steady_clock;
 
@@ -43,4 +43,4 @@ private:
     SimClock::time_point FNextAllowed{};
 };
 
-} // namespace sim
+} // namespace varo::sim

@@ -1,10 +1,11 @@
 #include "sim/OutputSelection.h"
 
-namespace sim {
+namespace varo::sim {
 
 void OutputSelection::SetAll(std::uint8_t state) {
     FStates.fill(0);
-    for (const OutputDigit& digit : kOutputDigits) FStates[digit.tag] = state;
+    for (const OutputDigit& digit : kOutputDigits)
+        FStates[digit.tag] = state;
 }
 
 std::array<std::int32_t, 5> OutputSelection::Pack() const {
@@ -21,4 +22,4 @@ void OutputSelection::Unpack(const std::array<std::int32_t, 5>& identifiers) {
     }
 }
 
-} // namespace sim
+} // namespace varo::sim

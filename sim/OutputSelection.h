@@ -6,12 +6,33 @@
 #include <array>
 #include <cstdint>
 
-namespace sim {
+namespace varo::sim {
 
 // Tags of the output selection; 11 belongs to no sentence.
 enum OutputTag : std::uint8_t {
-    otGGA = 0, otGLL, otGSA, otGSV, otRMC, otVTG, otZDA, otROT, otHDT, otHDG, otVDM,
-    otDSC = 12, otRSA, otVHW, otVLW, otDPT, otDBT, otXTE, otAPB, otVWR, otMWV, otMWD, otMTW,
+    otGGA = 0,
+    otGLL,
+    otGSA,
+    otGSV,
+    otRMC,
+    otVTG,
+    otZDA,
+    otROT,
+    otHDT,
+    otHDG,
+    otVDM,
+    otDSC = 12,
+    otRSA,
+    otVHW,
+    otVLW,
+    otDPT,
+    otDBT,
+    otXTE,
+    otAPB,
+    otVWR,
+    otMWV,
+    otMWD,
+    otMTW,
     otVDR,
 };
 inline constexpr std::size_t kOutputTagCount = 25;
@@ -23,12 +44,12 @@ struct OutputDigit {
 };
 
 inline constexpr std::array<OutputDigit, 24> kOutputDigits = {{
-    {otGGA, 0, 100000}, {otGLL, 0, 10000}, {otGSA, 0, 1000}, {otGSV, 0, 100},
-    {otRMC, 0, 10},     {otVTG, 0, 1},     {otZDA, 1, 100000}, {otROT, 1, 10000},
-    {otHDT, 1, 1000},   {otHDG, 1, 100},   {otVDM, 1, 10},     {otDSC, 2, 100000},
-    {otRSA, 2, 10000},  {otVHW, 2, 1000},  {otVLW, 2, 100},    {otDPT, 2, 10},
-    {otDBT, 2, 1},      {otXTE, 3, 100000}, {otAPB, 3, 10000}, {otVWR, 3, 1000},
-    {otMWV, 3, 100},    {otMWD, 3, 10},    {otMTW, 3, 1},      {otVDR, 4, 100000},
+    {otGGA, 0, 100000}, {otGLL, 0, 10000},  {otGSA, 0, 1000},   {otGSV, 0, 100},
+    {otRMC, 0, 10},     {otVTG, 0, 1},      {otZDA, 1, 100000}, {otROT, 1, 10000},
+    {otHDT, 1, 1000},   {otHDG, 1, 100},    {otVDM, 1, 10},     {otDSC, 2, 100000},
+    {otRSA, 2, 10000},  {otVHW, 2, 1000},   {otVLW, 2, 100},    {otDPT, 2, 10},
+    {otDBT, 2, 1},      {otXTE, 3, 100000}, {otAPB, 3, 10000},  {otVWR, 3, 1000},
+    {otMWV, 3, 100},    {otMWD, 3, 10},     {otMTW, 3, 1},      {otVDR, 4, 100000},
 }};
 
 class OutputSelection {
@@ -49,4 +70,4 @@ private:
     std::array<std::uint8_t, kOutputTagCount> FStates{};
 };
 
-} // namespace sim
+} // namespace varo::sim

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 constexpr double kKmPerNauticalMile = 1.852;
@@ -111,8 +111,8 @@ void WriteDpt(const OutputContext& c, std::vector<std::string>& out) {
 // $--DBT,x.x,f,x.x,M,x.x,F
 void WriteDbt(const OutputContext& c, std::vector<std::string>& out) {
     const double depth = c.ship.DepthMetres();
-    out.push_back(Format("%.1f,f,%.1f,M,%.1f,F", depth * kFeetPerMetre, depth,
-                         depth * kFathomsPerMetre));
+    out.push_back(
+        Format("%.1f,f,%.1f,M,%.1f,F", depth * kFeetPerMetre, depth, depth * kFathomsPerMetre));
 }
 
 // $--MWV,x.x,R,x.x,N,A
@@ -190,4 +190,4 @@ bool AppendPlainSentence(OutputTag tag, const OutputContext& context,
     return false;
 }
 
-} // namespace sim
+} // namespace varo::sim

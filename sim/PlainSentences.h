@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace sim {
+namespace varo::sim {
 
 // Appends the finished lines of the sentence for `tag` (GSV gives several);
 // false when the table has no writer for the tag.
@@ -21,4 +21,4 @@ bool AppendPlainSentence(OutputTag tag, const OutputContext& context,
 // the composer cannot finish it.
 std::string FinishedSentence(const char* talker, const char* formatter, const std::string& fields);
 
-} // namespace sim
+} // namespace varo::sim

@@ -1,6 +1,6 @@
 #include "sim/PseudoTerminal.h"
 
-#include "comm/custom_baud.h"
+#include "comm/CustomBaud.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -9,15 +9,19 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 speed_t SpeedConstant(std::uint32_t baud) {
     switch (baud) {
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 115200: return B115200;
-    default: return B38400;
+    case 4800:
+        return B4800;
+    case 9600:
+        return B9600;
+    case 115200:
+        return B115200;
+    default:
+        return B38400;
     }
 }
 
@@ -77,4 +81,4 @@ void PseudoTerminal::DiscardUnread() const {
     if (FSlave >= 0) ::tcflush(FSlave, TCIFLUSH);
 }
 
-} // namespace sim
+} // namespace varo::sim

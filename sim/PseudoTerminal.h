@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace sim {
+namespace varo::sim {
 
 class PseudoTerminal {
 public:
@@ -39,4 +39,4 @@ private:
     std::string FSlavePath;
 };
 
-} // namespace sim
+} // namespace varo::sim

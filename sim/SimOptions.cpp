@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <functional>
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 bool ReadInteger(const std::string& text, long long low, long long high, long long& value) {
@@ -18,11 +18,12 @@ bool ReadSeconds(const std::string& text, double& value) {
     if (text.empty()) return false;
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size() && std::isfinite(value) && value >= 0 &&
-           value < 1e9;
+    return end == text.c_str() + text.size() && std::isfinite(value) && value >= 0 && value < 1e9;
 }
 
-bool IsNmeaBaud(long long baud) { return baud == 38400 || baud == 9600 || baud == 4800; }
+bool IsNmeaBaud(long long baud) {
+    return baud == 38400 || baud == 9600 || baud == 4800;
+}
 
 // An option with a value: its name and how the value is stored.
 struct ValueOption {
@@ -109,7 +110,8 @@ bool ParseSimOptions(const std::vector<std::string>& arguments, SimOptions& opti
         std::string name = arguments[i];
         std::string value;
         bool hasValue = false;
-        if (const auto equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
+        if (const auto equals = name.find('=');
+            name.starts_with("--") && equals != std::string::npos) {
             value = name.substr(equals + 1);
             name.resize(equals);
             hasValue = true;
@@ -205,4 +207,4 @@ Records:
 )";
 }
 
-} // namespace sim
+} // namespace varo::sim

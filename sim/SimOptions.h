@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-namespace sim {
+namespace varo::sim {
 
 struct SimOptions {
-    int comNumber = 0;        // 0: the lowest free number of the COM folder
-    std::string linkFolder;   // empty: the COM folder of the environment
+    int comNumber = 0;      // 0: the lowest free number of the COM folder
+    std::string linkFolder; // empty: the COM folder of the environment
     std::uint32_t nmeaBaud = 38400;
     std::uint32_t debugBaud = 115200;
-    int flowRate = 0;         // 0 to 5 seconds; 0 means one batch a second
-    bool flood = false;       // send as fast as the terminal takes it
+    int flowRate = 0;   // 0 to 5 seconds; 0 means one batch a second
+    bool flood = false; // send as fast as the terminal takes it
 
     // Identity in the static data block.
     std::uint16_t databaseVersion = 2100;
@@ -29,13 +29,13 @@ struct SimOptions {
     // Faults. Negative times mean "never".
     double silentAfter = -1;
     double dropAfter = -1;
-    double returnAfter = -1;  // counted from the drop
-    double garbageRate = 0;   // fraction of output bytes corrupted, 0 to 1
+    double returnAfter = -1; // counted from the drop
+    double garbageRate = 0;  // fraction of output bytes corrupted, 0 to 1
     bool longLines = false;
     bool noStaticEnd = false;
 
     std::string transcriptPath;
-    std::uint32_t seed = 1;   // for the fault randomness
+    std::uint32_t seed = 1; // for the fault randomness
 };
 
 // Reads the command-line arguments (without the program name). On failure
@@ -46,4 +46,4 @@ bool ParseSimOptions(const std::vector<std::string>& arguments, SimOptions& opti
 // The --help text.
 const char* SimUsageText();
 
-} // namespace sim
+} // namespace varo::sim

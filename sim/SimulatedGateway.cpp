@@ -5,11 +5,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace sim {
+namespace varo::sim {
 
 SimulatedGateway::SimulatedGateway(SimOptions options) : FOptions(std::move(options)) {}
 
-SimulatedGateway::~SimulatedGateway() { Stop(); }
+SimulatedGateway::~SimulatedGateway() {
+    Stop();
+}
 
 bool SimulatedGateway::Start(std::string& error) {
     if (Running()) {
@@ -39,8 +41,12 @@ void SimulatedGateway::Stop() {
     FWake[0] = FWake[1] = -1;
 }
 
-int SimulatedGateway::ComNumber() const { return FLoop ? FLoop->ComNumber() : 0; }
+int SimulatedGateway::ComNumber() const {
+    return FLoop ? FLoop->ComNumber() : 0;
+}
 
-std::string SimulatedGateway::DevicePath() const { return FLoop ? FLoop->DevicePath() : ""; }
+std::string SimulatedGateway::DevicePath() const {
+    return FLoop ? FLoop->DevicePath() : "";
+}
 
-} // namespace sim
+} // namespace varo::sim

@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-namespace sim {
+namespace varo::sim {
 
 class GatewayLoop;
 
@@ -40,4 +40,4 @@ private:
     int FWake[2] = {-1, -1};
 };
 
-} // namespace sim
+} // namespace varo::sim

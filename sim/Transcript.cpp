@@ -1,6 +1,6 @@
 #include "sim/Transcript.h"
 
-namespace sim {
+namespace varo::sim {
 
 bool Transcript::Open(const std::string& path) {
     Close();
@@ -23,4 +23,4 @@ void Transcript::Write(std::string_view mark, std::string_view line) {
     std::fflush(FFile);
 }
 
-} // namespace sim
+} // namespace varo::sim

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace sim {
+namespace varo::sim {
 
 inline constexpr std::string_view kRejectedMark = "# rejected: ";
 inline constexpr std::string_view kWrongSpeedMark = "# wrong speed: ";
@@ -33,4 +33,4 @@ private:
     std::FILE* FFile = nullptr;
 };
 
-} // namespace sim
+} // namespace varo::sim

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace sim {
+namespace varo::sim {
 namespace {
 
 constexpr double kRadians = std::numbers::pi / 180.0;
@@ -41,16 +41,28 @@ void OwnShip::AdvanceTo(double elapsedSeconds) {
     FElapsed = elapsedSeconds;
 }
 
-double OwnShip::HeadingDegrees() const { return Wrap360(FVessel.courseDegrees - 1.5); }
+double OwnShip::HeadingDegrees() const {
+    return Wrap360(FVessel.courseDegrees - 1.5);
+}
 
-double OwnShip::DepthMetres() const { return 42.0 + 6.0 * std::sin(FElapsed / 90.0); }
+double OwnShip::DepthMetres() const {
+    return 42.0 + 6.0 * std::sin(FElapsed / 90.0);
+}
 
-double OwnShip::WindAngleDegrees() const { return Wrap360(35.0 + 10.0 * std::sin(FElapsed / 45.0)); }
+double OwnShip::WindAngleDegrees() const {
+    return Wrap360(35.0 + 10.0 * std::sin(FElapsed / 45.0));
+}
 
-double OwnShip::WindSpeedKnots() const { return 14.0 + 3.0 * std::sin(FElapsed / 30.0); }
+double OwnShip::WindSpeedKnots() const {
+    return 14.0 + 3.0 * std::sin(FElapsed / 30.0);
+}
 
-double OwnShip::WaterTemperature() const { return 26.5 + 0.3 * std::sin(FElapsed / 300.0); }
+double OwnShip::WaterTemperature() const {
+    return 26.5 + 0.3 * std::sin(FElapsed / 300.0);
+}
 
-double OwnShip::WaterSpeedKnots() const { return FVessel.speedKnots - 0.6; }
+double OwnShip::WaterSpeedKnots() const {
+    return FVessel.speedKnots - 0.6;
+}
 
-} // namespace sim
+} // namespace varo::sim

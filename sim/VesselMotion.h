@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace sim {
+namespace varo::sim {
 
 struct Vessel {
     double latitude;      // degrees
@@ -53,4 +53,4 @@ struct AisTarget {
     std::string destination;
 };
 
-} // namespace sim
+} // namespace varo::sim

@@ -2,8 +2,8 @@
 // entries of the target table. Keys come from the layout table's field names.
 #pragma once
 
-#include "ais/ais_message.h"
-#include "ais/ais_target.h"
+#include "ais/AisMessage.h"
+#include "ais/AisTarget.h"
 #include "tools/JsonWriter.h"
 
 #include <string>

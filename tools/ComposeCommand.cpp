@@ -40,7 +40,8 @@ bool ReadNumber(const char* text, long long minimum, long long maximum, long lon
 int PrintCommand(const char* formatter) {
     char sentence[kCommandBufferSize];
     if (!buildCommandSentence(sentence, sizeof sentence, "P", formatter)) {
-        std::fprintf(stderr, "varo-nmea compose: the %s sentence does not fit its buffer\n", formatter);
+        std::fprintf(stderr, "varo-nmea compose: the %s sentence does not fit its buffer\n",
+                     formatter);
         return 1;
     }
     std::fputs(sentence, stdout);
@@ -83,7 +84,8 @@ int ComposeCtt(int argc, char** argv) {
         long long identifier = 999999;
         long long flag = 0;
         const int at = 2 + 2 * i;
-        if (at < argc && !ReadNumber(argv[at], 0, std::numeric_limits<std::uint32_t>::max(), identifier)) {
+        if (at < argc &&
+            !ReadNumber(argv[at], 0, std::numeric_limits<std::uint32_t>::max(), identifier)) {
             return Fail("ID must be a number from 0 to 4294967295", argv[at]);
         }
         if (at < argc && !ReadNumber(argv[at + 1], 0, 9, flag)) {
@@ -116,9 +118,8 @@ int ComposeDbg(int argc, char** argv) {
         if (at < argc && !ReadNumber(argv[at], -999, 999, code)) {
             return Fail("CODE must be a number from -999 to 999", argv[at]);
         }
-        if (at < argc &&
-            !ReadNumber(argv[at + 1], std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(),
-                        value)) {
+        if (at < argc && !ReadNumber(argv[at + 1], std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max(), value)) {
             return Fail("VALUE must be a 32-bit number", argv[at + 1]);
         }
         device.dbgPairs.codes[i] = static_cast<std::int16_t>(code);

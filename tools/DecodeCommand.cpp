@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ais/ais_state.h"
+#include "ais/AisState.h"
 #include "config/ReceiveSentence.h"
 #include "tools/AisJson.h"
 #include "tools/DecodeLine.h"

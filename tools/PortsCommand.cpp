@@ -1,8 +1,8 @@
 #include "tools/Subcommands.h"
 
-#include "platform/com_folder.h"
-#include "platform/port_discovery.h"
-#include "platform/ports_report.h"
+#include "platform/ComFolder.h"
+#include "platform/PortDiscovery.h"
+#include "platform/PortsReport.h"
 
 #include <cstdio>
 

@@ -8,6 +8,7 @@
 
 #include "TfrmAbout.h"
 
+namespace varo {
 namespace {
 
 // Cuts a line into pieces of at most kReadMePieceLength characters; a
@@ -38,3 +39,5 @@ bool LoadReadMe(TfrmAbout& about, const QString& path) {
     about.Memo1->setPlainText(lines.join(QLatin1Char('\n')));
     return true;
 }
+
+} // namespace varo

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace varo {
+
 class TfrmAbout;
 
 // Longest piece of a read-me line that becomes one memo line; a longer line
@@ -12,3 +14,5 @@ inline constexpr int kReadMePieceLength = 499;
 // line per file line. A file that cannot be opened leaves the memo as it
 // is and gives false.
 bool LoadReadMe(TfrmAbout& about, const QString& path);
+
+} // namespace varo

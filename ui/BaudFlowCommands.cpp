@@ -11,6 +11,7 @@
 #include "config/SentenceStore.h"
 #include "sentence/SentenceRecord.h"
 
+namespace varo {
 namespace {
 
 struct BaudRateCode {
@@ -98,3 +99,5 @@ void BaudFlowCommands::SetFlowRate() {
     ModalMessage(QStringLiteral("Change successfully!!"), kMessageCaption, MessageIcon::None,
                  MessageButtons::Ok);
 }
+
+} // namespace varo

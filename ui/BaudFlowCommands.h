@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varo {
+
 class TForm1;
 
 // The two settings the PROPERTIES page changes on the gateway, both sent as
@@ -33,3 +35,5 @@ private:
 // The gateway's code for an NMEA 0183 baud rate: 38400 -> 2, 9600 -> 4,
 // 4800 -> 5; any other rate gets the code of 38400.
 std::int32_t NmeaBaudRateCode(int baudRate);
+
+} // namespace varo

@@ -2,6 +2,7 @@
 
 #include "TForm1.h"
 
+namespace varo {
 namespace ctt {
 
 varo::DeviceRecord& Record() {
@@ -21,3 +22,5 @@ bool SendCtt(TForm1& form) {
 }
 
 } // namespace ctt
+
+} // namespace varo

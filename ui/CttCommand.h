@@ -4,6 +4,8 @@
 
 #include "config/SentenceStore.h"
 
+namespace varo {
+
 class TForm1;
 
 // The CTT fields of DeviceRecord as the filter screens fill them before a
@@ -27,3 +29,5 @@ void SetQuery(std::int32_t subject);
 bool SendCtt(TForm1& form);
 
 } // namespace ctt
+
+} // namespace varo

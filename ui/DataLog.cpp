@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+namespace varo {
+
 DataLog::~DataLog() {
     Close();
 }
@@ -56,3 +58,5 @@ bool DataLog::Close() {
     if (!closed) error_ = errno != 0 ? errno : EIO;
     return closed;
 }
+
+} // namespace varo

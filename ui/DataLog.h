@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+namespace varo {
+
 // The user's data log, a text file with CR LF line ends:
 //
 //   Start Time (hh:mm:ss)
@@ -43,3 +45,5 @@ private:
     std::FILE* file_ = nullptr;
     int error_ = 0;
 };
+
+} // namespace varo

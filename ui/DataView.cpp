@@ -11,6 +11,7 @@
 #include "sentence/SentenceParser.h"
 #include "sentence/SentenceTables.h"
 
+namespace varo {
 namespace {
 
 enum Column { kLine, kTalker, kFormatter, kName, kLastTime, kCurrentTime, kData };
@@ -192,3 +193,5 @@ void DataView::ShowLogState(bool recording) {
                                                : QStringLiteral("Start recording Log"));
     form.Savelog1->setChecked(recording);
 }
+
+} // namespace varo

@@ -7,6 +7,8 @@
 #include "DataLog.h"
 #include "TimeOfDay.h"
 
+namespace varo {
+
 class TForm1;
 
 // The NMEA0183 DATA VIEW(OUTPUT) page and the data log: StringGrid1 shows one
@@ -66,3 +68,5 @@ private:
     char lastTime[9] = {};
     QString lastTimeText;
 };
+
+} // namespace varo

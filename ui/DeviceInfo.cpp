@@ -7,6 +7,7 @@
 #include "TForm1.h"
 #include "TLabeledEdit.h"
 
+namespace varo {
 namespace {
 
 // The receive path hands over at most this many bytes (the line, CR, LF).
@@ -74,3 +75,5 @@ void DeviceInfo::Show(unsigned replaced) {
         form.LabelEdit_Certification_Level->setText(CertificationText(info.certificationLevel));
     if (replaced & kFlowRateValue) form.Edit1->setText(QString::number(info.flowRateSeconds));
 }
+
+} // namespace varo

@@ -6,6 +6,9 @@
 #include "ProductInfo.h"
 
 class QComboBox;
+
+namespace varo {
+
 class TForm1;
 
 // The PROPERTIES page's read-outs of the gateway's static data block: the
@@ -37,3 +40,5 @@ QString CertificationText(std::uint8_t level);
 // Selects the first item of `list` whose text contains `rate` in decimal,
 // or the first item when none does.
 void SelectBaudItem(QComboBox& list, std::int32_t rate);
+
+} // namespace varo

@@ -13,11 +13,13 @@
 #include <string>
 
 #include "AboutBox.h"
+#include "DeviceLink.h"
 #include "TForm1.h"
 #include "Tag.h"
 #include "TfrmAbout.h"
-#include "platform/ini.h"
+#include "platform/Ini.h"
 
+namespace varo {
 namespace {
 
 struct LanguageFileNames {
@@ -129,7 +131,7 @@ void LanguageFiles::LoadLanguageFile(const QString& path) {
     file.Caption("CONFIG_SERIAL_PORT", "Auto", form.RadioButtonConnectionModeAuto);
     file.Caption("CONFIG_SERIAL_PORT", "Manual", form.RadioButtonConnectionModeManual);
     file.Texts("CONFIG_SERIAL_PORT", texts);
-    switch (form.FLinkState) {
+    switch (form.FLink->FLinkState) {
     case 0:
         form.LabelConnectionStatus->setText(texts.DisconnectStatus);
         break;
@@ -150,3 +152,5 @@ void LanguageFiles::LoadLanguageFile(const QString& path) {
     }
     file.Texts("OTHER_MSG", texts);
 }
+
+} // namespace varo

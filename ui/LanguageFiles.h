@@ -3,6 +3,9 @@
 #include <QString>
 
 class QAction;
+
+namespace varo {
+
 class TForm1;
 
 // Switching the user interface language: the language menu items and the
@@ -29,3 +32,5 @@ private:
 
     TForm1& form;
 };
+
+} // namespace varo

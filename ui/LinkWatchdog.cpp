@@ -1,25 +1,25 @@
 #include "LinkWatchdog.h"
 
-#include <QToolButton>
-
+#include "DeviceLink.h"
 #include "Dialogs.h"
-#include "Startup.h"
 #include "TForm1.h"
-#include "Tag.h"
+#include "UiTexts.h"
+
+namespace varo {
 
 bool LinkWatchdog::Connected() const {
-    return Tag(form.OpenPort) == 1;
+    return form.FLink->ConnectPressed();
 }
 
 void LinkWatchdog::OnWatchdogTimer() {
     if (Connected()) {
-        ++form.FLinkSilenceTicks;
+        ++form.FLink->FLinkSilenceTicks;
     } else {
-        form.FLinkSilenceTicks = 0;
+        form.FLink->FLinkSilenceTicks = 0;
         probeSent = false;
     }
 
-    if (form.FLinkSilenceTicks <= kProbeAfterTicks) {
+    if (form.FLink->FLinkSilenceTicks <= kProbeAfterTicks) {
         probeSent = false;
     } else if (!probeSent && Connected()) {
         // A failed probe has been reported by the send path; the count goes on.
@@ -27,10 +27,12 @@ void LinkWatchdog::OnWatchdogTimer() {
         probeSent = true;
     }
 
-    if (form.FLinkSilenceTicks > kDropAfterTicks) {
+    if (form.FLink->FLinkSilenceTicks > kDropAfterTicks) {
         // Disconnecting switches the link controls off, which stops this timer.
         form.OpenPortClick();
         ModalMessage(QStringLiteral("Please check RZ-60 connection"),
                      QString::fromUtf8(kApplicationTitle), MessageIcon::None, MessageButtons::Ok);
     }
 }
+
+} // namespace varo

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varo {
+
 class TForm1;
 
 // Watches a live link while the CONFIGURATION page is open (the page
@@ -28,3 +30,5 @@ private:
     TForm1& form;
     bool probeSent = false; // the probe of the current silence has gone out
 };
+
+} // namespace varo

@@ -2,6 +2,7 @@
 
 #include "config/ConversionMap.h"
 
+namespace varo {
 namespace {
 
 constexpr std::int32_t kFirstSentenceId = 200000;
@@ -59,3 +60,5 @@ const varo::SentenceDescription* FindByDescription(const QString& text) {
     }
     return nullptr;
 }
+
+} // namespace varo

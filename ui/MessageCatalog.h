@@ -6,6 +6,8 @@
 
 #include "sentence/SentenceTables.h"
 
+namespace varo {
+
 // How the filter screens name messages: the sentence description table read
 // by identifier, by code and by description, and the entries the input tree
 // lists.
@@ -35,3 +37,5 @@ bool ListedInTree(const varo::SentenceDescription& entry);
 const varo::SentenceDescription* FindByCodePrefix(const QString& text);
 // The first entry whose description equals `text`, or nullptr.
 const varo::SentenceDescription* FindByDescription(const QString& text);
+
+} // namespace varo

@@ -7,11 +7,13 @@
 #include <QTreeWidget>
 
 #include "CttCommand.h"
+#include "DeviceLink.h"
 #include "Dialogs.h"
 #include "MessageCatalog.h"
 #include "OutputChecks.h"
 #include "TForm1.h"
 
+namespace varo {
 namespace {
 
 const QString kNmea2000Root = QStringLiteral("NMEA2000");
@@ -93,13 +95,13 @@ void MessageTree::SelectNmea2000Root() {
     form.OutputMsgGroup->hide();
     // An unanswered RMC continuation would otherwise take this answer.
     form.FOutputChecks->StartItem();
-    form.WaitingForRequery = false;
+    form.FLink->WaitingForRequery = false;
     varo::DeviceRecord& device = ctt::Record();
     device.cttMode = ctt::kQuery;
     device.cttSubject = kOutputStatesItem;
     ctt::SendCtt(form);
-    form.ExpectedReplyId = kOutputStatesItem;
-    form.WaitingForReply = true;
+    form.FLink->ExpectedReplyId = kOutputStatesItem;
+    form.FLink->WaitingForReply = true;
     form.All0183MsgGroup->show();
     form.All0183MsgGroup->setEnabled(false);
     form.Label9->clear();
@@ -131,13 +133,13 @@ void MessageTree::SelectMessage(const QTreeWidgetItem& node) {
         treeShowsCodes ? FindByCodePrefix(text) : FindByDescription(text);
     if (entry == nullptr) return;
     checks.StartItem();
-    form.WaitingForRequery = false;
+    form.FLink->WaitingForRequery = false;
     ctt::SetQuery(entry->identifier);
     ctt::SendCtt(form);
     checks.ShowOutputChecks(false);
-    form.ExpectedReplyId = entry->identifier;
-    form.ConfigReceived = false;
-    form.WaitingForReply = true;
+    form.FLink->ExpectedReplyId = entry->identifier;
+    form.FLink->ConfigReceived = false;
+    form.FLink->WaitingForReply = true;
     checks.FillOutputChecks(entry->identifier);
 }
 
@@ -152,3 +154,5 @@ bool TreeKeyEvents::eventFilter(QObject* watched, QEvent* event) {
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace varo

@@ -6,6 +6,9 @@
 class QEvent;
 class QString;
 class QTreeWidgetItem;
+
+namespace varo {
+
 class TForm1;
 
 // The input message tree of the CONFIGURATION page: two roots, "NMEA2000"
@@ -59,3 +62,5 @@ protected:
 private:
     MessageTree& tree;
 };
+
+} // namespace varo

@@ -5,11 +5,13 @@
 #include <QPushButton>
 
 #include "CttCommand.h"
+#include "DeviceLink.h"
 #include "LayoutHelpers.h"
 #include "MessageCatalog.h"
 #include "TForm1.h"
 #include "config/ConversionMap.h"
 
+namespace varo {
 namespace {
 
 constexpr std::int32_t kRmcItem = 200005;
@@ -66,7 +68,7 @@ void OutputChecks::FillOutputChecks(std::int32_t id) {
 
 bool OutputChecks::FillRow(const varo::ConversionRow& row) {
     const auto count = static_cast<std::size_t>(row.count);
-    if ((count == 2 || count == 3) && continuationMode && form.ConfigReceived) {
+    if ((count == 2 || count == 3) && continuationMode && form.FLink->ConfigReceived) {
         FillContinuation(row);
         return false;
     }
@@ -74,7 +76,7 @@ bool OutputChecks::FillRow(const varo::ConversionRow& row) {
         for (std::size_t i = 0; i < count - 1; ++i)
             ShowBox(i, row.related[i]);
         HideBoxes(count - 1);
-        if (form.ConfigReceived) {
+        if (form.FLink->ConfigReceived) {
             TickFromAnswer(0, count - 1);
             RequeryContinuation();
         }
@@ -83,7 +85,7 @@ bool OutputChecks::FillRow(const varo::ConversionRow& row) {
     for (std::size_t i = 0; i < count; ++i)
         ShowBox(i, row.related[i]);
     HideBoxes(count);
-    if (form.ConfigReceived) TickFromAnswer(0, count);
+    if (form.FLink->ConfigReceived) TickFromAnswer(0, count);
     return true;
 }
 
@@ -103,9 +105,9 @@ void OutputChecks::FillContinuation(const varo::ConversionRow& row) {
 void OutputChecks::RequeryContinuation() {
     ctt::SetQuery(kRmcContinuation);
     ctt::SendCtt(form);
-    form.ExpectedReplyId = kRmcContinuation;
-    form.WaitingForRequery = true;
-    form.ConfigReceived = false;
+    form.FLink->ExpectedReplyId = kRmcContinuation;
+    form.FLink->WaitingForRequery = true;
+    form.FLink->ConfigReceived = false;
     continuationMode = true;
 }
 
@@ -163,7 +165,7 @@ void OutputChecks::SendIfChanged(std::size_t first, std::size_t count) {
 
 void OutputChecks::ApplyOutputSelection() {
     promptArmed = false;
-    if (!form.ConfigReceived) {
+    if (!form.FLink->ConfigReceived) {
         ShowResult(form.Label4, QStringLiteral("Connect fail!!"));
         return;
     }
@@ -204,3 +206,5 @@ void OutputChecks::TickAllAndSave() {
         box->setChecked(true);
     SaveChecks(0, kBoxCount);
 }
+
+} // namespace varo

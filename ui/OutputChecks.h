@@ -5,10 +5,11 @@
 #include <cstdint>
 
 class QCheckBox;
-class TForm1;
+
 namespace varo {
+
+class TForm1;
 struct ConversionRow;
-}
 
 // The right side of the CONFIGURATION page for one input message: a check
 // box per output the gateway can produce from it, ticked from the gateway's
@@ -70,3 +71,5 @@ private:
     bool promptArmed = true;                   // leaving changed boxes asks to save
     std::array<bool, kBoxCount> savedChecks{}; // the boxes as last loaded
 };
+
+} // namespace varo

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+namespace varo {
 namespace {
 
 // Each value's key, up to and including the "(" its value follows. The
@@ -104,3 +105,5 @@ unsigned ReadProductInfo(std::string_view line, ProductInfo& info) {
     }
     return replaced;
 }
+
+} // namespace varo

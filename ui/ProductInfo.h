@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace varo {
+
 // The gateway's identity as its static data block states it, in the order of
 // the NMEA 2000 Product Information group (PGN 126996), followed by its two
 // baud rates and its flow rate. The block's value lines read
@@ -50,3 +52,5 @@ unsigned ReadProductInfo(std::string_view line, ProductInfo& info);
 // sign, digits up to the first other character. No digits reads as 0; a
 // value beyond the 32-bit range stops at its bound.
 std::int32_t ReadDecimal(std::string_view text);
+
+} // namespace varo

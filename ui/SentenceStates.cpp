@@ -11,6 +11,7 @@
 #include "TClickableLabel.h"
 #include "TForm1.h"
 
+namespace varo {
 namespace {
 
 constexpr std::uint32_t kApplyOutputStatesSubject = 200183;
@@ -128,3 +129,5 @@ void SentenceStates::RestoreDefaults() {
     }
     ShowResult(form.Label9, kModified);
 }
+
+} // namespace varo

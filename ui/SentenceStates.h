@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace varo {
+
 class TForm1;
 
 // The NMEA 0183 output selection: which of 24 sentences the gateway emits.
@@ -49,3 +51,5 @@ private:
     TForm1& form;
     SentenceStateTable states{};
 };
+
+} // namespace varo

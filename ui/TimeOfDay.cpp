@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+namespace varo {
+
 TimeOfDay LocalTimeOfDay() {
     // Converting to local time costs more than the rest of a shown sentence;
     // do it once a second.
@@ -36,3 +38,5 @@ void FormatTimeOfDay(const TimeOfDay& time, char (&text)[9]) {
     TwoDigits(time.second, text + 6);
     text[8] = '\0';
 }
+
+} // namespace varo

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+namespace varo {
+
 // The local time of day that the data view shows and the data log writes.
 struct TimeOfDay {
     int hour = 0;
@@ -17,3 +19,5 @@ TimeOfDay LocalTimeOfDay();
 
 // "hh:mm:ss", two digits each, into text (NUL-terminated).
 void FormatTimeOfDay(const TimeOfDay& time, char (&text)[9]);
+
+} // namespace varo

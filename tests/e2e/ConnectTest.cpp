@@ -9,14 +9,15 @@
 #include <QToolButton>
 #include <cstdio>
 
-#include "LinkTestSupport.h"
 #include "SimulatedSession.h"
+#include "WindowLinkTest.h"
 
+namespace varo {
 namespace {
 
 using namespace std::chrono_literals;
 
-using ConnectTest = LinkTest;
+using ConnectTest = WindowLinkTest;
 
 bool ShowsConnected(const TForm1& form) {
     return form.LabelConnectionStatus->text() == "Connected...";
@@ -75,3 +76,5 @@ TEST(SimulatedSessionTest, SelectsTheSimulatedPortAndConnects) {
 }
 
 } // namespace
+
+} // namespace varo

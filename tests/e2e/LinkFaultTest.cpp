@@ -1,15 +1,16 @@
 // The window against a gateway that misbehaves: its adapter pulled and put
 // back, and a line full of corrupted bytes and over-long lines.
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
-#include <QRegularExpression>
 
-#include "FaultGateway.h"
 #include "DataView.h"
+#include "FaultGateway.h"
 #include "Tag.h"
 #include "sentence/SentenceParser.h"
 #include "sentence/SentenceTables.h"
 
+namespace varo {
 namespace {
 
 using namespace std::chrono_literals;
@@ -28,13 +29,13 @@ TEST_F(LinkFaultTest, UnpluggedAdapterDisconnectsCleanlyAndReconnectsOnReturn) {
     EXPECT_FALSE(form.OpenPort->isChecked());
     EXPECT_EQ(ButtonTag(), 0);
     EXPECT_EQ(form.OpenPort->text(), "Connect");
-    EXPECT_FALSE(form.FLinked);
+    EXPECT_FALSE(form.FLink->FLinked);
     EXPECT_FALSE(form.TabSheet1->isEnabled());
     EXPECT_FALSE(form.TabSheetStatic->isEnabled());
     EXPECT_FALSE(form.Savelog1->isEnabled());
     EXPECT_TRUE(form.StringGrid1->isHidden());
 
-    AwaitListed(61);
+    ports.AwaitListed(61);
     ASSERT_TRUE(ConnectTo(61)) << "no link after the adapter returned";
     EXPECT_TRUE(form.TabSheet1->isEnabled());
     EXPECT_TRUE(form.OpenPort->isChecked());
@@ -54,8 +55,8 @@ TEST_F(LinkFaultTest, UnpluggedAdapterDisconnectsCleanlyAndReconnectsOnReturn) {
     if (!letters.match(talker).hasMatch())
         return ::testing::AssertionFailure() << "row " << row << " talker " << talker.toStdString();
     if (varo::FindSentenceDescription(formatter.toLatin1().constData()) == nullptr)
-        return ::testing::AssertionFailure() << "row " << row << " formatter "
-                                             << formatter.toStdString();
+        return ::testing::AssertionFailure()
+               << "row " << row << " formatter " << formatter.toStdString();
     if (data.size() > 82 || !printable.match(data).hasMatch() ||
         data.mid(1, 5) != talker + formatter || !varo::VerifyChecksum(data.toLatin1().constData()))
         return ::testing::AssertionFailure() << "row " << row << " data " << data.toStdString();
@@ -102,3 +103,5 @@ TEST_F(GarbledLineTest, DamagedSentencesNeverReachTheGrid) {
 }
 
 } // namespace
+
+} // namespace varo

@@ -9,10 +9,10 @@
 
 #include "DataView.h"
 #include "ReceivePath.h"
-#include "LinkTestSupport.h"
+#include "WindowLinkTest.h"
 
+namespace varo {
 namespace {
-
 
 std::string Sentence(int i) {
     return WithChecksum("$GPGGA,1200" + std::to_string(10 + i % 50) +
@@ -50,7 +50,7 @@ private:
     void (*previousHandler)(int) = SIG_DFL;
 };
 
-class LogFaultTest : public LinkTest {
+class LogFaultTest : public WindowLinkTest {
 protected:
     void StartLogTo(const QString& path) {
         SaveFileSeam() = [path](const QString&, const QString&) { return path; };
@@ -59,14 +59,15 @@ protected:
     ~LogFaultTest() override { SaveFileSeam() = AskSaveFileName; }
 
     void Receive(const std::string& text) {
-        form.FReceivePath->Receive(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+        form.FLink->FReceivePath->Receive(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                          text.size());
     }
     bool ShowsRecording() const { return form.SaveSpeedButton->isChecked(); }
 };
 
 TEST_F(LogFaultTest, UnwritableChoicesAreReportedAndLeaveTheButtonsIdle) {
     const QString choices[] = {QStringLiteral("/dev/full"),
-                               folder.filePath(QStringLiteral("no-such-folder/log.txt"))};
+                               ports.folder.filePath(QStringLiteral("no-such-folder/log.txt"))};
     for (const QString& path : choices) {
         SCOPED_TRACE(path.toStdString());
         boxes.asked.clear();
@@ -82,7 +83,7 @@ TEST_F(LogFaultTest, UnwritableChoicesAreReportedAndLeaveTheButtonsIdle) {
 }
 
 TEST_F(LogFaultTest, AFullDiskKeepsEveryLineWrittenBefore) {
-    const QString path = folder.filePath(QStringLiteral("log.txt"));
+    const QString path = ports.folder.filePath(QStringLiteral("log.txt"));
     std::vector<std::string> sent;
     {
         const FileSizeLimit limit(2000);
@@ -105,7 +106,7 @@ TEST_F(LogFaultTest, AFullDiskKeepsEveryLineWrittenBefore) {
         EXPECT_EQ(lines[i].substr(8), "   NMEA0183       " + sent[i - 3]) << "line " << i;
 
     // Recording again to a good file works.
-    const QString second = folder.filePath(QStringLiteral("second.txt"));
+    const QString second = ports.folder.filePath(QStringLiteral("second.txt"));
     StartLogTo(second);
     Receive(Sentence(1));
     form.FDataView->ToggleLogRecording();
@@ -113,3 +114,5 @@ TEST_F(LogFaultTest, AFullDiskKeepsEveryLineWrittenBefore) {
 }
 
 } // namespace
+
+} // namespace varo

@@ -11,8 +11,9 @@
 #include <random>
 #include <string>
 
-#include "LinkTestSupport.h"
+#include "WindowLinkTest.h"
 
+namespace varo {
 namespace {
 
 QByteArray RandomBytes(qsizetype size, unsigned seed) {
@@ -45,7 +46,8 @@ public:
     ScratchHome& operator=(const ScratchHome&) = delete;
 
     QString SettingsFile() const {
-        return folder.filePath(QStringLiteral("Documents/VARO/VARO RZ-60 Configuration/VaroRZ60Config.ini"));
+        return folder.filePath(
+            QStringLiteral("Documents/VARO/VARO RZ-60 Configuration/VaroRZ60Config.ini"));
     }
 
     QTemporaryDir folder;
@@ -73,7 +75,7 @@ TEST(CorruptSettings, StartInEnglish) {
         SCOPED_TRACE(settings.name);
         ScratchHome home;
         QTemporaryDir comFolder;
-        UseComFolder(comFolder);
+        qputenv("VARO_COM_DIR", comFolder.path().toLocal8Bit());
         WriteFile(home.SettingsFile(), settings.content);
         RecordingMessageBoxes boxes(MessageResult::Ok);
         const ApplicationWindows windows = CreateApplicationWindows();
@@ -120,7 +122,8 @@ TEST(CorruptLanguageFile, TheProgramStartsAndRuns) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("VARO_COM_DIR"), home.folder.filePath(QStringLiteral("com")));
+        environment.insert(QStringLiteral("VARO_COM_DIR"),
+                           home.folder.filePath(QStringLiteral("com")));
         process.setProcessEnvironment(environment);
         process.start(program, {QStringLiteral("--quit-after"), QStringLiteral("0.5")});
         ASSERT_TRUE(process.waitForFinished(10000)) << "still running";
@@ -130,3 +133,5 @@ TEST(CorruptLanguageFile, TheProgramStartsAndRuns) {
 }
 
 } // namespace
+
+} // namespace varo

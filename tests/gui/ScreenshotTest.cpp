@@ -5,9 +5,9 @@
 
 #include <QDir>
 #include <QGroupBox>
-#include <QStackedWidget>
 #include <QImage>
 #include <QPixmap>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
 
@@ -15,48 +15,53 @@
 #include "TForm1.h"
 #include "TfrmAbout.h"
 
+namespace varo {
 namespace {
 
 QString Shot(QWidget& widget, const char* name) {
-  const QString path = QDir(QStringLiteral(SCREENSHOT_FOLDER)).filePath(QStringLiteral("%1.png").arg(name));
-  QApplication::processEvents();
-  const QPixmap picture = widget.grab();
-  EXPECT_FALSE(picture.isNull()) << name;
-  EXPECT_TRUE(picture.save(path)) << path.toStdString();
-  return path;
+    const QString path =
+        QDir(QStringLiteral(SCREENSHOT_FOLDER)).filePath(QStringLiteral("%1.png").arg(name));
+    QApplication::processEvents();
+    const QPixmap picture = widget.grab();
+    EXPECT_FALSE(picture.isNull()) << name;
+    EXPECT_TRUE(picture.save(path)) << path.toStdString();
+    return path;
 }
 
 TEST(Screenshots, MainWindowInEachStateAndPage) {
-  const ApplicationWindows windows = CreateApplicationWindows();
-  TForm1& form = *windows.form;
-  form.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const ApplicationWindows windows = CreateApplicationWindows();
+    TForm1& form = *windows.form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
-  const QString initial = Shot(form, "window-initial");
-  const QImage image(initial);
-  EXPECT_EQ(image.width(), 904);
+    const QString initial = Shot(form, "window-initial");
+    const QImage image(initial);
+    EXPECT_EQ(image.width(), 904);
 
-  form.PageControlDetectComPortMode->setCurrentWidget(form.TabSheetAutoConnectComPort);
-  Shot(form, "window-auto-mode");
-  form.PageControlDetectComPortMode->setCurrentWidget(form.TabSheetManualDetectComPort);
+    form.PageControlDetectComPortMode->setCurrentWidget(form.TabSheetAutoConnectComPort);
+    Shot(form, "window-auto-mode");
+    form.PageControlDetectComPortMode->setCurrentWidget(form.TabSheetManualDetectComPort);
 
-  form.SetLinkControls(true);
-  Shot(form, "window-linked");
-  const char* pages[] = {"window-page-properties", "window-page-configuration", "window-page-dataview"};
-  for (int page = 0; page < 3; ++page) {
-    form.PageControlConf->setCurrentIndex(page);
-    Shot(form, pages[page]);
-  }
+    form.SetLinkControls(true);
+    Shot(form, "window-linked");
+    const char* pages[] = {"window-page-properties", "window-page-configuration",
+                           "window-page-dataview"};
+    for (int page = 0; page < 3; ++page) {
+        form.PageControlConf->setCurrentIndex(page);
+        Shot(form, pages[page]);
+    }
 
-  form.PageControlConf->setCurrentIndex(1);
-  form.OutputMsgGroup->hide();
-  form.All0183MsgGroup->setEnabled(true);
-  form.All0183MsgGroup->show();
-  Shot(form, "window-output-selection");
+    form.PageControlConf->setCurrentIndex(1);
+    form.OutputMsgGroup->hide();
+    form.All0183MsgGroup->setEnabled(true);
+    form.All0183MsgGroup->show();
+    Shot(form, "window-output-selection");
 
-  windows.about->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(windows.about));
-  Shot(*windows.about, "about");
+    windows.about->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(windows.about));
+    Shot(*windows.about, "about");
 }
 
-}  // namespace
+} // namespace
+
+} // namespace varo

@@ -84,7 +84,8 @@ TEST_F(Command, LongestDbgFitsTheCommandBuffer) {
     EXPECT_EQ(widest.substr(0, 28), "$PZQT,Z,DBG,-999,-99999999,-");
 
     // Values beyond the width limits still fit the 100 bytes.
-    pairs = {{-32768, -32768, -32768, -32768}, {}, {-2147483647, -2147483647, -2147483647, -2147483647}};
+    pairs = {
+        {-32768, -32768, -32768, -32768}, {}, {-2147483647, -2147483647, -2147483647, -2147483647}};
     EXPECT_LT(Build("DBG").size(), kCommandBufferSize);
     EXPECT_EQ(Build("DBG").substr(0, 19), "$PZQT,Z,DBG,-32768,");
 }
@@ -114,7 +115,8 @@ class StoreRoundTrip : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(StoreRoundTrip, StoredThenLoadedGivesTheReceivedFields) {
     const char* formatter = GetParam();
-    testing::FieldGenerator generate(static_cast<std::uint32_t>(std::hash<std::string_view>{}(formatter)) + 1);
+    testing::FieldGenerator generate(
+        static_cast<std::uint32_t>(std::hash<std::string_view>{}(formatter)) + 1);
     for (int sample = 0; sample < 500; ++sample) {
         SentenceRecord original;
         testing::GenerateSentence(formatter, generate, original);
@@ -142,19 +144,21 @@ TEST_P(StoreRoundTrip, StoredThenLoadedGivesTheReceivedFields) {
             rebuilt.payload.hdt.reference = received.payload.hdt.reference;
         }
         EXPECT_EQ(rebuilt.commandChar, received.commandChar) << sent;
-        ASSERT_EQ(std::memcmp(&rebuilt.payload, &received.payload, sizeof rebuilt.payload), 0) << sent;
+        ASSERT_EQ(std::memcmp(&rebuilt.payload, &received.payload, sizeof rebuilt.payload), 0)
+            << sent;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(MirroredFormatters, StoreRoundTrip,
-                         ::testing::Values("ACK", "ALR", "SSD", "VSD", "GBS", "GSA", "RMC", "HDT", "MID", "BDY",
-                                           "TST", "CTT", "FRQ", "BTH", "DBG", "TPS", "MOB"),
+                         ::testing::Values("ACK", "ALR", "SSD", "VSD", "GBS", "GSA", "RMC", "HDT",
+                                           "MID", "BDY", "TST", "CTT", "FRQ", "BTH", "DBG", "TPS",
+                                           "MOB"),
                          [](const auto& info) { return std::string(info.param); });
 
 TEST(ReceiveSentence, CttAnswerFillsDeviceRecord) {
     SentenceRecord record{};
-    ASSERT_TRUE(testing::ReceiveIntoClearedStore("$PCTT,C,200000,129025,1,126992,0,129033,1,129539,0,129029,1",
-                                                 record));
+    ASSERT_TRUE(testing::ReceiveIntoClearedStore(
+        "$PCTT,C,200000,129025,1,126992,0,129033,1,129539,0,129029,1", record));
     const DeviceRecord& d = ProgramSentenceStore().device;
     EXPECT_EQ(d.cttSubject, 200000u);
     EXPECT_EQ(d.cttValid, 1);
@@ -171,7 +175,8 @@ TEST(ReceiveSentence, FailedParseStoresNothingAndAisStopsAfterStoring) {
 }
 
 // Receives `body` into `store` and `ais`; returns the result and fills `outcome`.
-bool ReceiveAis(const std::string& body, SentenceStore& store, AisState& ais, ReceiveOutcome& outcome) {
+bool ReceiveAis(const std::string& body, SentenceStore& store, AisState& ais,
+                ReceiveOutcome& outcome) {
     SentenceRecord record{};
     testing::ReceivedLine line(body);
     return ReceiveSentence(line.text, record, &outcome, store, ais);
@@ -192,7 +197,8 @@ TEST(ReceiveSentence, EncapsulationSentencesReachTheAisPathAfterTheStore) {
     EXPECT_STREQ(store.aisShip.payload, "13aEOK?P00PD2wVMdLDRhgvL289?");
 
     // The first of two sentences parses but completes nothing.
-    const std::string first = "!AIVDM,2,1,3,B,55P5TL01VIaAL@7WKO@mBplU@<PDhh000000001S;AJ::4A80?4i@E53,0";
+    const std::string first =
+        "!AIVDM,2,1,3,B,55P5TL01VIaAL@7WKO@mBplU@<PDhh000000001S;AJ::4A80?4i@E53,0";
     const std::string second = "!AIVDM,2,2,3,B,1@0000000000000,2";
     EXPECT_FALSE(ReceiveAis(first, store, ais, outcome));
     EXPECT_TRUE(outcome.parsed);

@@ -22,7 +22,9 @@ struct ReceivedLine {
 };
 
 inline constexpr UpdateStamp kFixedStamp = {1700000000, 250};
-inline UpdateStamp FixedClock() { return kFixedStamp; }
+inline UpdateStamp FixedClock() {
+    return kFixedStamp;
+}
 
 // Receives `body` through the receive-side entry into the program's store,
 // with the program's store cleared first and the fixed clock.

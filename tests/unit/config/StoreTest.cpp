@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "ConfigTestSupport.h"
 #include "ComposeGenerators.h"
+#include "ConfigTestSupport.h"
 #include "config/ConversionMap.h"
 #include "config/SentenceStore.h"
 
@@ -14,8 +14,12 @@ namespace {
 
 using testing::ReceiveIntoClearedStore;
 
-const DeviceRecord& Device() { return ProgramSentenceStore().device; }
-const GnssRecord& Gnss() { return ProgramSentenceStore().gnss; }
+const DeviceRecord& Device() {
+    return ProgramSentenceStore().device;
+}
+const GnssRecord& Gnss() {
+    return ProgramSentenceStore().gnss;
+}
 
 TEST(ClassifySentence, EveryCategoryAndOutsiders) {
     struct Case {
@@ -23,13 +27,13 @@ TEST(ClassifySentence, EveryCategoryAndOutsiders) {
         SentenceCategory category;
     };
     const Case cases[] = {
-        {"GGA", SentenceCategory::Gnss},        {"ZDA", SentenceCategory::Gnss},
+        {"GGA", SentenceCategory::Gnss},         {"ZDA", SentenceCategory::Gnss},
         {"GNS", SentenceCategory::HeadingSpeed}, {"HDT", SentenceCategory::HeadingSpeed},
-        {"LR3", SentenceCategory::LongRange},   {"ABK", SentenceCategory::AisShip},
-        {"TXT", SentenceCategory::AisShip},     {"DSR", SentenceCategory::Dsc},
-        {"MID", SentenceCategory::Device},      {"MOB", SentenceCategory::Device},
-        {"AIR", SentenceCategory::None},        {"HDG", SentenceCategory::None},
-        {"Q", SentenceCategory::None},          {"GG", SentenceCategory::None},
+        {"LR3", SentenceCategory::LongRange},    {"ABK", SentenceCategory::AisShip},
+        {"TXT", SentenceCategory::AisShip},      {"DSR", SentenceCategory::Dsc},
+        {"MID", SentenceCategory::Device},       {"MOB", SentenceCategory::Device},
+        {"AIR", SentenceCategory::None},         {"HDG", SentenceCategory::None},
+        {"Q", SentenceCategory::None},           {"GG", SentenceCategory::None},
         {"gga", SentenceCategory::None},
     };
     for (const Case& c : cases) {
@@ -39,7 +43,8 @@ TEST(ClassifySentence, EveryCategoryAndOutsiders) {
 
 TEST(StoreCtt, AnswerFillsModeSubjectAndItems) {
     SentenceRecord record{};
-    ASSERT_TRUE(ReceiveIntoClearedStore("$PCTT,R,200005,129025,1,129026,0,129029,1,129033,1,575256,1", record));
+    ASSERT_TRUE(ReceiveIntoClearedStore(
+        "$PCTT,R,200005,129025,1,129026,0,129029,1,129033,1,575256,1", record));
     const DeviceRecord& d = Device();
     EXPECT_EQ(d.cttMode, 'R');
     EXPECT_EQ(d.cttSubject, 200005u);
@@ -131,7 +136,8 @@ TEST(StoreDevice, LongTextsAreCutToTheirFields) {
     SentenceStore store{};
     SentenceRecord record;
     testing::SetHeader(record, "P", "BDY");
-    std::memset(record.payload.bdy.firstText, 'A', sizeof record.payload.bdy.firstText); // no terminator
+    std::memset(record.payload.bdy.firstText, 'A',
+                sizeof record.payload.bdy.firstText); // no terminator
     storeSentence(record, store);
     EXPECT_EQ(std::strlen(store.device.bdyText1), 20u);
 
@@ -166,7 +172,8 @@ TEST(StoreDevice, MobDataCountLimits) {
 
 TEST(StoreGnss, GsaCountsSatellitesInUse) {
     SentenceRecord record{};
-    ASSERT_TRUE(ReceiveIntoClearedStore("$GPGSA,A,3,05,00,12,00,00,00,00,00,00,00,00,00,1.5,1.0,1.1", record));
+    ASSERT_TRUE(ReceiveIntoClearedStore(
+        "$GPGSA,A,3,05,00,12,00,00,00,00,00,00,00,00,00,1.5,1.0,1.1", record));
     EXPECT_EQ(Gnss().satellitesInUse, 2);
     EXPECT_EQ(Gnss().FixDeviceType, 1);
     EXPECT_EQ(std::memcmp(Gnss().formatter, "GSA", 3), 0);
@@ -174,7 +181,8 @@ TEST(StoreGnss, GsaCountsSatellitesInUse) {
 
 TEST(StoreGnss, RmcFlagsAndStamps) {
     SentenceRecord record{};
-    ASSERT_TRUE(ReceiveIntoClearedStore("$GNRMC,123456.00,V,2430.0000,N,12115.0000,W,5.5,54.7,000324,,,A", record));
+    ASSERT_TRUE(ReceiveIntoClearedStore(
+        "$GNRMC,123456.00,V,2430.0000,N,12115.0000,W,5.5,54.7,000324,,,A", record));
     EXPECT_FLOAT_EQ(Gnss().position.latitude, 24.5f);
     EXPECT_EQ(Gnss().positionValid, 0);
     EXPECT_EQ(Gnss().dateValid, 0);

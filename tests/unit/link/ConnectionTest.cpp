@@ -1,17 +1,11 @@
-// The connection manager against simulated gateways and silent ports, one
-// Timer1 tick at a time.
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTimer>
-#include <QToolButton>
+// The connection manager against simulated gateways and silent ports on a
+// fake screen, one Timer1 tick at a time.
 #include <utility>
 
-#include "ConnectionManager.h"
-#include "LinkTestSupport.h"
-#include "comm/thread_comm.h"
+#include "LinkTest.h"
+#include "PageWatcher.h"
 
+namespace varo {
 namespace {
 
 using namespace std::chrono_literals;
@@ -19,116 +13,109 @@ using namespace std::chrono_literals;
 class ConnectionTest : public LinkTest {
 protected:
     void ExpectDisconnected() {
-        EXPECT_EQ(ButtonTag(), 0);
-        EXPECT_FALSE(form.OpenPort->isChecked());
+        EXPECT_FALSE(view.buttonDown);
+        EXPECT_FALSE(link.ConnectPressed());
         EXPECT_FALSE(Connected());
-        EXPECT_EQ(form.OpenPort->text(), "Connect");
-        EXPECT_EQ(form.LabelConnectionStatus->text(), "Disconnect...");
-        EXPECT_TRUE(form.cbxComPort->isEnabled());
+        EXPECT_EQ(view.status, LinkStatus::Disconnect);
+        EXPECT_TRUE(view.modeControls);
+        EXPECT_FALSE(link.FConnection->Timer1.isActive());
     }
-    void ExpectOneBox(const char* text, const char* caption, MessageIcon icon) {
-        ASSERT_EQ(boxes.asked.size(), 1u);
-        EXPECT_EQ(boxes.asked[0].text, text);
-        EXPECT_EQ(boxes.asked[0].caption, caption);
-        EXPECT_EQ(boxes.asked[0].icon, icon);
+    void ExpectOneFailure(LinkFailure failure) {
+        ASSERT_EQ(view.failures.size(), 1u);
+        EXPECT_EQ(view.failures[0], failure);
     }
 };
 
 TEST_F(ConnectionTest, ManualConnectAtTheGatewaysSpeedLinks) {
-    StartGateway(37, 38400);
-    ChooseManual(37, "38400");
+    ports.StartGateway(37, 38400);
+    view.ChooseManual(37, "38400");
     PressConnect();
-    EXPECT_EQ(form.LabelConnectionStatus->text(), "Connecting...");
-    EXPECT_EQ(form.OpenPort->text(), "Disconnect");
-    EXPECT_FALSE(form.cbxComPort->isEnabled());
-    ASSERT_TRUE(WaitFor([&] { return form.FLinked; }, 3000ms));
-    EXPECT_EQ(form.FLinkState, kLinkLinked);
-    EXPECT_TRUE(form.TabSheet1->isEnabled()) << "link controls on";
+    EXPECT_EQ(view.status, LinkStatus::Connecting);
+    EXPECT_TRUE(view.buttonDown);
+    EXPECT_FALSE(view.modeControls);
+    ASSERT_TRUE(WaitFor([&] { return link.FLinked; }, 3000ms));
+    EXPECT_EQ(link.FLinkState, kLinkLinked);
+    EXPECT_TRUE(view.linkControls);
 
-    form.FConnection->TimerConnectionTimer();
-    EXPECT_EQ(form.LabelConnectionStatus->text(), "Connected...");
-    EXPECT_FALSE(form.TimerConnection->isActive());
-    EXPECT_TRUE(boxes.asked.empty());
-    ASSERT_FALSE(ProbeCodes(37).empty());
-    EXPECT_EQ(ProbeCodes(37).front(), kProbeStaticData);
+    link.FConnection->TimerConnectionTimer();
+    EXPECT_EQ(view.status, LinkStatus::Connected);
+    EXPECT_FALSE(link.FConnection->TimerConnection.isActive());
+    EXPECT_TRUE(view.failures.empty());
+    ASSERT_FALSE(ports.ProbeCodes(37).empty());
+    EXPECT_EQ(ports.ProbeCodes(37).front(), kProbeStaticData);
 }
 
 TEST_F(ConnectionTest, ManualConnectToAPortThatCannotOpenAsksFirst) {
-    ChooseManual(99, "38400"); // no such port: the list shows a port that is held, or "N/A"
-    boxes.Answer(MessageResult::Cancel);
+    view.ChooseManual(99, "38400"); // no such port
+    view.forceConnect = false;
     PressConnect();
-    ExpectOneBox(
-        "Note! Any force connect this serial port may cause unpredictable mistakes. Continue?",
-        "Warning", MessageIcon::Warning);
-    EXPECT_EQ(boxes.asked[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(view.forcedConnectQuestions, 1);
+    EXPECT_TRUE(view.failures.empty());
     ExpectDisconnected();
-    EXPECT_FALSE(form.Timer1->isActive());
 
-    boxes.asked.clear();
-    boxes.Answer(MessageResult::Ok);
+    view.forceConnect = true;
     PressConnect();
-    ASSERT_EQ(boxes.asked.size(), 2u) << "OK goes on and the open fails";
-    EXPECT_EQ(boxes.asked[1].text, "Serial port open error! Please check!");
-    EXPECT_EQ(boxes.asked[1].caption, "Error");
+    EXPECT_EQ(view.forcedConnectQuestions, 2);
+    ExpectOneFailure(LinkFailure::PortOpenError); // OK goes on and the open fails
     Tick();
     ExpectDisconnected();
 }
 
 TEST_F(ConnectionTest, ManualConnectTimesOutAfter20Ticks) {
-    AddSilentPort(35);
-    ChooseManual(35, "9600");
+    ports.AddSilentPort(35);
+    view.ChooseManual(35, "9600");
     PressConnect();
     ASSERT_TRUE(Connected());
-    EXPECT_EQ(form.FComm->BaudRate(), TBaudRate::br9600);
+    EXPECT_EQ(link.FComm->BaudRate(), TBaudRate::br9600);
     for (int tick = 1; tick <= 20; ++tick)
         Tick(0ms);
-    EXPECT_TRUE(boxes.asked.empty());
+    EXPECT_TRUE(view.failures.empty());
     Tick(0ms);
-    ExpectOneBox("Serial port connection time out!", "Error", MessageIcon::Error);
+    ExpectOneFailure(LinkFailure::ManualConnectTimeOut);
     Tick(0ms);
     ExpectDisconnected();
 }
 
 TEST_F(ConnectionTest, AutoModeFindsTheGatewayAt9600OnTheSecondPort) {
-    AddSilentPort(33);
-    StartGateway(34, 9600);
-    ChooseAuto();
+    ports.AddSilentPort(33);
+    ports.StartGateway(34, 9600);
+    view.automatic = true;
     PressConnect();
     int linkedAt = -1;
     for (int tick = 1; tick <= 14 && linkedAt < 0; ++tick) {
         Tick(tick < 12 ? 20ms : 700ms);
-        if (form.FLinked) linkedAt = tick;
+        if (link.FLinked) linkedAt = tick;
     }
     EXPECT_GE(linkedAt, 12);
     EXPECT_LE(linkedAt, 14);
-    EXPECT_EQ(form.EditAutoDetectComPort->text(), "34");
-    EXPECT_EQ(form.EditAutoDetectBaudRate->text(), "9600");
-    EXPECT_TRUE(boxes.asked.empty());
+    EXPECT_EQ(view.autoPort, "34");
+    EXPECT_EQ(view.autoBaud, "9600");
+    EXPECT_TRUE(view.failures.empty());
 }
 
 TEST_F(ConnectionTest, AutoModeVisitsPortsInOrderAtEachSpeedAndWraps) {
-    AddSilentPort(100);
-    AddSilentPort(30);
-    ChooseAuto();
+    ports.AddSilentPort(100);
+    ports.AddSilentPort(30);
+    view.automatic = true;
     PressConnect();
     const std::vector<std::pair<QString, QString>> expected = {
         {"30", "38400"}, {"30", "9600"},  {"30", "4800"}, {"100", "38400"},
         {"100", "9600"}, {"100", "4800"}, {"30", "38400"}};
     for (std::size_t step = 0; step < expected.size(); ++step) {
-        EXPECT_EQ(form.FComm->DeviceName(), "\\\\.\\COM" + expected[step].first.toStdString())
+        EXPECT_EQ(link.FComm->DeviceName(), "\\\\.\\COM" + expected[step].first.toStdString())
             << step;
-        EXPECT_EQ(form.EditAutoDetectComPort->text(), expected[step].first) << step;
-        EXPECT_EQ(form.EditAutoDetectBaudRate->text(), expected[step].second) << step;
+        EXPECT_EQ(view.autoPort, expected[step].first) << step;
+        EXPECT_EQ(view.autoBaud, expected[step].second) << step;
         for (int tick = 0; tick < 3; ++tick)
             Tick(0ms);
     }
 }
 
 TEST_F(ConnectionTest, AutoModeWithoutAnOpenablePortEndsAtOnce) {
-    ChooseAuto();
+    view.automatic = true;
     PressConnect();
-    ExpectOneBox("All serial ports are occupied or no existing!", "Warning", MessageIcon::Warning);
-    EXPECT_EQ(form.EditAutoDetectComPort->text(), "N/A");
+    ExpectOneFailure(LinkFailure::NoSerialPortExist);
+    EXPECT_EQ(view.autoPort, "N/A");
     Tick(0ms);
     ExpectDisconnected();
 }
@@ -136,53 +123,50 @@ TEST_F(ConnectionTest, AutoModeWithoutAnOpenablePortEndsAtOnce) {
 TEST_F(ConnectionTest, AutoModeBudgetIs20TicksUpToTwoPortsElseNinePerPortPlusTwo) {
     for (const auto& [ports, budget] : {std::pair{2, 20}, std::pair{3, 29}}) {
         for (int number = 1; number <= ports; ++number)
-            AddSilentPort(20 * ports + number);
-        ChooseAuto();
-        boxes.asked.clear();
+            this->ports.AddSilentPort(20 * ports + number);
+        view.automatic = true;
+        view.failures.clear();
         PressConnect();
         for (int tick = 1; tick <= budget; ++tick)
             Tick(0ms);
-        EXPECT_TRUE(boxes.asked.empty()) << ports;
+        EXPECT_TRUE(view.failures.empty()) << ports;
         Tick(0ms);
-        ExpectOneBox("Serial port detecting failed!", "Error", MessageIcon::Error);
+        ExpectOneFailure(LinkFailure::AutoDetectTimeOut);
         Tick(0ms);
         ExpectDisconnected();
         for (int number = 1; number <= ports; ++number)
-            RemovePortLink(20 * ports + number);
+            this->ports.RemovePortLink(20 * ports + number);
     }
 }
 
 TEST_F(ConnectionTest, ConnectPressedWhileProbingDisconnects) {
-    AddSilentPort(36);
-    ChooseManual(36, "38400");
+    ports.AddSilentPort(36);
+    view.ChooseManual(36, "38400");
     PressConnect();
     Tick(0ms);
     ASSERT_TRUE(Connected());
-    form.OpenPort->click();
+    link.OpenPortClick();
     ExpectDisconnected();
-    EXPECT_EQ(form.FLinkState, kLinkIdle);
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_EQ(link.FLinkState, kLinkIdle);
 }
 
 TEST_F(ConnectionTest, CommandOnAClosedPort) {
-    form.RadioButtonConnectionModeAuto->setChecked(true);
-    EXPECT_TRUE(form.SendCommand("P", "TST")) << "Auto mode goes on silently";
-    EXPECT_TRUE(boxes.asked.empty());
+    view.automatic = true;
+    EXPECT_TRUE(link.SendCommand("P", "TST")) << "Auto mode goes on silently";
+    EXPECT_TRUE(view.failures.empty());
 
-    form.RadioButtonConnectionModeManual->setChecked(true);
-    EXPECT_FALSE(form.SendCommand("P", "TST"));
-    ExpectOneBox("Serial port open error! Please check!", "Error", MessageIcon::Error);
-    EXPECT_FALSE(form.OpenPort->isChecked());
+    view.automatic = false;
+    EXPECT_FALSE(link.SendCommand("P", "TST"));
+    ExpectOneFailure(LinkFailure::PortOpenError);
+    EXPECT_FALSE(view.buttonDown);
 }
 
 TEST_F(ConnectionTest, PageWatcherTellsTheGatewayAboutTheConfigurationPage) {
-    StartGateway(38, 38400);
-    ChooseManual(38, "38400");
-    PressConnect();
-    ASSERT_TRUE(WaitFor([&] { return form.FLinked; }, 3000ms));
-    const std::size_t before = ProbeCodes(38).size();
+    ports.StartGateway(38, 38400);
+    LinkManually(38);
+    const std::size_t before = ports.ProbeCodes(38).size();
     auto codesSinceLink = [&] {
-        const std::vector<int> codes = ProbeCodes(38);
+        const std::vector<int> codes = ports.ProbeCodes(38);
         return std::vector<int>(codes.begin() + static_cast<std::ptrdiff_t>(before), codes.end());
     };
     auto waitForCodes = [&](std::size_t count) {
@@ -191,16 +175,20 @@ TEST_F(ConnectionTest, PageWatcherTellsTheGatewayAboutTheConfigurationPage) {
 
     waitForCodes(1);
     EXPECT_EQ(codesSinceLink(), std::vector<int>{0}) << "linked on the data page";
-    EXPECT_FALSE(form.PIC_Timer->isActive());
-    form.PageControlConf->setCurrentIndex(1);
+    EXPECT_FALSE(view.watchdog);
+    view.configurationPage = true;
+    link.PageChanged();
     waitForCodes(2);
-    EXPECT_TRUE(form.PIC_Timer->isActive());
-    form.PageControlConf->setCurrentIndex(0);
+    EXPECT_TRUE(view.watchdog);
+    view.configurationPage = false;
+    link.PageChanged();
     waitForCodes(3);
-    form.PageControlConf->setCurrentIndex(2);
+    link.PageChanged(); // another page that is not CONFIGURATION
     WaitFor([] { return false; }, 200ms);
     EXPECT_EQ(codesSinceLink(), (std::vector<int>{0, 2, 0}));
-    EXPECT_FALSE(form.PIC_Timer->isActive());
+    EXPECT_FALSE(view.watchdog);
 }
 
 } // namespace
+
+} // namespace varo

@@ -16,8 +16,12 @@ template <typename T> T Small(FieldGenerator& g, long long low, long long high, 
     return static_cast<T>(g.Absent() ? absent : g.Between(low, high));
 }
 
-std::int8_t AnyInt8(FieldGenerator& g) { return static_cast<std::int8_t>(g.Between(-128, 127)); }
-std::int8_t Sequential(FieldGenerator& g) { return Small<std::int8_t>(g, 0, 9, kNoInt8); }
+std::int8_t AnyInt8(FieldGenerator& g) {
+    return static_cast<std::int8_t>(g.Between(-128, 127));
+}
+std::int8_t Sequential(FieldGenerator& g) {
+    return Small<std::int8_t>(g, 0, 9, kNoInt8);
+}
 
 template <typename Fields> void Encapsulation(FieldGenerator& g, Fields& f, std::size_t payload) {
     f.totalSentences = static_cast<std::int8_t>(g.Between(0, 9));
@@ -57,7 +61,9 @@ void Vdm(FieldGenerator& g, SentenceRecord& s) {
     f.channel = kNoChar;
 }
 
-void Ack(FieldGenerator& g, SentenceRecord& s) { s.payload.ack.alarmId = Small<std::int16_t>(g, 0, 999, kNoAlarmId); }
+void Ack(FieldGenerator& g, SentenceRecord& s) {
+    s.payload.ack.alarmId = Small<std::int16_t>(g, 0, 999, kNoAlarmId);
+}
 
 void Alr(FieldGenerator& g, SentenceRecord& s) {
     AlrFields& f = s.payload.alr;
@@ -108,7 +114,8 @@ void Rmc(FieldGenerator& g, SentenceRecord& s) {
     f.speedOverGround = g.RealOrAbsent(0, 999999, 3);
     f.courseOverGround = g.RealOrAbsent(0, 35999, 2);
     if (!g.Absent()) {
-        f.date = {static_cast<std::int16_t>(g.Between(2000, 2099)), static_cast<std::int8_t>(g.Between(1, 12)),
+        f.date = {static_cast<std::int16_t>(g.Between(2000, 2099)),
+                  static_cast<std::int8_t>(g.Between(1, 12)),
                   static_cast<std::int8_t>(g.Between(1, 31))};
     }
     f.magneticVariation = g.RealOrAbsent(-18000, 18000, 2);
@@ -146,7 +153,8 @@ void Hdt(FieldGenerator& g, SentenceRecord& s) {
 }
 
 std::int32_t NineDigits(FieldGenerator& g) {
-    return static_cast<std::int32_t>(g.Absent() ? kNoNineDigitNumber : g.Between(0, kNoNineDigitNumber - 1));
+    return static_cast<std::int32_t>(g.Absent() ? kNoNineDigitNumber
+                                                : g.Between(0, kNoNineDigitNumber - 1));
 }
 
 void Mid(FieldGenerator& g, SentenceRecord& s) {
@@ -178,7 +186,8 @@ void Ctt(FieldGenerator& g, SentenceRecord& s) {
     f.subject = Small<std::int32_t>(g, 0, kNoCttNumber - 1, kNoCttNumber);
     for (CttItem& item : f.items) {
         const bool absent = g.Absent();
-        item.identifier = absent ? kNoCttNumber : static_cast<std::int32_t>(g.Between(0, kNoCttNumber - 1));
+        item.identifier =
+            absent ? kNoCttNumber : static_cast<std::int32_t>(g.Between(0, kNoCttNumber - 1));
         item.flag = absent ? kNoFlag : static_cast<std::int8_t>(g.Between(0, 9));
     }
 }
@@ -204,7 +213,8 @@ void Dbg(FieldGenerator& g, SentenceRecord& s) {
     DbgFields& f = s.payload.dbg;
     for (int i = 0; i < 4; ++i) {
         f.codes[i] = Small<std::int16_t>(g, -99, 998, kNoDbgCode);
-        f.values[i] = static_cast<std::int32_t>(g.Absent() ? kNoDbgValue : g.Between(kInt32Min + 1, kInt32Max));
+        f.values[i] = static_cast<std::int32_t>(g.Absent() ? kNoDbgValue
+                                                           : g.Between(kInt32Min + 1, kInt32Max));
     }
     s.commandChar = g.OneIn(2) ? '\0' : g.Letter('A', 'Z');
 }
@@ -236,10 +246,11 @@ struct GeneratorEntry {
 };
 
 constexpr GeneratorEntry kGenerators[] = {
-    {"ABK", "AI", Abk}, {"ABM", "AI", Abm}, {"ACK", "AI", Ack}, {"ALR", "AI", Alr}, {"BBM", "AI", Bbm},
-    {"SSD", "AI", Ssd}, {"VDM", "AI", Vdm}, {"VDO", "AI", Vdm}, {"VSD", "AI", Vsd}, {"GBS", "GP", Gbs},
-    {"GSA", "GN", Gsa}, {"RMC", "GP", Rmc}, {"HDT", "IN", Hdt}, {"MID", "P", Mid},  {"BDY", "P", Bdy},
-    {"TST", "P", Tst},  {"CTT", "P", Ctt},  {"FRQ", "P", Frq},  {"BTH", "P", Bth},  {"DBG", "P", Dbg},
+    {"ABK", "AI", Abk}, {"ABM", "AI", Abm}, {"ACK", "AI", Ack}, {"ALR", "AI", Alr},
+    {"BBM", "AI", Bbm}, {"SSD", "AI", Ssd}, {"VDM", "AI", Vdm}, {"VDO", "AI", Vdm},
+    {"VSD", "AI", Vsd}, {"GBS", "GP", Gbs}, {"GSA", "GN", Gsa}, {"RMC", "GP", Rmc},
+    {"HDT", "IN", Hdt}, {"MID", "P", Mid},  {"BDY", "P", Bdy},  {"TST", "P", Tst},
+    {"CTT", "P", Ctt},  {"FRQ", "P", Frq},  {"BTH", "P", Bth},  {"DBG", "P", Dbg},
     {"TPS", "P", Tps},  {"MOB", "P", Mob},
 };
 
@@ -248,7 +259,8 @@ constexpr GeneratorEntry kGenerators[] = {
 void GenerateSentence(const char* formatter, FieldGenerator& generate, SentenceRecord& record) {
     for (const GeneratorEntry& entry : kGenerators) {
         if (entry.formatter == formatter) {
-            SetHeader(record, entry.talker, formatter); // padding zeroed too: records compare byte for byte
+            SetHeader(record, entry.talker,
+                      formatter); // padding zeroed too: records compare byte for byte
             entry.generate(generate, record);
             return;
         }

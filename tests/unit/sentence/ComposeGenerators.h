@@ -52,20 +52,25 @@ public:
         if (Absent()) {
             return {kNoHour, kNoMinute, kNoSecond, 0};
         }
-        return {static_cast<std::uint8_t>(Between(0, 23)), static_cast<std::uint8_t>(Between(0, 59)),
-                static_cast<std::uint8_t>(Between(0, 59)), static_cast<std::uint8_t>(25 * Between(0, 3))};
+        return {static_cast<std::uint8_t>(Between(0, 23)),
+                static_cast<std::uint8_t>(Between(0, 59)),
+                static_cast<std::uint8_t>(Between(0, 59)),
+                static_cast<std::uint8_t>(25 * Between(0, 3))};
     }
 
     char Letter(char first, char last) { return static_cast<char>(Between(first, last)); }
 
     // A text of `low` to `high` characters that survives the field split.
     template <std::size_t Size> void Text(char (&text)[Size], std::size_t low, std::size_t high) {
-        static constexpr char kCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-./ ";
+        static constexpr char kCharacters[] =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-./ ";
         std::memset(text, 0, Size);
-        const auto length = static_cast<std::size_t>(Between(static_cast<long long>(low), static_cast<long long>(high)));
+        const auto length = static_cast<std::size_t>(
+            Between(static_cast<long long>(low), static_cast<long long>(high)));
         for (std::size_t i = 0; i < length && i + 1 < Size; ++i) {
             // The blank, last in the set, is never the first character.
-            text[i] = kCharacters[Between(0, i == 0 ? sizeof kCharacters - 3 : sizeof kCharacters - 2)];
+            text[i] =
+                kCharacters[Between(0, i == 0 ? sizeof kCharacters - 3 : sizeof kCharacters - 2)];
         }
     }
 

@@ -13,9 +13,9 @@
 namespace varo {
 namespace {
 
-constexpr const char* kComposedFormatters[] = {"ABK", "ABM", "ACK", "ALR", "BBM", "SSD", "VDM", "VDO",
-                                               "VSD", "GBS", "GSA", "RMC", "HDT", "MID", "BDY", "TST",
-                                               "CTT", "FRQ", "BTH", "DBG", "TPS", "MOB"};
+constexpr const char* kComposedFormatters[] = {
+    "ABK", "ABM", "ACK", "ALR", "BBM", "SSD", "VDM", "VDO", "VSD", "GBS", "GSA",
+    "RMC", "HDT", "MID", "BDY", "TST", "CTT", "FRQ", "BTH", "DBG", "TPS", "MOB"};
 constexpr int kSamplesPerFormatter = 3000;
 
 // Positions pass through ddmm.mmmmm and the parser's single-precision
@@ -33,7 +33,8 @@ class ComposeRoundTrip : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ComposeRoundTrip, ParsesBackToTheComposedValues) {
     const char* formatter = GetParam();
-    testing::FieldGenerator generate(static_cast<std::uint32_t>(std::hash<std::string_view>{}(formatter)));
+    testing::FieldGenerator generate(
+        static_cast<std::uint32_t>(std::hash<std::string_view>{}(formatter)));
     for (int sample = 0; sample < kSamplesPerFormatter; ++sample) {
         SentenceRecord composed{};
         testing::GenerateSentence(formatter, generate, composed);
@@ -50,11 +51,13 @@ TEST_P(ComposeRoundTrip, ParsesBackToTheComposedValues) {
         if (std::strcmp(formatter, "RMC") == 0) {
             AcceptNearPosition(composed.payload.rmc.position, parsed.payload.rmc.position);
         }
-        ASSERT_EQ(std::memcmp(&parsed.payload, &composed.payload, sizeof parsed.payload), 0) << text;
+        ASSERT_EQ(std::memcmp(&parsed.payload, &composed.payload, sizeof parsed.payload), 0)
+            << text;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryComposedFormatter, ComposeRoundTrip, ::testing::ValuesIn(kComposedFormatters),
+INSTANTIATE_TEST_SUITE_P(EveryComposedFormatter, ComposeRoundTrip,
+                         ::testing::ValuesIn(kComposedFormatters),
                          [](const auto& info) { return std::string(info.param); });
 
 } // namespace

@@ -3,8 +3,8 @@
 // Drives a simulated gateway through the tool's own serial object, on the
 // gateway's pseudo-terminal, in a scratch COM folder.
 
-#include "comm/thread_comm.h"
-#include "pty_pair.h"
+#include "PtyPair.h"
+#include "comm/ThreadComm.h"
 #include "sentence/Composer.h"
 #include "sim/SimulatedGateway.h"
 
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace simtest {
+namespace varo::simtest {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -78,7 +78,8 @@ public:
     // Runs the port's events for `duration`.
     void Pump(Clock::duration duration) {
         const auto end = Clock::now() + duration;
-        while (Clock::now() < end) Sync->ProcessOne(10ms);
+        while (Clock::now() < end)
+            Sync->ProcessOne(10ms);
     }
     // Runs events until a received line satisfies `match`; that line, or "" on a time-out.
     std::string WaitFor(const std::function<bool(const std::string&)>& match,
@@ -104,7 +105,8 @@ public:
     std::vector<std::string> Transcript() const {
         std::ifstream file(Folder / "transcript.txt");
         std::vector<std::string> lines;
-        for (std::string line; std::getline(file, line);) lines.push_back(line);
+        for (std::string line; std::getline(file, line);)
+            lines.push_back(line);
         return lines;
     }
 
@@ -136,4 +138,4 @@ private:
     std::string Partial;
 };
 
-} // namespace simtest
+} // namespace varo::simtest

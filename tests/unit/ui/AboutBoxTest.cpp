@@ -5,6 +5,7 @@
 #include "TfrmAbout.h"
 #include "UiTestSupport.h"
 
+namespace varo {
 namespace {
 
 class AboutBoxTest : public UiTest {
@@ -53,3 +54,5 @@ TEST_F(AboutBoxTest, LongLinesArriveInPiecesOfAtMost499Characters) {
 }
 
 } // namespace
+
+} // namespace varo

@@ -8,6 +8,7 @@
 #include "UiTestSupport.h"
 #include "sentence/Composer.h"
 
+namespace varo {
 namespace {
 
 // `body` ("$GPDPT,...") finished with its checksum and CR LF.
@@ -258,3 +259,5 @@ TEST(TimeOfDay, FormatsTwoDigitsEachAndStaysInItsField) {
 }
 
 } // namespace
+
+} // namespace varo

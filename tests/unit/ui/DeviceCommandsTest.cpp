@@ -19,11 +19,12 @@
 #include <vector>
 
 #include "ConnectionManager.h"
-#include "LinkTestSupport.h"
 #include "LinkWatchdog.h"
 #include "TLabeledEdit.h"
-#include "comm/thread_comm.h"
+#include "WindowLinkTest.h"
+#include "comm/ThreadComm.h"
 
+namespace varo {
 namespace {
 
 using namespace std::chrono_literals;
@@ -44,10 +45,10 @@ std::string Sent(const std::string& body) {
     return line.substr(0, line.size() - 2);
 }
 
-class DeviceCommandsTest : public LinkTest {
+class DeviceCommandsTest : public WindowLinkTest {
 protected:
     ~DeviceCommandsTest() override {
-        form.FComm->Close();
+        form.FLink->FComm->Close();
         if (quiet) quiet->Stop();
     }
 
@@ -55,7 +56,7 @@ protected:
     bool Connect(int number, const char* baud) {
         ChooseManual(number, baud);
         PressConnect();
-        return WaitFor([&] { return form.FLinked; }, 3000ms);
+        return WaitFor([&] { return form.FLink->FLinked; }, 3000ms);
     }
 
     std::vector<std::string> DbgLines(int number) const {
@@ -66,14 +67,14 @@ protected:
     void StartQuietGateway(int number, double silentAfter) {
         sim::SimOptions options;
         options.comNumber = number;
-        options.linkFolder = folder.path().toStdString();
+        options.linkFolder = ports.folder.path().toStdString();
         options.silentAfter = silentAfter;
-        options.transcriptPath = folder.filePath(QStringLiteral("quiet.txt")).toStdString();
+        options.transcriptPath = ports.folder.filePath(QStringLiteral("quiet.txt")).toStdString();
         quietTranscript = options.transcriptPath;
         quiet = std::make_unique<sim::SimulatedGateway>(options);
         std::string error;
         ASSERT_TRUE(quiet->Start(error)) << error;
-        AwaitListed(number);
+        ports.AwaitListed(number);
     }
 
     // The TST probes with code 2 that the quiet gateway heard.
@@ -114,7 +115,7 @@ TEST_F(DeviceCommandsTest, PropertiesPageFilledAfterConnecting) {
     EXPECT_EQ(form.cbxBaud_NMEA->currentText(), "4800");
     EXPECT_EQ(form.cbxBaud_RS232->currentText(), "115200");
 
-    form.FConnection->TimerConnectionTimer(); // the status the running timer would show
+    form.FLink->FConnection->TimerConnectionTimer(); // the status the running timer would show
     form.resize(904, 640);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -218,7 +219,7 @@ TEST_F(DeviceCommandsTest, WatchdogProbesAndDropsASilentGatewayOnlyOnTheConfigur
     form.PageControlConf->setCurrentIndex(kPropertiesPage);
     WaitFor([&] { return clock.elapsed() > 2600; }, 3000ms);
     EXPECT_FALSE(form.PIC_Timer->isActive());
-    EXPECT_EQ(form.FLinkSilenceTicks, 0);
+    EXPECT_EQ(form.FLink->FLinkSilenceTicks, 0);
     EXPECT_TRUE(Connected());
 
     form.PageControlConf->setCurrentIndex(kConfigurationPage);
@@ -248,3 +249,5 @@ TEST_F(DeviceCommandsTest, WatchdogProbesAndDropsASilentGatewayOnlyOnTheConfigur
 }
 
 } // namespace
+
+} // namespace varo

@@ -11,22 +11,23 @@
 #include <string>
 
 #include "DeviceInfo.h"
-#include "LinkTestSupport.h"
 #include "LinkWatchdog.h"
 #include "ProductInfo.h"
 #include "ReceivePath.h"
 #include "TLabeledEdit.h"
 #include "Tag.h"
+#include "WindowLinkTest.h"
 
+namespace varo {
 namespace {
 
-class DeviceInfoTest : public LinkTest {
+class DeviceInfoTest : public WindowLinkTest {
 protected:
     // One received line; the receive path adds nothing but what a read brings.
     void Receive(const std::string& line) {
         const std::string bytes = line + "\r\n";
-        form.FReceivePath->Receive(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                   bytes.size());
+        form.FLink->FReceivePath->Receive(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                          bytes.size());
     }
 };
 
@@ -158,10 +159,11 @@ TEST(ProductInfoLines, DecimalNumbers) {
 class LinkWatchdogTest : public DeviceInfoTest {
 protected:
     LinkWatchdogTest() : watchdog(*form.FLinkWatchdog) {
-        // Auto mode: a probe on the closed port counts as sent, without a box.
-        form.RadioButtonConnectionModeAuto->setChecked(true);
-        SetTag(form.OpenPort, 1);
-        form.OpenPort->setChecked(true);
+        // Connecting to a port nobody answers on: the button is down and the
+        // probes go out.
+        AddSilentPort(46);
+        ChooseManual(46, "38400");
+        PressConnect();
     }
     void Ticks(int count) {
         for (int i = 0; i < count; ++i)
@@ -172,20 +174,20 @@ protected:
 
 TEST_F(LinkWatchdogTest, ProbesOncePerSilenceAndDropsAfterSevenSeconds) {
     Ticks(50);
-    EXPECT_EQ(form.FLinkSilenceTicks, 50);
+    EXPECT_EQ(form.FLink->FLinkSilenceTicks, 50);
     EXPECT_FALSE(watchdog.ProbeSent());
     Ticks(1);
     EXPECT_TRUE(watchdog.ProbeSent()) << "tick 51";
 
     Receive("$GPZDA,092750.000,28,05,2011,00,00*52");
-    EXPECT_EQ(form.FLinkSilenceTicks, 0);
+    EXPECT_EQ(form.FLink->FLinkSilenceTicks, 0);
     Ticks(1);
     EXPECT_FALSE(watchdog.ProbeSent()) << "a line ends the silence";
     Ticks(50);
     EXPECT_TRUE(watchdog.ProbeSent()) << "the new silence probes again";
 
     Ticks(70 - 51);
-    EXPECT_EQ(form.FLinkSilenceTicks, 70);
+    EXPECT_EQ(form.FLink->FLinkSilenceTicks, 70);
     EXPECT_EQ(Tag(form.OpenPort), 1);
     EXPECT_TRUE(boxes.asked.empty());
     Ticks(1);
@@ -197,8 +199,10 @@ TEST_F(LinkWatchdogTest, ProbesOncePerSilenceAndDropsAfterSevenSeconds) {
     EXPECT_FALSE(form.PIC_Timer->isActive());
 
     Ticks(1);
-    EXPECT_EQ(form.FLinkSilenceTicks, 0) << "no count while disconnected";
+    EXPECT_EQ(form.FLink->FLinkSilenceTicks, 0) << "no count while disconnected";
     EXPECT_FALSE(watchdog.ProbeSent());
 }
 
 } // namespace
+
+} // namespace varo

@@ -5,6 +5,7 @@
 #include "OutputSentences.h"
 #include "TClickableLabel.h"
 
+namespace varo {
 namespace {
 
 using FilterGatewayTest = FilterTest;
@@ -24,7 +25,7 @@ TEST_F(FilterGatewayTest, GgaShowsItsFiveOutputsTickedAndApplySendsOnlyAChange) 
     EXPECT_EQ(form.OutputMsgGroup->title(), "NMEA2000 Output Message");
     EXPECT_TRUE(form.Button1->isVisible() && form.Button1->isEnabled());
     EXPECT_TRUE(form.CheckBox1->isEnabled());
-    EXPECT_TRUE(form.ConfigReceived);
+    EXPECT_TRUE(form.FLink->ConfigReceived);
 
     form.Button1->click();
     EXPECT_EQ(form.Label4->text(), "Modified successfully");
@@ -241,3 +242,5 @@ TEST_F(FilterGatewayTest, DefaultAsksThenRestoresEverything) {
 }
 
 } // namespace
+
+} // namespace varo

@@ -5,6 +5,7 @@
 #include "OutputSentences.h"
 #include "TClickableLabel.h"
 
+namespace varo {
 namespace {
 
 using FilterScreensTest = FilterTest;
@@ -63,7 +64,7 @@ TEST_F(FilterScreensTest, ADescriptionNodeAsksForItsMessage) {
     form.FMessageTree->ToggleTreeLabels();
     form.TreeView1->expandAll();
     Click(QStringLiteral("Heading true"));
-    EXPECT_EQ(form.ExpectedReplyId, 200010);
+    EXPECT_EQ(form.FLink->ExpectedReplyId, 200010);
     EXPECT_EQ(form.Label5->text(), "(HDT)");
     EXPECT_EQ(form.CheckBox1->text(), "127250:Vessel Heading");
 }
@@ -71,9 +72,9 @@ TEST_F(FilterScreensTest, ADescriptionNodeAsksForItsMessage) {
 TEST_F(FilterScreensTest, WithoutAnAnswerTheOutputsStayUntickedAndApplyHidden) {
     WorkWithoutPort();
     Click(QStringLiteral("GGA"));
-    EXPECT_TRUE(form.WaitingForReply);
-    EXPECT_EQ(form.ExpectedReplyId, 200000);
-    EXPECT_FALSE(form.ConfigReceived);
+    EXPECT_TRUE(form.FLink->WaitingForReply);
+    EXPECT_EQ(form.FLink->ExpectedReplyId, 200000);
+    EXPECT_FALSE(form.FLink->ConfigReceived);
     EXPECT_EQ(BoxStates(), "00000--");
     EXPECT_FALSE(form.CheckBox1->isEnabled());
     EXPECT_TRUE(form.Button1->isHidden());
@@ -82,7 +83,7 @@ TEST_F(FilterScreensTest, WithoutAnAnswerTheOutputsStayUntickedAndApplyHidden) {
 
     // An answer for another item does not count.
     Receive(WithChecksum("$PCTT,R,200001,129025,1,129029,1,129033,1,126992,1,,"));
-    EXPECT_TRUE(form.WaitingForReply);
+    EXPECT_TRUE(form.FLink->WaitingForReply);
     EXPECT_EQ(BoxStates(), "00000--");
 
     // Apply before any answer: the gateway's setting was never read.
@@ -103,8 +104,8 @@ TEST_F(FilterScreensTest, RootsSetCaptionsAndPanels) {
     Click(QStringLiteral("NMEA2000"));
     EXPECT_EQ(form.InputMsgGroup->title(), "NMEA2000 Input Message");
     EXPECT_EQ(form.OutputMsgGroup->title(), "Output Message");
-    EXPECT_EQ(form.ExpectedReplyId, 200184);
-    EXPECT_TRUE(form.WaitingForReply);
+    EXPECT_EQ(form.FLink->ExpectedReplyId, 200184);
+    EXPECT_TRUE(form.FLink->WaitingForReply);
     EXPECT_TRUE(form.All0183MsgGroup->isVisible());
     EXPECT_FALSE(form.All0183MsgGroup->isEnabled());
     EXPECT_TRUE(form.Label9->text().isEmpty());
@@ -113,7 +114,7 @@ TEST_F(FilterScreensTest, RootsSetCaptionsAndPanels) {
     // Each answer refreshes the panel and the wait goes on.
     Receive(WithChecksum("$PCTT,R,200184,101010,0,000000,0,000000,0,000000,0,000000,0"));
     EXPECT_TRUE(form.All0183MsgGroup->isEnabled());
-    EXPECT_TRUE(form.WaitingForReply);
+    EXPECT_TRUE(form.FLink->WaitingForReply);
     Click(QStringLiteral("GGA"));
     EXPECT_TRUE(form.All0183MsgGroup->isHidden());
     EXPECT_TRUE(form.OutputMsgGroup->isVisible());
@@ -157,13 +158,13 @@ TEST_F(FilterScreensTest, OutputSelectionAnswerIsNotTakenForAnOpenContinuation) 
     WorkWithoutPort();
     Click(QStringLiteral("RMC"));
     Receive(WithChecksum("$PCTT,R,200005,129025,1,129026,1,129029,1,129033,1,575256,1"));
-    ASSERT_TRUE(form.WaitingForRequery);
-    EXPECT_EQ(form.ExpectedReplyId, 200069);
+    ASSERT_TRUE(form.FLink->WaitingForRequery);
+    EXPECT_EQ(form.FLink->ExpectedReplyId, 200069);
     EXPECT_EQ(BoxStates(), "1111---");
     EXPECT_TRUE(form.Button1->isHidden()) << "Apply waits for the continuation";
 
     Click(QStringLiteral("NMEA2000"));
-    EXPECT_FALSE(form.WaitingForRequery);
+    EXPECT_FALSE(form.FLink->WaitingForRequery);
     Receive(WithChecksum("$PCTT,R,200184,111111,0,111110,0,111111,0,111111,0,100000,0"));
     EXPECT_TRUE(form.All0183MsgGroup->isEnabled());
     EXPECT_EQ(form.FSentenceStates->States()[0], 1);
@@ -179,7 +180,7 @@ TEST_F(FilterScreensTest, FailedSendsShowNoSuccess) {
     Click(QStringLiteral("GGA"));
     ASSERT_EQ(boxes.asked.size(), 1u);
     EXPECT_EQ(boxes.asked[0].text, "Serial port open error! Please check!");
-    EXPECT_TRUE(form.WaitingForReply) << "the wait is armed whatever the send did";
+    EXPECT_TRUE(form.FLink->WaitingForReply) << "the wait is armed whatever the send did";
 
     Receive(WithChecksum("$PCTT,R,200000,129025,1,126992,1,129033,0,129539,1,129029,1"));
     EXPECT_EQ(BoxStates(), "11011--");
@@ -203,7 +204,7 @@ TEST_F(FilterScreensTest, MessagesWithoutDescriptionShowTheirNumbers) {
     Click(QStringLiteral("VDO"));
     // After a VDO query whatever line comes next answers it.
     Receive(WithChecksum("$PCTT,R,200063,130053,1,,,,,,,,"));
-    EXPECT_FALSE(form.WaitingForReply);
+    EXPECT_FALSE(form.FLink->WaitingForReply);
     EXPECT_EQ(form.Label3->text(), "Msg Name : 200063");
     EXPECT_EQ(form.Label5->text(), "(200063)");
     EXPECT_EQ(BoxStates(), "1------");
@@ -238,3 +239,5 @@ TEST_F(FilterScreensTest, OutputStatesPackIntoFiveIdentifiers) {
 }
 
 } // namespace
+
+} // namespace varo

@@ -7,6 +7,7 @@
 #include "FilterTestSupport.h"
 #include "TClickableLabel.h"
 
+namespace varo {
 namespace {
 
 class FilterScreenshots : public FilterTest {
@@ -42,3 +43,5 @@ TEST_F(FilterScreenshots, GgaRmcAndTheOutputSelection) {
 }
 
 } // namespace
+
+} // namespace varo

@@ -13,11 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "LinkTestSupport.h"
 #include "MessageTree.h"
 #include "OutputChecks.h"
 #include "ReceivePath.h"
 #include "SentenceStates.h"
+#include "WindowLinkTest.h"
+
+namespace varo {
 
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -26,7 +28,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // The window shown on its CONFIGURATION page with the tree open. Tests that
 // need a gateway connect to a simulated one; the others run without a port
 // in Auto mode, where a command that cannot be written is dropped silently.
-class FilterTest : public LinkTest {
+class FilterTest : public WindowLinkTest {
 protected:
     static constexpr int kGatewayPort = 63;
 
@@ -40,7 +42,7 @@ protected:
         StartGateway(kGatewayPort, 38400);
         ChooseManual(kGatewayPort, "38400");
         form.OpenPort->click();
-        ASSERT_TRUE(WaitFor([&] { return form.FLinked; }, std::chrono::milliseconds(5000)));
+        ASSERT_TRUE(WaitFor([&] { return form.FLink->FLinked; }, std::chrono::milliseconds(5000)));
         OpenPage();
     }
     void WorkWithoutPort() {
@@ -70,8 +72,9 @@ protected:
     // Clicks the node and waits until its answers (and a continuation) are in.
     void Select(const QString& text) {
         Click(text);
-        EXPECT_TRUE(WaitFor([&] { return !form.WaitingForReply && !form.WaitingForRequery; },
-                            std::chrono::milliseconds(3000)))
+        EXPECT_TRUE(
+            WaitFor([&] { return !form.FLink->WaitingForReply && !form.FLink->WaitingForRequery; },
+                    std::chrono::milliseconds(3000)))
             << "no answer for " << text.toStdString();
     }
     void SelectOutputStates() {
@@ -114,10 +117,13 @@ protected:
 
     // The receive path takes `line` as one read.
     void Receive(const std::string& line) {
-        form.FReceivePath->Receive(reinterpret_cast<const std::uint8_t*>(line.data()), line.size());
+        form.FLink->FReceivePath->Receive(reinterpret_cast<const std::uint8_t*>(line.data()),
+                                          line.size());
     }
     // The picture of the sentence with `tag` shows image `index` of ImageList2.
     bool ShowsImage(const QLabel* picture, std::size_t index) const {
         return picture->pixmap().toImage() == form.ImageList2.at(index).toImage();
     }
 };
+
+} // namespace varo

@@ -12,8 +12,9 @@
 #include "Tag.h"
 #include "TfrmAbout.h"
 #include "UiTestSupport.h"
-#include "platform/ini.h"
+#include "platform/Ini.h"
 
+namespace varo {
 namespace {
 
 QString SourceLanguageFile(const char* name) {
@@ -145,7 +146,7 @@ TEST_F(LanguageFilesTest, ConnectButtonAndStatusFollowTheConnectionAtOnce) {
                               Case{1, 2, "Unlink", "Linked"}}) {
         SCOPED_TRACE(state.linkState);
         SetTag(form.OpenPort, state.tag);
-        form.FLinkState = state.linkState;
+        form.FLink->FLinkState = state.linkState;
         form.OpenPort->setText("stale");
         form.FLanguageFiles->LoadLanguageFile(file);
         EXPECT_EQ(form.OpenPort->text(), state.caption);
@@ -187,3 +188,5 @@ TEST(Fonts, ChineseTextHasAFont) {
 }
 
 } // namespace
+
+} // namespace varo

@@ -10,6 +10,7 @@
 #include "TfrmAbout.h"
 #include "UiTestSupport.h"
 
+namespace varo {
 namespace {
 
 class Screenshots : public UiTest {
@@ -88,3 +89,5 @@ TEST_F(Screenshots, DataViewWithTrafficAndWindowInTraditionalChinese) {
 }
 
 } // namespace
+
+} // namespace varo

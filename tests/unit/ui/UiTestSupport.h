@@ -10,13 +10,18 @@
 #include <ostream>
 
 #include "DataView.h"
+#include "DeviceLink.h"
 #include "Dialogs.h"
 #include "LanguageFiles.h"
 #include "Startup.h"
 #include "TForm1.h"
 
+namespace varo {
+
 // Readable failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // The windows of a run with a clock that tests set, a scratch folder and the
 // save dialog answered by the test.
@@ -30,11 +35,7 @@ protected:
             return saveAnswer;
         };
     }
-    ~UiTest() override {
-        SaveFileSeam() = AskSaveFileName;
-        // Nothing may ask the user anything on the way out.
-        form.EndRunningLog = nullptr;
-    }
+    ~UiTest() override { SaveFileSeam() = AskSaveFileName; }
 
     QString Path(const QString& name) const { return folder.filePath(name); }
 
@@ -64,3 +65,5 @@ protected:
     TForm1& form;
     DataView& view;
 };
+
+} // namespace varo

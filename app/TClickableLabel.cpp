@@ -1,8 +1,0 @@
-#include "TClickableLabel.h"
-
-#include <QMouseEvent>
-
-void TClickableLabel::mousePressEvent(QMouseEvent* event) {
-  QLabel::mousePressEvent(event);
-  if (event->button() == Qt::LeftButton) emit MouseDown();
-}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "LineAssembler.h"
+#include "LinkView.h"
+#include "platform/DeviceNotifier.h"
+
+namespace varo {
+
+class TComm;
+class CommandSender;
+class ConnectionManager;
+class DeviceWatch;
+class PageWatcher;
+class PortList;
+class ReceivePath;
+
+// The device link: the serial port, port discovery, the connection attempt,
+// command transmission, the receive path and the page watcher, with the
+// state they share. It reports to the screen through `View` only, so it
+// runs under a window or under a test's fake alike (QtCore for its timers
+// and for handing the port's events to the UI thread).
+class DeviceLink {
+public:
+    // `watchDevices` listens for serial ports arriving and leaving.
+    DeviceLink(LinkView& view, bool watchDevices = true);
+    ~DeviceLink();
+    DeviceLink(const DeviceLink&) = delete;
+    DeviceLink& operator=(const DeviceLink&) = delete;
+
+    // ---- What the screen's controls do ----
+    // The Connect button: connects when it is up, else disconnects.
+    void OpenPortClick();
+    // Either mode button: rediscovers the ports and shows the mode's page.
+    void ModeChanged();
+    // The user chose a port or a speed in the lists.
+    void PortChosen();
+    void BaudChosen();
+    // The page shown changed.
+    void PageChanged();
+    // Port discovery: the present and openable ports and the port list.
+    void RefreshPorts();
+    // The serial-port class gained or lost a device: discovery runs again, and
+    // a confirmed link whose port is gone is disconnected.
+    void OnDeviceChange(platform::DeviceChange change);
+    // Closes the port if it is open (the window is closing).
+    void Close();
+
+    // The one road of every command: the sender fills DeviceRecord, then asks
+    // for the sentence by talker and formatter ("P", "CTT"). See CommandSender.
+    bool SendCommand(const char* talker, const char* formatter);
+    // Sends the TST probe with `code` (16 connect, 2 configuration page open,
+    // 0 closed); true if sent.
+    bool LinkProbe(int code);
+
+    // True while the Connect button is down: connecting or connected.
+    bool ConnectPressed() const;
+
+    LinkView& View;
+
+    // ---- Shared state of the run (UI thread only) ----
+    std::vector<std::int32_t> FPortNumbers; // COM numbers present, ascending
+    std::vector<std::int32_t>
+        FOpenPorts;              // COM numbers that could be opened (at most 64), ascending
+    std::int32_t FLinkState = 0; // 0 Idle, 1 Probing, 2 Linked
+    std::int32_t FLinkTicks = 0; // connection steps taken in this attempt
+    bool FStaticDataEnd = false; // end-of-static-data line seen
+    bool FLinked = false;        // gateway confirmed
+    bool FLinkFailed = false;    // attempt failed; the next step disconnects
+    std::array<std::uint8_t, 5004> FRxBuffer{}; // raw bytes of one read, zero-terminated
+    LineAssembler FRxLine;                      // line under construction, kept across reads
+    std::int32_t FLinkSilenceTicks = 0;         // watchdog ticks since the last line
+
+    // ---- Reply wait of the message configuration screens ----
+    // Armed by the screens when they send a CTT query or command, disarmed by
+    // the receive path when the answer comes.
+    bool WaitingForReply = false;     // a CTT request awaits its reply
+    bool WaitingForRequery = false;   // a request sent again by the item display awaits its reply
+    std::int32_t ExpectedReplyId = 0; // item identifier of the outstanding request
+    bool ConfigReceived = false;      // a matching reply carried a valid item
+
+    // ---- The link's units ----
+    std::unique_ptr<PortList> FPortList;
+    std::unique_ptr<ConnectionManager> FConnection;
+    std::unique_ptr<CommandSender> FCommandSender;
+    std::unique_ptr<ReceivePath> FReceivePath;
+    std::unique_ptr<PageWatcher> FPageWatcher;
+    std::unique_ptr<DeviceWatch> FDeviceWatch;
+
+    // The port's events are handed to this object's thread (the UI thread);
+    // declared before the port so that it outlives it.
+    QObject FEventContext;
+    // Declared after every unit so that it closes first: its events reach them.
+    std::unique_ptr<TComm> FComm;
+};
+
+} // namespace varo

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varo {
+
+// What the connection status shows.
+enum class LinkStatus { Disconnect, Connecting, Connected };
+
+// Why an attempt or a command failed. The screen chooses the words.
+enum class LinkFailure {
+    NoSerialPortExist,    // Auto mode found no port it could open
+    AutoDetectTimeOut,    // Auto mode tried every port and speed
+    ManualConnectTimeOut, // Manual mode's 20 steps passed without the static data block
+    PortOpenError,        // the port did not open, or a write to it failed
+    PortFolderError,      // the COM folder cannot be read, so no port can be probed
+};
+
+// The two speed read-outs of the static data block.
+enum class BaudReadout { Nmea, Debug };
+
+// Everything the device link needs from the screen: the connection controls
+// it reads and sets, the status it shows, the questions it asks and the
+// received lines it hands on. The main window implements it; tests use a fake.
+// Every call comes on the UI thread.
+class LinkView {
+public:
+    virtual ~LinkView() = default;
+
+    // ---- The connection controls ----
+    virtual bool AutoMode() const = 0;
+    // The chosen port's text as listed: "3", or "N/A" when none is present.
+    virtual QString ChosenPort() const = 0;
+    // The index of the chosen speed in BaudListRates, -1 when none.
+    virtual int ChosenBaudItem() const = 0;
+    virtual void ShowChosenPort(int number) = 0;
+    virtual void ShowChosenBaudItem(int item) = 0;
+    // The port list: its items and the one selected.
+    virtual void ShowPorts(const std::vector<std::string>& items, const std::string& selected) = 0;
+    // The mode's page; Auto mode's read-outs are cleared.
+    virtual void ShowConnectionMode(bool automatic) = 0;
+    // Auto mode's read-outs of the port and speed being tried ("" clears).
+    virtual void ShowAutoDetect(const QString& port, const QString& baud) = 0;
+    // The Connect button down (connecting or connected) or up.
+    virtual void ShowConnectButton(bool down) = 0;
+    virtual void EnableModeControls(bool on) = 0;
+    virtual void ShowLinkStatus(LinkStatus status) = 0;
+    // One frame of the connecting animation.
+    virtual void AnimateConnecting() = 0;
+    // The controls that need a confirmed link.
+    virtual void SetLinkControls(bool on) = 0;
+    virtual void ReportFailure(LinkFailure failure) = 0;
+    // Asked before a port that could not be opened at discovery is opened
+    // anyway; true to go on.
+    virtual bool ConfirmForcedConnect() = 0;
+
+    // ---- The pages ----
+    virtual bool ConfigurationPageShown() const = 0;
+    // The silence watch of the CONFIGURATION page.
+    virtual void RunWatchdog(bool on) = 0;
+
+    // ---- Received lines, in the order the receive path calls them ----
+    // Every accepted line, without CR LF.
+    virtual void ShowReceivedLine(std::string_view line) = 0;
+    virtual void ShowBaudReadout(BaudReadout readout, const QString& value) = 0;
+    // Every line that begins with "$" or "!", with CR LF.
+    virtual void ShowSentence(const char* line) = 0;
+    // A reply to the configuration screens' CTT request for `item`.
+    virtual void ShowConfigItem(std::int32_t item) = 0;
+    virtual void EnableApplyControls() = 0;
+    // A reply with the NMEA 0183 output states (item 200184).
+    virtual void ShowOutputStates() = 0;
+    // Every accepted line, with CR LF, for the device information.
+    virtual void ParseDeviceInformation(const char* line) = 0;
+};
+
+} // namespace varo

@@ -1,0 +1,217 @@
+#include "platform/Ini.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace varo::platform {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view Trim(std::string_view s) {
+    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && space(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && space(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+std::string_view Unquote(std::string_view s) {
+    if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front()) {
+        s.remove_prefix(1);
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+} // namespace
+
+IniDocument::Line IniDocument::Classify(std::string raw) {
+    Line line;
+    line.Raw = std::move(raw);
+    const std::string_view text = Trim(line.Raw);
+    if (text.empty() || text.front() == ';') return line;
+    if (text.front() == '[') {
+        const auto close = text.find(']');
+        if (close != std::string_view::npos) {
+            line.Kind = Line::Kind::Section;
+            line.Name = Trim(text.substr(1, close - 1));
+        }
+        return line;
+    }
+    const auto eq = text.find('=');
+    if (eq == std::string_view::npos) return line;
+    line.Kind = Line::Kind::Key;
+    line.Name = Trim(text.substr(0, eq));
+    line.Value = Unquote(Trim(text.substr(eq + 1)));
+    return line;
+}
+
+IniDocument IniDocument::Parse(std::string_view text) {
+    IniDocument doc;
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+        doc.FByteOrderMark = true;
+    }
+    bool first = true;
+    while (!text.empty()) {
+        const auto nl = text.find('\n');
+        std::string_view raw = text.substr(0, nl);
+        if (first) {
+            doc.FLineEnd = (nl != std::string_view::npos && raw.ends_with('\r')) ? "\r\n" : "\n";
+            first = false;
+        }
+        if (raw.ends_with('\r')) raw.remove_suffix(1);
+        doc.FLines.push_back(Classify(std::string(raw)));
+        if (nl == std::string_view::npos) {
+            doc.FFinalLineEnd = false;
+            break;
+        }
+        text.remove_prefix(nl + 1);
+    }
+    return doc;
+}
+
+IniDocument IniDocument::Load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return Parse(text);
+}
+
+bool IniDocument::SectionRange(std::string_view section, std::size_t& begin,
+                               std::size_t& end) const {
+    std::size_t i = 0;
+    while (i < FLines.size() &&
+           !(FLines[i].Kind == Line::Kind::Section && EqualNoCase(FLines[i].Name, section)))
+        ++i;
+    if (i == FLines.size()) return false;
+    begin = i + 1;
+    end = begin;
+    while (end < FLines.size() && FLines[end].Kind != Line::Kind::Section)
+        ++end;
+    return true;
+}
+
+bool IniDocument::Find(std::string_view section, std::string_view key, std::string& value) const {
+    std::size_t begin = 0, end = 0;
+    if (!SectionRange(section, begin, end)) return false;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (FLines[i].Kind == Line::Kind::Key && EqualNoCase(FLines[i].Name, key)) {
+            value = FLines[i].Value;
+            return true;
+        }
+    }
+    return false;
+}
+
+void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+    std::string raw = std::string(key) + "=" + std::string(value);
+    std::size_t begin = 0, end = 0;
+    if (!SectionRange(section, begin, end)) {
+        if (!FLines.empty() && !Trim(FLines.back().Raw).empty()) FLines.push_back(Classify(""));
+        std::string header = "[";
+        header.append(section).append("]");
+        FLines.push_back(Classify(std::move(header)));
+        FLines.push_back(Classify(std::move(raw)));
+        return;
+    }
+    std::size_t last = begin; // after the last non-blank line of the section
+    for (std::size_t i = begin; i < end; ++i) {
+        if (FLines[i].Kind == Line::Kind::Key && EqualNoCase(FLines[i].Name, key)) {
+            // Keep the key's spelling as the file has it.
+            FLines[i] = Classify(FLines[i].Name + "=" + std::string(value));
+            return;
+        }
+        if (!Trim(FLines[i].Raw).empty()) last = i + 1;
+    }
+    FLines.insert(FLines.begin() + static_cast<std::ptrdiff_t>(last), Classify(std::move(raw)));
+}
+
+std::string IniDocument::Text() const {
+    std::string text(FByteOrderMark ? kByteOrderMark : std::string_view());
+    for (std::size_t i = 0; i < FLines.size(); ++i) {
+        text += FLines[i].Raw;
+        if (i + 1 < FLines.size() || FFinalLineEnd) text += FLineEnd;
+    }
+    return text;
+}
+
+std::string GetPrivateProfileString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue, const std::string& path) {
+    std::string value;
+    if (IniDocument::Load(path).Find(section, key, value)) return value;
+    return std::string(defaultValue);
+}
+
+int ParseProfileInt(std::string_view text, int defaultValue) {
+    text = Trim(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.front() < '0' || text.front() > '9') return defaultValue;
+    long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') break;
+        if (value <= LLONG_MAX / 10 - 10) value = value * 10 + (c - '0');
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+int GetPrivateProfileInt(std::string_view section, std::string_view key, int defaultValue,
+                         const std::string& path) {
+    std::string value;
+    if (!IniDocument::Load(path).Find(section, key, value)) return defaultValue;
+    return ParseProfileInt(value, defaultValue);
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view text) {
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    bool ok = ::fchmod(fd, 0644) == 0;
+    for (std::size_t done = 0; ok && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<std::size_t>(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    const int saved = errno;
+    ok = (::close(fd) == 0) && ok;
+    if (ok && ::rename(temp.c_str(), path.c_str()) == 0) return true;
+    const int failure = ok ? errno : saved;
+    ::unlink(temp.c_str());
+    errno = failure;
+    return false;
+}
+
+bool WritePrivateProfileString(std::string_view section, std::string_view key,
+                               std::string_view value, const std::string& path) {
+    IniDocument doc = IniDocument::Load(path);
+    doc.Set(section, key, value);
+    return WriteFileAtomically(path, doc.Text());
+}
+
+} // namespace varo::platform

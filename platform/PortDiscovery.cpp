@@ -1,0 +1,119 @@
+#include "platform/PortDiscovery.h"
+
+#include "platform/ComFolder.h"
+#include "platform/SerialDevice.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace varo::platform {
+namespace {
+
+bool SameDevice(const std::string& a, const std::string& b) {
+    struct stat sa {
+    }, sb{};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && S_ISCHR(sa.st_mode) &&
+           S_ISCHR(sb.st_mode) && sa.st_rdev == sb.st_rdev;
+}
+
+// A port has its number when a link leads to it now, or names its stable or
+// device path while the device is away.
+bool HasLink(const HardwarePort& port, const std::vector<ComLink>& links) {
+    for (const ComLink& link : links) {
+        std::error_code error;
+        const std::string target = fs::read_symlink(link.Path, error).string();
+        if (!error &&
+            (target == port.DevicePath || (!port.StablePath.empty() && target == port.StablePath)))
+            return true;
+        if (SameDevice(link.Path, port.DevicePath)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<PresentPort> DiscoverPorts(const std::string& folder,
+                                       const std::vector<HardwarePort>& hardware) {
+    for (const HardwarePort& port : hardware) {
+        if (!HasLink(port, ListComLinks(folder)))
+            AssignComNumber(folder, port.StablePath.empty() ? port.DevicePath : port.StablePath);
+    }
+    std::vector<PresentPort> present;
+    for (const ComLink& link : ListComLinks(folder)) {
+        if (!IsPresentTty(link.Path)) continue;
+        std::error_code error;
+        const std::string device = fs::canonical(link.Path, error).string();
+        if (error) continue;
+        present.push_back({link.Number,
+                           DescribeDevice(device) + " (COM" + std::to_string(link.Number) + ")",
+                           device});
+    }
+    return present;
+}
+
+std::vector<PresentPort> DiscoverPorts() {
+    return DiscoverPorts(ComFolder(), EnumerateHardwarePorts());
+}
+
+std::optional<int> FriendlyNameNumber(std::string_view friendlyName) {
+    const auto com = friendlyName.find("COM");
+    if (com == std::string_view::npos) return std::nullopt;
+    std::string_view digits = friendlyName.substr(com + 3);
+    digits = digits.substr(0, digits.find(')'));
+    int number = 0;
+    std::size_t count = 0;
+    while (count < digits.size() && digits[count] >= '0' && digits[count] <= '9' &&
+           number < 100000000) {
+        number = number * 10 + (digits[count] - '0');
+        ++count;
+    }
+    if (count == 0) return std::nullopt;
+    return number;
+}
+
+std::vector<int> PortNumbers(const std::vector<PresentPort>& ports) {
+    std::vector<int> numbers;
+    for (const PresentPort& port : ports) {
+        if (const auto number = FriendlyNameNumber(port.FriendlyName)) numbers.push_back(*number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    if (numbers.size() > MaxPresentPorts) numbers.resize(MaxPresentPorts);
+    return numbers;
+}
+
+std::vector<int> EnumeratePorts() {
+    return PortNumbers(DiscoverPorts());
+}
+
+std::vector<int> ProbeOpenablePorts(const std::vector<int>& present, const std::string& folder) {
+    std::vector<int> candidates = present;
+    std::sort(candidates.begin(), candidates.end());
+    std::vector<int> openable;
+    for (int number : candidates) {
+        if (openable.size() == MaxOpenablePorts) break;
+        const int fd = OpenSerialExclusive(ComLinkPath(folder, number));
+        if (fd < 0) continue;
+        CloseSerialExclusive(fd);
+        openable.push_back(number);
+    }
+    return openable;
+}
+
+std::vector<int> ProbeOpenablePorts(const std::vector<int>& present) {
+    return ProbeOpenablePorts(present, ComFolder());
+}
+
+PortListContent FillPortList(const std::vector<int>& present) {
+    PortListContent content;
+    for (int number : present)
+        content.Items.push_back(std::to_string(number));
+    if (content.Items.empty()) content.Items.push_back("N/A");
+    content.Selected = content.Items.front();
+    return content;
+}
+
+} // namespace varo::platform

@@ -1,0 +1,24 @@
+#pragma once
+
+// The per-user settings file: one INI file in a folder of the documents folder.
+
+#include <string>
+
+namespace varo::platform {
+
+inline constexpr const char* SettingsFileName = "VaroRZ60Config.ini";
+
+// `documentsFolder` + "/VARO/VARO RZ-60 Configuration/", created with its
+// parents when missing; the documents folder itself + "/" when it cannot be made.
+std::string SettingsFolder(const std::string& documentsFolder);
+
+// `settingsFolder` (with its trailing "/") + "VaroRZ60Config.ini".
+std::string SettingsFile(const std::string& settingsFolder);
+
+// `Language` of section `VIEW`; 0 when the file, section or key is absent.
+int ReadSettings(const std::string& settingsFile);
+
+// Writes `language` as `Language` of section `VIEW`, keeping the rest of the file.
+bool WriteSettings(const std::string& settingsFile, int language);
+
+} // namespace varo::platform

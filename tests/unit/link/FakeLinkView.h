@@ -1,0 +1,91 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ConnectionManager.h"
+#include "LinkView.h"
+
+namespace varo {
+
+// The screen as the device link sees it, without a widget: the controls are
+// plain values the test sets, and everything the link shows is recorded.
+class FakeLinkView : public LinkView {
+public:
+    // The controls.
+    bool automatic = false;
+    std::vector<std::string> ports{"N/A"};
+    std::string chosenPort = "N/A";
+    int baudItem = kDefaultBaudItem;
+    bool configurationPage = false;
+    bool forceConnect = true; // the answer to ConfirmForcedConnect
+
+    // What the link showed.
+    QString autoPort, autoBaud;
+    bool buttonDown = false;
+    bool modeControls = true;
+    bool linkControls = false;
+    bool watchdog = false;
+    LinkStatus status = LinkStatus::Disconnect;
+    int animationFrames = 0;
+    int forcedConnectQuestions = 0;
+    std::vector<LinkFailure> failures;
+    std::vector<std::string> received, sentences, deviceLines;
+    QString nmeaBaud, debugBaud;
+    std::vector<std::int32_t> configItems;
+    int applyEnabled = 0;
+    int outputStates = 0;
+
+    bool Listed(int number) const {
+        return std::find(ports.begin(), ports.end(), std::to_string(number)) != ports.end();
+    }
+    // Chooses COM `number` and the speed of `baud` ("38400") in Manual mode.
+    void ChooseManual(int number, const QString& baud) {
+        automatic = false;
+        chosenPort = std::to_string(number);
+        baudItem = -1;
+        for (int item = 0; item < static_cast<int>(BaudListRates.size()); ++item)
+            if (BaudItemText(item) == baud) baudItem = item;
+    }
+
+    bool AutoMode() const override { return automatic; }
+    QString ChosenPort() const override { return QString::fromStdString(chosenPort); }
+    int ChosenBaudItem() const override { return baudItem; }
+    void ShowChosenPort(int number) override {
+        if (Listed(number)) chosenPort = std::to_string(number);
+    }
+    void ShowChosenBaudItem(int item) override { baudItem = item; }
+    void ShowPorts(const std::vector<std::string>& items, const std::string& selected) override {
+        ports = items;
+        chosenPort = selected;
+    }
+    void ShowConnectionMode(bool) override { ShowAutoDetect({}, {}); }
+    void ShowAutoDetect(const QString& port, const QString& baud) override {
+        autoPort = port;
+        autoBaud = baud;
+    }
+    void ShowConnectButton(bool down) override { buttonDown = down; }
+    void EnableModeControls(bool on) override { modeControls = on; }
+    void ShowLinkStatus(LinkStatus shown) override { status = shown; }
+    void AnimateConnecting() override { ++animationFrames; }
+    void SetLinkControls(bool on) override { linkControls = on; }
+    void ReportFailure(LinkFailure failure) override { failures.push_back(failure); }
+    bool ConfirmForcedConnect() override {
+        ++forcedConnectQuestions;
+        return forceConnect;
+    }
+    bool ConfigurationPageShown() const override { return configurationPage; }
+    void RunWatchdog(bool on) override { watchdog = on; }
+    void ShowReceivedLine(std::string_view line) override { received.emplace_back(line); }
+    void ShowBaudReadout(BaudReadout readout, const QString& value) override {
+        (readout == BaudReadout::Nmea ? nmeaBaud : debugBaud) = value;
+    }
+    void ShowSentence(const char* line) override { sentences.emplace_back(line); }
+    void ShowConfigItem(std::int32_t item) override { configItems.push_back(item); }
+    void EnableApplyControls() override { ++applyEnabled; }
+    void ShowOutputStates() override { ++outputStates; }
+    void ParseDeviceInformation(const char* line) override { deviceLines.emplace_back(line); }
+};
+
+} // namespace varo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace varo {
+
+// The window's modal dialogs go through these replaceable function objects:
+// production shows the toolkit's dialogs, tests put in their own to answer
+// and to record what was asked.
+
+enum class MessageIcon { None, Information, Warning, Error, Question, Exclamation };
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageResult { Ok, Cancel, Yes, No };
+
+// Shows text under caption with the icon and buttons; returns the button pressed.
+using MessageBoxFunction = std::function<MessageResult(const QString& text, const QString& caption,
+                                                       MessageIcon, MessageButtons)>;
+
+// Asks for a file name to save under. filter is "Description|*.ext[|...]";
+// defaultExtension (no dot) is added to a name typed without one. Returns the
+// chosen path, or an empty string when the user cancels.
+using SaveFileFunction =
+    std::function<QString(const QString& filter, const QString& defaultExtension)>;
+
+// The seams themselves; assign to replace, assign the production functions
+// (ShowMessageBox, AskSaveFileName) to restore.
+MessageBoxFunction& MessageBoxSeam();
+SaveFileFunction& SaveFileSeam();
+
+// Runs the current message box seam.
+MessageResult ModalMessage(const QString& text, const QString& caption, MessageIcon icon,
+                           MessageButtons buttons);
+
+// The production dialogs.
+MessageResult ShowMessageBox(const QString& text, const QString& caption, MessageIcon icon,
+                             MessageButtons buttons);
+QString AskSaveFileName(const QString& filter, const QString& defaultExtension);
+
+// "Text files (*.txt)|*.txt|All files|*" -> "Text files (*.txt);;All files (*)".
+QString ToQtNameFilter(const QString& filter);
+
+// A save dialog held by the window: the user of the dialog sets Filter and
+// DefaultExt, Execute asks through the seam and keeps the answer in FileName.
+struct TSaveDialog {
+    QString Filter;
+    QString DefaultExt;
+    QString FileName;
+
+    // True when a file was chosen.
+    bool Execute();
+};
+
+} // namespace varo

@@ -1,0 +1,146 @@
+#include "TForm1.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "BaudFlowCommands.h"
+#include "ConnectionManager.h"
+#include "ConnectionStatus.h"
+#include "DataView.h"
+#include "DeviceInfo.h"
+#include "DeviceLink.h"
+#include "LanguageFiles.h"
+#include "LinkWatchdog.h"
+#include "MessageTree.h"
+#include "OutputChecks.h"
+#include "OutputSentences.h"
+#include "SentenceStates.h"
+#include "TClickableLabel.h"
+#include "Tag.h"
+#include "ais/AisState.h"
+#include "platform/Settings.h"
+
+namespace varo {
+
+TForm1::TForm1() {
+    // The link first: the window takes its timers.
+    FLink = std::make_unique<DeviceLink>(*this);
+    BuildWindow();
+    SetLinkControls(false);
+    ComputeAppFolder();
+    ComputeSettingsFolder();
+    ReadSettings();
+    SetEnglishTexts(FTexts);
+    SetUpSerialPort();
+    PageControlDetectComPortMode->setCurrentWidget(TabSheetManualDetectComPort);
+    lblFirmVer->clear();
+    ResetConnection();
+    SetUpAisDecoding();
+    PageControlConf->setCurrentIndex(2);
+    InitMessageScreens();
+    FLink->FLinkSilenceTicks = 0;
+    CreateViewUnits();
+    CreateDeviceUnits();
+}
+
+TForm1::~TForm1() = default;
+
+QString TForm1::OpenPortCaption(int tag) const {
+    return tag == 1 ? FTexts.Disconnect : FTexts.Connect;
+}
+
+bool TForm1::SendCommand(const char* talker, const char* formatter) {
+    return FLink->SendCommand(talker, formatter);
+}
+
+bool TForm1::LinkProbe(int code) {
+    return FLink->LinkProbe(code);
+}
+
+void TForm1::OpenPortClick() {
+    FLink->OpenPortClick();
+}
+
+void TForm1::RefreshPorts() {
+    FLink->RefreshPorts();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (FormClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TForm1::ComputeAppFolder() {
+    AppFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+}
+
+void TForm1::ComputeSettingsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const std::string folder = platform::SettingsFolder(documents.toStdString());
+    SettingsFolder = QString::fromStdString(folder);
+    FLanguage = 0;
+    SettingsFile = QString::fromStdString(platform::SettingsFile(folder));
+}
+
+void TForm1::ReadSettings() {
+    FLanguage = platform::ReadSettings(SettingsFile.toStdString());
+}
+
+void TForm1::WriteSettings() {
+    platform::WriteSettings(SettingsFile.toStdString(), FLanguage);
+}
+
+void TForm1::SetUpSerialPort() {
+    FConnectionStatus = std::make_unique<ConnectionStatus>(*this);
+    RefreshPorts();
+    cbxBaudRate->addItems(
+        {QStringLiteral("4800"), QStringLiteral("9600"), QStringLiteral("38400")});
+    cbxBaudRate->setCurrentIndex(kDefaultBaudItem);
+}
+
+void TForm1::ResetConnection() {
+    FLink->FConnection->ResetConnection();
+}
+
+void TForm1::SetUpAisDecoding() {
+    AisState& ais = ProgramAisState();
+    AisClear(ais);
+    ResetAisDecoder(ais.decoder);
+}
+
+void TForm1::InitMessageScreens() {
+    FOutputChecks = std::make_unique<OutputChecks>(*this);
+    FSentenceStates = std::make_unique<SentenceStates>(*this);
+    FMessageTree = std::make_unique<MessageTree>(*this);
+    FMessageTree->BuildMessageTree();
+    connect(TreeView1, &QTreeWidget::itemClicked, this, [this] { FMessageTree->TreeView1Click(); });
+    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this,
+            [this] { FMessageTree->TreeView1DblClick(); });
+    TreeView1->installEventFilter(new TreeKeyEvents(*FMessageTree, TreeView1));
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { FOutputChecks->ApplyOutputSelection(); });
+    connect(Button3, &QPushButton::clicked, this,
+            [this] { FSentenceStates->ApplySentenceStates(); });
+    connect(DefaultButton, &QPushButton::clicked, this,
+            [this] { FSentenceStates->RestoreDefaults(); });
+    for (const OutputSentence& sentence : kOutputSentences) {
+        for (TClickableLabel* control : {this->*sentence.picture, this->*sentence.label}) {
+            connect(control, &TClickableLabel::MouseDown, this,
+                    [this, control] { FSentenceStates->ToggleSentence(Tag(control)); });
+        }
+    }
+}
+
+} // namespace varo

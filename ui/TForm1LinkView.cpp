@@ -1,0 +1,165 @@
+// What the device link reads from the window and shows on it (LinkView).
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include "ConnectionManager.h"
+#include "ConnectionStatus.h"
+#include "DataView.h"
+#include "DeviceInfo.h"
+#include "OutputChecks.h"
+#include "SentenceStates.h"
+#include "TForm1.h"
+#include "TLabeledEdit.h"
+#include "Tag.h"
+
+namespace varo {
+namespace {
+
+constexpr int kConfigurationPage = 1;
+
+} // namespace
+
+bool TForm1::AutoMode() const {
+    return RadioButtonConnectionModeAuto->isChecked();
+}
+
+QString TForm1::ChosenPort() const {
+    return cbxComPort->currentText();
+}
+
+int TForm1::ChosenBaudItem() const {
+    return cbxBaudRate->currentIndex();
+}
+
+void TForm1::ShowChosenPort(int number) {
+    const int item = cbxComPort->findText(QString::number(number));
+    if (item >= 0) cbxComPort->setCurrentIndex(item);
+}
+
+void TForm1::ShowChosenBaudItem(int item) {
+    cbxBaudRate->setCurrentIndex(item);
+}
+
+void TForm1::ShowPorts(const std::vector<std::string>& items, const std::string& selected) {
+    cbxComPort->clear();
+    for (const std::string& item : items)
+        cbxComPort->addItem(QString::fromStdString(item));
+    cbxComPort->setCurrentText(QString::fromStdString(selected));
+}
+
+void TForm1::ShowConnectionMode(bool automatic) {
+    if (automatic) {
+        PageControlDetectComPortMode->setCurrentWidget(TabSheetAutoConnectComPort);
+        ShowAutoDetect({}, {});
+    } else {
+        PageControlDetectComPortMode->setCurrentWidget(TabSheetManualDetectComPort);
+    }
+}
+
+void TForm1::ShowAutoDetect(const QString& port, const QString& baud) {
+    EditAutoDetectComPort->setText(port);
+    EditAutoDetectBaudRate->setText(baud);
+}
+
+void TForm1::ShowConnectButton(bool down) {
+    SetTag(OpenPort, down ? 1 : 0);
+    OpenPort->setChecked(down);
+    OpenPort->setText(OpenPortCaption(down ? 1 : 0));
+}
+
+void TForm1::EnableModeControls(bool on) {
+    GroupBoxConnectionMode->setEnabled(on);
+    RadioButtonConnectionModeAuto->setEnabled(on);
+    RadioButtonConnectionModeManual->setEnabled(on);
+    cbxComPort->setEnabled(on);
+    cbxBaudRate->setEnabled(on);
+}
+
+void TForm1::ShowLinkStatus(LinkStatus status) {
+    FConnectionStatus->ShowConnectionStatus(status);
+}
+
+void TForm1::AnimateConnecting() {
+    FConnectionStatus->Animate();
+}
+
+void TForm1::ReportFailure(LinkFailure failure) {
+    switch (failure) {
+    case LinkFailure::NoSerialPortExist:
+        ModalMessage(FTexts.NoSerialPortExist, FTexts.Warning, MessageIcon::Warning,
+                     MessageButtons::Ok);
+        break;
+    case LinkFailure::AutoDetectTimeOut:
+        ModalMessage(FTexts.AutoDetectTimeOut, FTexts.Error, MessageIcon::Error,
+                     MessageButtons::Ok);
+        break;
+    case LinkFailure::ManualConnectTimeOut:
+        ModalMessage(FTexts.ManualConnectTimeOut, FTexts.Error, MessageIcon::Error,
+                     MessageButtons::Ok);
+        break;
+    case LinkFailure::PortOpenError:
+        ModalMessage(FTexts.PortOpenError, FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
+        break;
+    case LinkFailure::PortFolderError:
+        ModalMessage(QStringLiteral("Error!"), QGuiApplication::applicationDisplayName(),
+                     MessageIcon::None, MessageButtons::Ok);
+        break;
+    }
+}
+
+bool TForm1::ConfirmForcedConnect() {
+    return ModalMessage(FTexts.CheckPortError, FTexts.Warning, MessageIcon::Warning,
+                        MessageButtons::OkCancel) != MessageResult::Cancel;
+}
+
+bool TForm1::ConfigurationPageShown() const {
+    return PageControlConf->currentIndex() == kConfigurationPage;
+}
+
+void TForm1::RunWatchdog(bool on) {
+    if (on) {
+        PIC_Timer->start();
+    } else {
+        PIC_Timer->stop();
+    }
+}
+
+void TForm1::ShowReceivedLine(std::string_view line) {
+    MemoRecord->appendPlainText(
+        QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+}
+
+void TForm1::ShowBaudReadout(BaudReadout readout, const QString& value) {
+    (readout == BaudReadout::Debug ? LabeledEdit2 : LabeledEdit1)->setText(value);
+}
+
+void TForm1::ShowSentence(const char* line) {
+    FDataView->ShowSentence(line);
+}
+
+void TForm1::ShowConfigItem(std::int32_t item) {
+    FOutputChecks->FillOutputChecks(item);
+}
+
+void TForm1::EnableApplyControls() {
+    FOutputChecks->ShowOutputChecks(true);
+}
+
+void TForm1::ShowOutputStates() {
+    All0183MsgGroup->setEnabled(true);
+    FSentenceStates->ShowSentenceStates();
+}
+
+void TForm1::ParseDeviceInformation(const char* line) {
+    FDeviceInfo->ParseDeviceInformation(line);
+}
+
+} // namespace varo

@@ -1,0 +1,10 @@
+#include "UiTexts.h"
+
+namespace varo {
+
+void SetEnglishTexts(UiTexts& texts) {
+    for (const UiTextEntry& entry : kUiTextTable)
+        texts.*entry.text = QString::fromUtf8(entry.english);
+}
+
+} // namespace varo

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace varo {
+
+// The program's title, shown by the application and its main window.
+inline constexpr const char* kApplicationTitle = "VARO NMEA Configuration";
+
+// The language-dependent texts that code shows in messages and status
+// fields. Each member is named after its key in the language file.
+struct UiTexts {
+    QString Connect;                            // SYS_BUTTON
+    QString Disconnect;                         // SYS_BUTTON
+    QString Connecting;                         // CONFIG_SERIAL_PORT
+    QString Connected;                          // CONFIG_SERIAL_PORT
+    QString DisconnectStatus;                   // CONFIG_SERIAL_PORT / Disconnect
+    QString Exit_Caption;                       // EXIT_QUERY
+    QString QueryExit;                          // EXIT_QUERY
+    QString DeviceBaudRateHasBeenChanged;       // TAB_BAUD
+    QString PleaseChangePcBaudRateInAccordance; // TAB_BAUD
+    QString BaudRateChanged;                    // TAB_BAUD
+    QString Warning;                            // OTHER_MSG
+    QString Error;                              // OTHER_MSG
+    QString PortOpenError;                      // OTHER_MSG
+    QString NoSerialPortExist;                  // OTHER_MSG
+    QString AutoDetectTimeOut;                  // OTHER_MSG
+    QString ManualConnectTimeOut;               // OTHER_MSG
+    QString CheckPortError;                     // OTHER_MSG
+};
+
+// One entry of the language file: where it lives, its built-in English text
+// and the member it fills.
+struct UiTextEntry {
+    const char* section;
+    const char* key;
+    const char* english;
+    QString UiTexts::*text;
+};
+
+// Every entry, in the order the language file is read.
+inline constexpr std::array<UiTextEntry, 17> kUiTextTable{{
+    {"SYS_BUTTON", "Connect", "Connect", &UiTexts::Connect},
+    {"SYS_BUTTON", "Disconnect", "Disconnect", &UiTexts::Disconnect},
+    {"TAB_BAUD", "DeviceBaudRateHasBeenChanged", "Device's baud rate has been changed.",
+     &UiTexts::DeviceBaudRateHasBeenChanged},
+    {"TAB_BAUD", "PleaseChangePcBaudRateInAccordance",
+     "Please change PC's baud rate in accordance.", &UiTexts::PleaseChangePcBaudRateInAccordance},
+    {"TAB_BAUD", "BaudRateChanged", "Baud Rate Changed", &UiTexts::BaudRateChanged},
+    {"CONFIG_SERIAL_PORT", "Connecting", "Connecting...", &UiTexts::Connecting},
+    {"CONFIG_SERIAL_PORT", "Connected", "Connected...", &UiTexts::Connected},
+    {"CONFIG_SERIAL_PORT", "Disconnect", "Disconnect...", &UiTexts::DisconnectStatus},
+    {"EXIT_QUERY", "Exit_Caption", "Exit!", &UiTexts::Exit_Caption},
+    {"EXIT_QUERY", "QueryExit", "Are you sure to exit?", &UiTexts::QueryExit},
+    {"OTHER_MSG", "Warning", "Warning", &UiTexts::Warning},
+    {"OTHER_MSG", "Error", "Error", &UiTexts::Error},
+    {"OTHER_MSG", "PortOpenError", "Serial port open error! Please check!",
+     &UiTexts::PortOpenError},
+    {"OTHER_MSG", "NoSerialPortExist", "All serial ports are occupied or no existing!",
+     &UiTexts::NoSerialPortExist},
+    {"OTHER_MSG", "AutoDetectTimeOut", "Serial port detecting failed!",
+     &UiTexts::AutoDetectTimeOut},
+    {"OTHER_MSG", "ManualConnectTimeOut", "Serial port connection time out!",
+     &UiTexts::ManualConnectTimeOut},
+    {"OTHER_MSG", "CheckPortError",
+     "Note! Any force connect this serial port may cause unpredictable mistakes. Continue?",
+     &UiTexts::CheckPortError},
+}};
+
+// Fills every text with its built-in English value.
+void SetEnglishTexts(UiTexts& texts);
+
+} // namespace varo
