@@ -9,6 +9,7 @@
 #include "sentence/SentenceParser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace varo;
     static varo::SentenceRecord record{};
 
     char line[varo::kLineBufferSize];
