@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "DataView.h"
+#include "DeviceLink.h"
 #include "Dialogs.h"
 #include "Startup.h"
 #include "TForm1.h"
@@ -180,6 +181,23 @@ struct PhaseResult {
     int messageBoxes = 0;
 };
 
+// The window, with a look at the lines its device link hands it: every
+// accepted line passes ParseDeviceInformation, the sentences ShowSentence.
+class CountingForm : public TForm1 {
+public:
+    std::function<void(const char*)> onLine;
+    std::function<void(const char*)> onSentence;
+
+    void ParseDeviceInformation(const char* line) override {
+        if (onLine) onLine(line);
+        TForm1::ParseDeviceInformation(line);
+    }
+    void ShowSentence(const char* line) override {
+        if (onSentence) onSentence(line);
+        TForm1::ShowSentence(line);
+    }
+};
+
 PhaseResult RunPhase(const char* name, bool flood, int seconds) {
     PhaseResult result;
     result.name = name;
@@ -211,8 +229,7 @@ PhaseResult RunPhase(const char* name, bool flood, int seconds) {
     std::ranges::set_difference(ThreadIds(), threadsBefore,
                                 std::inserter(gatewayThreads, gatewayThreads.begin()));
 
-    ApplicationWindows windows = CreateApplicationWindows();
-    TForm1& form = *windows.form;
+    CountingForm form;
     form.show();
     form.RadioButtonConnectionModeManual->click();
     if (!WaitUntil([&] { return form.cbxComPort->findText(QString::number(kComNumber)) >= 0; },
@@ -223,31 +240,24 @@ PhaseResult RunPhase(const char* name, bool flood, int seconds) {
     form.cbxComPort->setCurrentIndex(form.cbxComPort->findText(QString::number(kComNumber)));
     form.cbxBaudRate->setCurrentIndex(form.cbxBaudRate->findText(QStringLiteral("38400")));
     form.OpenPort->click();
-    if (!WaitUntil([&] { return form.FLinked; }, 10000)) {
+    if (!WaitUntil([&] { return form.FLink->FLinked; }, 10000)) {
         std::fprintf(stderr, "%s: no link to the simulated gateway\n", name);
         return result;
     }
     form.PageControlConf->setCurrentWidget(form.TabSheet2);
 
-    // Every accepted line passes the device information hook; the data
-    // view's hook gets the sentences.
-    const auto showSentence = form.ShowSentence;
-    const auto parseDeviceInformation = form.ParseDeviceInformation;
     std::map<std::string, int> lastReceived; // talker and formatter -> second of the day
     bool counting = false;                   // the measured span
     bool logging = false;                    // from the log's start to its end
-    form.ParseDeviceInformation = [&](const char* line) {
+    form.onLine = [&](const char*) {
         if (counting) ++result.linesReceived;
-        if (parseDeviceInformation) parseDeviceInformation(line);
     };
-    form.ShowSentence = [&](const char* line) {
-        if (Showable(line)) {
-            if (logging) ++result.linesShown;
-            if (counting)
-                lastReceived[std::string(line + 1, 5)] =
-                    QTime::currentTime().msecsSinceStartOfDay() / 1000;
-        }
-        if (showSentence) showSentence(line);
+    form.onSentence = [&](const char* line) {
+        if (!Showable(line)) return;
+        if (logging) ++result.linesShown;
+        if (counting)
+            lastReceived[std::string(line + 1, 5)] =
+                QTime::currentTime().msecsSinceStartOfDay() / 1000;
     };
 
     logging = true;
@@ -295,9 +305,9 @@ PhaseResult RunPhase(const char* name, bool flood, int seconds) {
     form.FDataView->ToggleLogRecording();
     logging = false;
     form.OpenPort->click();
-    WaitUntil([&] { return !form.FComm->Connected(); }, 3000);
-    form.ShowSentence = showSentence;
-    form.ParseDeviceInformation = parseDeviceInformation;
+    WaitUntil([&] { return !form.FLink->FComm->Connected(); }, 3000);
+    form.onLine = nullptr;
+    form.onSentence = nullptr;
     gateway.Stop();
 
     result.linesLogged = LoggedSentences(logPath);
