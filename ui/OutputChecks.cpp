@@ -31,6 +31,12 @@ constexpr std::size_t kContinuationBoxes = 3;
 // A change of a single item covers boxes 1 to 5, one per slot.
 constexpr std::size_t kItemBoxes = 5;
 
+// A slot that names an output and whose flag the answer does not report as sent.
+bool SlotNotTaken(const varo::DeviceRecord& sent, const CttFields& answer, std::size_t slot) {
+    const varo::CttItemEntry& item = sent.cttItems[slot];
+    return item.identifier != ctt::kNoOutput && answer.items[slot].flag != item.flag;
+}
+
 void ShowResult(QLabel* label, const QString& text) {
     SetTextColour(label, kResultGreen);
     label->setText(text);
@@ -253,7 +259,7 @@ void OutputChecks::SendNextChange() {
     const PendingChange change = sentChange;
     auto accept = [change](const CttFields& answer) {
         for (std::size_t slot = 0; slot < change.count; ++slot) {
-            if (answer.items[slot].flag != change.record.cttItems[slot].flag) return false;
+            if (SlotNotTaken(change.record, answer, slot)) return false;
         }
         return true;
     };
@@ -273,7 +279,7 @@ void OutputChecks::ChangeAnswered(ReplyOutcome outcome, const CttFields& answer)
         return;
     }
     for (std::size_t slot = 0; slot < sentChange.count; ++slot) {
-        if (answer.items[slot].flag == sentChange.record.cttItems[slot].flag) continue;
+        if (!SlotNotTaken(sentChange.record, answer, slot)) continue;
         const QCheckBox* box = Box(sentChange.firstBox + slot);
         notTaken.push_back(box->text());
     }

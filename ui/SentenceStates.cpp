@@ -189,8 +189,6 @@ void SentenceStates::RestoreDefaults() {
                      MessageButtons::YesNo) != MessageResult::Yes) {
         return;
     }
-    form.Label4->clear();
-    form.Label9->clear();
     varo::DeviceRecord& device = ctt::Record();
     device.cttMode = ctt::kChange;
     device.cttSubject = kRestoreDefaultsSubject;
@@ -208,7 +206,10 @@ void SentenceStates::RestoreDefaults() {
                                     DefaultsAnswered(outcome, answer);
                                 })) {
         form.Label4->setText(QStringLiteral("Error!!"));
+        return;
     }
+    form.Label4->clear();
+    form.Label9->clear();
 }
 
 void SentenceStates::DefaultsAnswered(ReplyOutcome outcome, const CttFields& answer) {
