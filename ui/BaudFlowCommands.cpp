@@ -73,7 +73,9 @@ ReplyWait::Check StaticBlockCheck(const char* key, std::string expected,
         if (ReadStaticValue(line, key, value)) reported->assign(value);
         if (!IsStaticDataEnd(line)) return LineVerdict::Pending;
         if (expected.empty() || *reported == expected) return LineVerdict::Matched;
-        return LineVerdict::Different;
+        // A block whose line was lost (garbled right after a speed change)
+        // says nothing either way: the probe is sent again at the deadline.
+        return reported->empty() ? LineVerdict::Pending : LineVerdict::Different;
     };
 }
 
@@ -148,6 +150,8 @@ void BaudFlowCommands::ProbeAt(std::uint32_t rate, std::uint32_t expected, Reply
     if (item >= 0) {
         form.ShowChosenBaudItem(item);
         link.FComm->SetBaudRate(BaudListRates[static_cast<std::size_t>(item)]);
+        // A part line received at the other speed is noise at this one.
+        link.FRxLine = LineAssembler{};
     }
     auto reported = std::make_shared<std::string>();
     auto check = StaticBlockCheck(kNmeaBaudKey, expected ? std::to_string(expected) : "", reported);

@@ -55,7 +55,8 @@ private:
 std::int32_t NmeaBaudRateCode(int baudRate);
 
 // Waits for a static data block: Matched at its end when its line `key`
-// held `expected` (any value when `expected` is empty), else Different.
+// held `expected` (any value when `expected` is empty), Different when it
+// held another value, still Pending when the line was missing.
 // `reported` receives the value the block held.
 ReplyWait::Check StaticBlockCheck(const char* key, std::string expected,
                                   std::shared_ptr<std::string> reported);

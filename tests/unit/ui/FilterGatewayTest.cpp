@@ -262,13 +262,13 @@ TEST_F(FilterGatewayTest, DefaultAsksThenRestoresEverything) {
 // request and its one resend went unanswered, and show no success.
 TEST_F(FilterGatewayTest, SilentGatewayMakesApplyAndFlowRateReportNoAnswer) {
     sim::SimOptions options;
-    options.silentAfter = 1.5;
+    options.silentAfter = 2.5;
     QElapsedTimer clock;
     clock.start();
     ConnectToGateway(options);
     Select(QStringLiteral("GGA"));
-    ASSERT_LT(clock.elapsed(), 1400) << "the item was read before the gateway went quiet";
-    WaitFor([&] { return clock.elapsed() > 1600; }, std::chrono::milliseconds(2000));
+    ASSERT_LT(clock.elapsed(), 2400) << "the item was read before the gateway went quiet";
+    WaitFor([&] { return clock.elapsed() > 2600; }, std::chrono::milliseconds(3000));
 
     form.CheckBox1->click();
     form.Button1->click();
