@@ -28,6 +28,7 @@
 
 #include "DeviceLink.h"
 #include "Dialogs.h"
+#include "MessageTree.h"
 #include "Startup.h"
 #include "TForm1.h"
 #include "sim/SimulatedGateway.h"
