@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstring>
 
+#include "ConnectionManager.h"
 #include "DeviceLink.h"
 #include "comm/ThreadComm.h"
 #include "config/CommandSentence.h"
@@ -13,7 +14,9 @@ bool CommandSender::SendCommand(const char* talker, const char* formatter) {
     char buffer[kCommandBufferSize];
     if (!buildCommandSentence(buffer, sizeof buffer, talker, formatter)) return false;
     if (WriteRaw(buffer, std::strlen(buffer))) return true;
-    if (link.View.AutoMode()) return true;
+    // The Auto scan writes to ports that may not take it and goes on with the
+    // next; any other write that fails is a failure.
+    if (link.View.AutoMode() && link.FLinkState == kLinkProbing && !link.FLinked) return true;
     // Pressing Connect while it is down disconnects.
     if (link.ConnectPressed()) link.OpenPortClick();
     link.View.ReportFailure(LinkFailure::PortOpenError);

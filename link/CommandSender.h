@@ -13,8 +13,8 @@ public:
     explicit CommandSender(DeviceLink& link) : link(link) {}
 
     // True when the sentence was composed and written, or could not be written
-    // in Auto mode (the scan goes on). A write that fails in Manual mode
-    // disconnects and reports the port open error.
+    // by the Auto mode scan (which goes on with the next port). Any other
+    // write that fails disconnects and reports the port open error.
     bool SendCommand(const char* talker, const char* formatter);
     // True when the port is open and took more than 0 of the bytes.
     bool WriteRaw(const void* bytes, std::size_t count);

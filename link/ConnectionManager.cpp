@@ -60,6 +60,7 @@ void ConnectionManager::ResetConnection() {
 
 void ConnectionManager::Release() {
     FPressed = false;
+    link.ClearReplyWait();
     view.ShowConnectButton(false);
     view.SetLinkControls(false);
 }

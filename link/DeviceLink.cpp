@@ -77,6 +77,14 @@ void DeviceLink::Close() {
     if (FComm->Connected()) FComm->Close();
 }
 
+void DeviceLink::ClearReplyWait() {
+    FReplyWait.Cancel();
+    WaitingForReply = false;
+    WaitingForRequery = false;
+    ExpectedReplyId = 0;
+    ConfigReceived = false;
+}
+
 void DeviceLink::OnDeviceChange(platform::DeviceChange change) {
     RefreshPorts();
     if (change != platform::DeviceChange::RemovalComplete || !FLinked) return;

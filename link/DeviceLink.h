@@ -8,6 +8,7 @@
 
 #include "LineAssembler.h"
 #include "LinkView.h"
+#include "ReplyWait.h"
 #include "platform/DeviceNotifier.h"
 
 namespace varo {
@@ -83,6 +84,10 @@ public:
     bool WaitingForRequery = false;   // a request sent again by the item display awaits its reply
     std::int32_t ExpectedReplyId = 0; // item identifier of the outstanding request
     bool ConfigReceived = false;      // a matching reply carried a valid item
+    // The deadline, resend and outcome of the request that awaits an answer.
+    ReplyWait FReplyWait;
+    // Forgets every outstanding request: the link went down.
+    void ClearReplyWait();
 
     // ---- The link's units ----
     std::unique_ptr<PortList> FPortList;

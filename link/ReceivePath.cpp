@@ -69,23 +69,27 @@ void ReceivePath::HandleLine(std::string_view line) {
     MatchReply(copy);
     link.FConnection->StaticDataWatcher(copy);
     link.View.ParseDeviceInformation(copy);
+    // Last, so that a request's outcome sees the line's effects on the screen.
+    link.FReplyWait.OnLine(line);
 }
 
-bool ReceivePath::ParseReply(const char* line, bool anyLineAnswers) {
+bool ReceivePath::ParseReply(const char* line) {
     DeviceRecord& device = ProgramSentenceStore().device;
     device = DeviceRecord{};
     // The parser rewrites its buffer; the consumers after it get the line unchanged.
     char scratch[kLineBufferSize];
     std::memcpy(scratch, line, sizeof scratch);
     ReceiveSentence(scratch, FReceived);
-    return anyLineAnswers || static_cast<std::int64_t>(device.cttSubject) == link.ExpectedReplyId;
+    // Only the CTT answer about the item answers it: any other line, also
+    // while VDO's item is asked for, leaves cttSubject 0 and the wait going on.
+    return static_cast<std::int64_t>(device.cttSubject) == link.ExpectedReplyId;
 }
 
 void ReceivePath::MatchReply(const char* line) {
     const DeviceRecord& device = ProgramSentenceStore().device;
     const std::int32_t expected = link.ExpectedReplyId;
     if (link.WaitingForReply && !link.WaitingForRequery) {
-        if (!ParseReply(line, expected == kVdoItem)) return;
+        if (!ParseReply(line)) return;
         const auto item = static_cast<std::int32_t>(device.cttSubject);
         if (item == kOutputStatesItem) {
             link.View.ShowOutputStates();
@@ -96,7 +100,7 @@ void ReceivePath::MatchReply(const char* line) {
         link.View.ShowConfigItem(item);
         link.WaitingForReply = false;
     } else if (link.WaitingForRequery) {
-        if (!ParseReply(line, false)) return;
+        if (!ParseReply(line)) return;
         link.View.EnableApplyControls();
         if (device.cttValid != 0) link.ConfigReceived = true;
         link.View.ShowConfigItem(static_cast<std::int32_t>(device.cttSubject));

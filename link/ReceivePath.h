@@ -12,7 +12,6 @@ class DeviceLink;
 class TThreadComm;
 
 // Configuration item identifiers that reply matching treats specially.
-inline constexpr std::int32_t kVdoItem = 200029;          // the next line answers, whatever it is
 inline constexpr std::int32_t kOutputStatesItem = 200184; // answers keep the request outstanding
 inline constexpr std::int32_t kRmcItem = 200005;          // its answer leaves Apply disabled
 
@@ -34,7 +33,7 @@ private:
     void HandleLine(std::string_view line);
     void ShowBaudReadouts(std::string_view line);
     // Files the line in the store; true when its CTT subject answers the request.
-    bool ParseReply(const char* line, bool anyLineAnswers);
+    bool ParseReply(const char* line);
     void MatchReply(const char* line);
 
     DeviceLink& link;

@@ -62,6 +62,7 @@ void GatewayLoop::CloseLine() {
     FPty.Close();
     FAssembler.Clear();
     FQueue.Clear();
+    FDelayed.clear();
     FSending.clear();
     FListenerSince.reset();
     std::lock_guard lock(FIdentityLock);
@@ -114,6 +115,7 @@ void GatewayLoop::Run(int wakeFd) {
         const double elapsed = std::chrono::duration<double>(now - start).count();
         PlayFaultTimes(elapsed);
         if (FPty.IsOpen()) {
+            ReleaseDelayedReplies(now);
             EmitBatchIfDue(now, elapsed);
             SendPending(now);
         }
@@ -178,21 +180,44 @@ void GatewayLoop::HandleLine(const std::string& line, bool speedMatches, bool si
         FTranscript.Accepted(line);
         return;
     }
+    if (Ignores(line)) {
+        FTranscript.Ignored(line);
+        return;
+    }
     CommandResult result;
     if (!FCommands.Handle(line, result)) {
         FTranscript.Rejected(line);
         return;
     }
     FTranscript.Accepted(line);
+    const auto due = SimClock::now() + std::chrono::duration_cast<SimClock::duration>(
+                                           std::chrono::duration<double>(FOptions.replyDelay));
     for (std::string& reply : result.replies)
-        FQueue.PushReply(std::move(reply));
+        FDelayed.emplace_back(due, std::move(reply));
+    ReleaseDelayedReplies(SimClock::now());
     if (result.newNmeaBaud != 0) FPendingBaud = result.newNmeaBaud;
+}
+
+bool GatewayLoop::Ignores(const std::string& line) {
+    if (FOptions.ignoreCommands) return true;
+    const bool change = line.rfind("$PCTT,C,", 0) == 0 || line.rfind("$PCTT,A,", 0) == 0 ||
+                        line.rfind("$PDBG,", 0) == 0;
+    return change && FFaults.Chance(FOptions.dropCommands);
+}
+
+void GatewayLoop::ReleaseDelayedReplies(SimClock::time_point now) {
+    std::size_t released = 0;
+    while (released < FDelayed.size() && FDelayed[released].first <= now) {
+        FQueue.PushReply(std::move(FDelayed[released].second));
+        ++released;
+    }
+    FDelayed.erase(FDelayed.begin(), FDelayed.begin() + static_cast<std::ptrdiff_t>(released));
 }
 
 void GatewayLoop::SendPending(SimClock::time_point now) {
     for (;;) {
         if (FSending.empty()) {
-            if (FPendingBaud != 0 && !FQueue.HasReplies()) {
+            if (FPendingBaud != 0 && !FQueue.HasReplies() && FDelayed.empty()) {
                 // The answer has gone out at the old speed; now the switch.
                 FCommands.SetNmeaBaud(FPendingBaud);
                 FQueue.SetRate(FOptions.flood ? 0 : FPendingBaud / 10);

@@ -17,6 +17,8 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace varo::sim {
 
@@ -44,6 +46,10 @@ private:
     void HandleLine(const std::string& line, bool speedMatches, bool silent);
     void SendPending(SimClock::time_point now);
     bool Silent(double elapsed) const;
+    // True for a command that is to be lost or ignored (recorded as such).
+    bool Ignores(const std::string& line);
+    // Answers held back by --reply-delay whose time has come go to the queue.
+    void ReleaseDelayedReplies(SimClock::time_point now);
 
     const SimOptions& FOptions;
     GatewayCommands FCommands;
@@ -61,6 +67,7 @@ private:
 
     std::string FSending;           // the rest of the line being written
     std::uint32_t FPendingBaud = 0; // switch to this once the replies are out
+    std::vector<std::pair<SimClock::time_point, std::string>> FDelayed; // answers held back
     std::optional<SimClock::time_point> FListenerSince;
     std::optional<SimClock::time_point> FNextBatch;
     bool FDropped = false;

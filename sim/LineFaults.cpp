@@ -40,4 +40,9 @@ std::string LineFaults::LongLine() {
     return line + "\r\n";
 }
 
+bool LineFaults::Chance(double rate) {
+    if (rate <= 0) return false;
+    return std::uniform_real_distribution<double>(0.0, 1.0)(FRandom) < rate;
+}
+
 } // namespace varo::sim

@@ -21,6 +21,8 @@ public:
     void Corrupt(std::string& line, double rate);
     // A line of 100 characters (CR LF not counted): over the 82 a sentence may have.
     static std::string LongLine();
+    // True with probability `rate`.
+    bool Chance(double rate);
 
 private:
     std::mt19937 FRandom;

@@ -83,6 +83,11 @@ const std::vector<ValueOption>& ValueOptions() {
          [](const std::string& text, SimOptions& o) {
              return ReadSeconds(text, o.garbageRate) && o.garbageRate <= 1.0;
          }},
+        {"--drop-commands",
+         [](const std::string& text, SimOptions& o) {
+             return ReadSeconds(text, o.dropCommands) && o.dropCommands <= 1.0;
+         }},
+        {"--reply-delay", SecondsInto(&SimOptions::replyDelay)},
         {"--transcript",
          [](const std::string& text, SimOptions& o) { return !(o.transcriptPath = text).empty(); }},
         {"--seed", IntegerInto(&SimOptions::seed, 0, 0xFFFFFFFFLL)},
@@ -99,6 +104,7 @@ constexpr FlagOption kFlagOptions[] = {
     {"--flood", &SimOptions::flood},
     {"--long-lines", &SimOptions::longLines},
     {"--no-static-end", &SimOptions::noStaticEnd},
+    {"--ignore-commands", &SimOptions::ignoreCommands},
 };
 
 } // namespace
@@ -195,13 +201,20 @@ Faults (SECONDS may have fractions, e.g. 0.5):
   --return-after SECONDS  with --drop-after: come back this long after the
                           drop, under the same COM number
   --no-static-end         never send "[END OF STATIC DATA]"
+  --ignore-commands       read every command and act on none (no answer,
+                          no change) while the output goes on
+  --drop-commands RATE    lose this fraction (0 to 1) of the commands that
+                          change a setting (CTT modes C and A, DBG); probes
+                          and queries are always answered; drawn from --seed
+  --reply-delay SECONDS   hold every answer back this long
   --seed N                seed of the fault randomness (default 1)
 
 Records:
   --transcript FILE       append every received line to FILE as received
                           (without CR LF); lines the gateway could not read
                           are prefixed "# rejected: ", lines received at the
-                          wrong speed "# wrong speed: "
+                          wrong speed "# wrong speed: ", commands ignored or
+                          lost "# ignored: "
 
   --help                  this text
 )";

@@ -33,6 +33,9 @@ struct SimOptions {
     double garbageRate = 0;  // fraction of output bytes corrupted, 0 to 1
     bool longLines = false;
     bool noStaticEnd = false;
+    bool ignoreCommands = false; // read every command and act on none, still streaming
+    double dropCommands = 0;     // fraction of setting changes (CTT C and A, DBG) lost, 0 to 1
+    double replyDelay = 0;       // seconds every answer is held back
 
     std::string transcriptPath;
     std::uint32_t seed = 1; // for the fault randomness

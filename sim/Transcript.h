@@ -12,6 +12,7 @@ namespace varo::sim {
 
 inline constexpr std::string_view kRejectedMark = "# rejected: ";
 inline constexpr std::string_view kWrongSpeedMark = "# wrong speed: ";
+inline constexpr std::string_view kIgnoredMark = "# ignored: ";
 
 class Transcript {
 public:
@@ -27,6 +28,7 @@ public:
     void Accepted(std::string_view line) { Write({}, line); }
     void Rejected(std::string_view line) { Write(kRejectedMark, line); }
     void WrongSpeed(std::string_view line) { Write(kWrongSpeedMark, line); }
+    void Ignored(std::string_view line) { Write(kIgnoredMark, line); }
 
 private:
     void Write(std::string_view mark, std::string_view line);

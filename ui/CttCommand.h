@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
+#include "ReplyWait.h"
 #include "config/SentenceStore.h"
 
 namespace varo {
@@ -27,6 +29,20 @@ void SetQuery(std::int32_t subject);
 // Sends the CTT sentence built from the record; false when SendCommand failed
 // (it has told the user already).
 bool SendCtt(TForm1& form);
+
+// The outcome of a request and, unless NoAnswer, the gateway's answer.
+using Answered = std::function<void(ReplyOutcome, const CttFields& answer)>;
+// Whether an answer about the subject is what was asked for.
+using Accept = std::function<bool(const CttFields& answer)>;
+
+// Sends the query for `subject` and waits for the gateway's CTT answer about
+// it (sent again once). False when the query could not be sent.
+bool Query(TForm1& form, std::int32_t subject, Answered done);
+// Sends the change the record holds, then the query for `subject` as its
+// read-back, and waits for the answer about `subject`; `accept` decides
+// between Matched and Different. A resend repeats only the query. The record
+// keeps the change, so that a later Apply builds on it.
+bool ChangeAndReadBack(TForm1& form, std::int32_t subject, Accept accept, Answered done);
 
 } // namespace ctt
 

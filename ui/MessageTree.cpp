@@ -11,6 +11,7 @@
 #include "Dialogs.h"
 #include "MessageCatalog.h"
 #include "OutputChecks.h"
+#include "SentenceStates.h"
 #include "TForm1.h"
 
 namespace varo {
@@ -96,10 +97,9 @@ void MessageTree::SelectNmea2000Root() {
     // An unanswered RMC continuation would otherwise take this answer.
     form.FOutputChecks->StartItem();
     form.FLink->WaitingForRequery = false;
-    varo::DeviceRecord& device = ctt::Record();
-    device.cttMode = ctt::kQuery;
-    device.cttSubject = kOutputStatesItem;
-    ctt::SendCtt(form);
+    ctt::Query(form, kOutputStatesItem, [this](ReplyOutcome outcome, const CttFields&) {
+        if (outcome == ReplyOutcome::NoAnswer) form.FSentenceStates->ShowNoAnswer();
+    });
     form.FLink->ExpectedReplyId = kOutputStatesItem;
     form.FLink->WaitingForReply = true;
     form.All0183MsgGroup->show();
@@ -134,8 +134,9 @@ void MessageTree::SelectMessage(const QTreeWidgetItem& node) {
     if (entry == nullptr) return;
     checks.StartItem();
     form.FLink->WaitingForRequery = false;
-    ctt::SetQuery(entry->identifier);
-    ctt::SendCtt(form);
+    ctt::Query(form, entry->identifier, [this](ReplyOutcome outcome, const CttFields&) {
+        if (outcome == ReplyOutcome::NoAnswer) form.FOutputChecks->ShowNoAnswer();
+    });
     checks.ShowOutputChecks(false);
     form.FLink->ExpectedReplyId = entry->identifier;
     form.FLink->ConfigReceived = false;

@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
+#include <QStringList>
 
 #include "CttCommand.h"
 #include "DeviceLink.h"
@@ -28,6 +30,12 @@ constexpr std::size_t kContinuationFirstBox = 4;
 constexpr std::size_t kContinuationBoxes = 3;
 // A change of a single item covers boxes 1 to 5, one per slot.
 constexpr std::size_t kItemBoxes = 5;
+
+// A slot that names an output and whose flag the answer does not report as sent.
+bool SlotNotTaken(const varo::DeviceRecord& sent, const CttFields& answer, std::size_t slot) {
+    const varo::CttItemEntry& item = sent.cttItems[slot];
+    return item.identifier != ctt::kNoOutput && answer.items[slot].flag != item.flag;
+}
 
 void ShowResult(QLabel* label, const QString& text) {
     SetTextColour(label, kResultGreen);
@@ -68,8 +76,17 @@ void OutputChecks::FillOutputChecks(std::int32_t id) {
 
 bool OutputChecks::FillRow(const varo::ConversionRow& row) {
     const auto count = static_cast<std::size_t>(row.count);
-    if ((count == 2 || count == 3) && continuationMode && form.FLink->ConfigReceived) {
-        FillContinuation(row);
+    if ((count == 2 || count == 3) && continuationMode) {
+        // Flags that are not 0 or 1 are no answer: the boxes of RMC's own
+        // outputs must not be relabelled with the continuation's.
+        bool flagsValid = form.FLink->ConfigReceived;
+        for (std::size_t slot = 0; slot < count; ++slot)
+            flagsValid = flagsValid && ctt::Record().cttItems[slot].flagValid != 0;
+        if (flagsValid) {
+            FillContinuation(row);
+        } else {
+            ContinuationNotAnswered();
+        }
         return false;
     }
     if (row.related[count - 1] == varo::ConversionContinued) {
@@ -103,8 +120,9 @@ void OutputChecks::FillContinuation(const varo::ConversionRow& row) {
 // The answer for RMC is in; its remaining outputs are asked for under their
 // own identifier, and the receive path hands that answer back here.
 void OutputChecks::RequeryContinuation() {
-    ctt::SetQuery(kRmcContinuation);
-    ctt::SendCtt(form);
+    ctt::Query(form, kRmcContinuation, [this](ReplyOutcome outcome, const CttFields&) {
+        if (outcome == ReplyOutcome::NoAnswer && continuationMode) ContinuationNotAnswered();
+    });
     form.FLink->ExpectedReplyId = kRmcContinuation;
     form.FLink->WaitingForRequery = true;
     form.FLink->ConfigReceived = false;
@@ -154,17 +172,41 @@ void OutputChecks::TakeFlags(std::size_t first, std::size_t count) {
         device.cttItems[slot].flag = Box(first + slot)->isChecked() ? 1 : 0;
 }
 
-void OutputChecks::SendIfChanged(std::size_t first, std::size_t count) {
-    const QString modified = QStringLiteral("Modified successfully");
-    if (MatchesSaved(first, count)) {
-        form.Label4->setText(modified);
-        return;
-    }
-    if (ctt::SendCtt(form)) ShowResult(form.Label4, modified);
+void OutputChecks::ShowMessage(const QString& text) {
+    SetTextColour(form.Label4, form.palette().color(QPalette::WindowText));
+    form.Label4->show();
+    form.Label4->setText(text);
+}
+
+void OutputChecks::ShowNoAnswer() {
+    form.FLink->WaitingForReply = false;
+    form.FLink->WaitingForRequery = false;
+    continuationMode = false;
+    ShowMessage(form.FTexts.NoAnswer);
+}
+
+void OutputChecks::ContinuationNotAnswered() {
+    form.FLink->WaitingForRequery = false;
+    continuationMode = false;
+    rmcSplitLoaded = false;
+    HideBoxes(kContinuationFirstBox);
+    // The record no longer holds RMC's answer, so no Apply can be built on it.
+    form.Button1->setEnabled(false);
+    form.Button1->hide();
+    ShowMessage(form.FTexts.ContinuationNotAnswered);
+}
+
+void OutputChecks::QueueIfChanged(std::size_t first, std::size_t count) {
+    if (MatchesSaved(first, count)) return;
+    pendingChanges.push_back({ctt::Record(), first, count});
 }
 
 void OutputChecks::ApplyOutputSelection() {
     promptArmed = false;
+    form.FLink->FReplyWait.Cancel();
+    pendingChanges.clear();
+    notTaken.clear();
+    form.Label4->clear();
     if (!form.FLink->ConfigReceived) {
         ShowResult(form.Label4, QStringLiteral("Connect fail!!"));
         return;
@@ -176,20 +218,72 @@ void OutputChecks::ApplyOutputSelection() {
         const auto subject = static_cast<std::int32_t>(device.cttSubject);
         if (subject == kVdmItem || subject == kVdoItem)
             device.cttItems[0].identifier = kAllAisOutputs;
-        SendIfChanged(0, kItemBoxes);
+        QueueIfChanged(0, kItemBoxes);
+    } else {
+        // RMC: first the continuation, whose answer the record still holds,
+        // then RMC's own four outputs under its own identifier.
+        TakeFlags(kContinuationFirstBox, kContinuationBoxes);
+        QueueIfChanged(kContinuationFirstBox, kContinuationBoxes);
+        device.cttSubject = kRmcItem;
+        for (std::size_t slot = 0; slot < kRmcOwnOutputs; ++slot)
+            device.cttItems[slot].identifier = kRmcOutputs[slot];
+        device.cttItems[kRmcOwnOutputs].identifier = ctt::kNoOutput;
+        TakeFlags(0, kRmcOwnOutputs);
+        QueueIfChanged(0, kRmcOwnOutputs);
+        rmcSplitLoaded = false;
+    }
+    if (pendingChanges.empty()) {
+        // Nothing differs from what the gateway reported.
+        form.Label4->setText(QStringLiteral("Modified successfully"));
         return;
     }
-    // RMC: first the continuation, whose answer the record still holds, then
-    // RMC's own four outputs under its own identifier.
-    TakeFlags(kContinuationFirstBox, kContinuationBoxes);
-    SendIfChanged(kContinuationFirstBox, kContinuationBoxes);
-    device.cttSubject = kRmcItem;
-    for (std::size_t slot = 0; slot < kRmcOwnOutputs; ++slot)
-        device.cttItems[slot].identifier = kRmcOutputs[slot];
-    device.cttItems[kRmcOwnOutputs].identifier = ctt::kNoOutput;
-    TakeFlags(0, kRmcOwnOutputs);
-    SendIfChanged(0, kRmcOwnOutputs);
-    rmcSplitLoaded = false;
+    SendNextChange();
+}
+
+void OutputChecks::SendNextChange() {
+    if (pendingChanges.empty()) {
+        if (notTaken.empty()) {
+            ShowResult(form.Label4, QStringLiteral("Modified successfully"));
+        } else {
+            QStringList names;
+            for (const QString& name : notTaken)
+                names << name;
+            ShowMessage(form.FTexts.NotTaken.arg(names.join(QStringLiteral(", "))));
+        }
+        return;
+    }
+    sentChange = pendingChanges.front();
+    pendingChanges.pop_front();
+    ctt::Record() = sentChange.record;
+    const auto subject = static_cast<std::int32_t>(sentChange.record.cttSubject);
+    const PendingChange change = sentChange;
+    auto accept = [change](const CttFields& answer) {
+        for (std::size_t slot = 0; slot < change.count; ++slot) {
+            if (SlotNotTaken(change.record, answer, slot)) return false;
+        }
+        return true;
+    };
+    // A send that failed has told the user; the result line stays empty.
+    if (!ctt::ChangeAndReadBack(form, subject, accept,
+                                [this](ReplyOutcome outcome, const CttFields& answer) {
+                                    ChangeAnswered(outcome, answer);
+                                })) {
+        pendingChanges.clear();
+    }
+}
+
+void OutputChecks::ChangeAnswered(ReplyOutcome outcome, const CttFields& answer) {
+    if (outcome == ReplyOutcome::NoAnswer) {
+        pendingChanges.clear();
+        ShowMessage(form.FTexts.NoAnswer);
+        return;
+    }
+    for (std::size_t slot = 0; slot < sentChange.count; ++slot) {
+        if (!SlotNotTaken(sentChange.record, answer, slot)) continue;
+        const QCheckBox* box = Box(sentChange.firstBox + slot);
+        notTaken.push_back(box->text());
+    }
+    SendNextChange();
 }
 
 void OutputChecks::StartItem() {

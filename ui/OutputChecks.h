@@ -3,6 +3,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <vector>
+
+#include "ReplyWait.h"
+#include "config/SentenceStore.h"
 
 class QCheckBox;
 
@@ -28,8 +33,14 @@ public:
     // RMC's outputs continue in a second row: its first answer asks for that
     // row, whose answer fills boxes 5 to 7.
     void FillOutputChecks(std::int32_t id);
-    // Button1: sends the boxes that changed since they were loaded.
+    // Button1: sends the boxes that changed since they were loaded, reads
+    // each change back from the gateway and says "Modified successfully"
+    // only when the gateway reports what was sent; otherwise it names the
+    // outputs that did not take, or says that no answer came.
     void ApplyOutputSelection();
+    // The query for the item went unanswered: the tree and the screen are
+    // usable again and the result line says so.
+    void ShowNoAnswer();
 
     // A new item was chosen: the continuation of an earlier RMC answer no
     // longer belongs to the boxes.
@@ -62,7 +73,22 @@ private:
     void TakeFlags(std::size_t first, std::size_t count);
     // Sends unless the boxes match their saved states; the result line says
     // "Modified successfully" either way, unless the send failed.
-    void SendIfChanged(std::size_t first, std::size_t count);
+    void QueueIfChanged(std::size_t first, std::size_t count);
+    // Sends the next queued change and reads it back; the result line once
+    // every change has been answered.
+    void SendNextChange();
+    void ChangeAnswered(ReplyOutcome outcome, const CttFields& answer);
+    // RMC's continuation was not answered with valid flags: RMC's own boxes
+    // stay, Apply stays off, the result line says so.
+    void ContinuationNotAnswered();
+    void ShowMessage(const QString& text);
+
+    // A change waiting to be sent: the record to send and its boxes.
+    struct PendingChange {
+        varo::DeviceRecord record;
+        std::size_t firstBox;
+        std::size_t count;
+    };
 
     TForm1& form;
     std::array<QCheckBox*, kBoxCount> boxes;
@@ -70,6 +96,9 @@ private:
     bool rmcSplitLoaded = false;               // boxes 5 to 7 hold the RMC continuation outputs
     bool promptArmed = true;                   // leaving changed boxes asks to save
     std::array<bool, kBoxCount> savedChecks{}; // the boxes as last loaded
+    std::deque<PendingChange> pendingChanges;  // of the Apply under way
+    PendingChange sentChange{};                // the change being read back
+    std::vector<QString> notTaken;             // outputs the gateway did not take
 };
 
 } // namespace varo

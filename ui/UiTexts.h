@@ -28,6 +28,15 @@ struct UiTexts {
     QString AutoDetectTimeOut;                  // OTHER_MSG
     QString ManualConnectTimeOut;               // OTHER_MSG
     QString CheckPortError;                     // OTHER_MSG
+    QString NoAnswer;                           // OTHER_MSG
+    QString NotTaken;                           // OTHER_MSG, %1 the outputs
+    QString OutputStatesUnknown;                // OTHER_MSG
+    QString ContinuationNotAnswered;            // OTHER_MSG
+    QString FlowRateNotTaken;                   // OTHER_MSG, %1 the gateway's value
+    QString BaudRateAlreadyUsed;                // TAB_BAUD, %1 the rate
+    QString LinkBackAtNewRate;                  // TAB_BAUD, %1 the rate
+    QString BaudRateNotTaken;                   // TAB_BAUD, %1 the rate still used
+    QString BaudLinkLost;                       // TAB_BAUD, %1 and %2 the rates tried
 };
 
 // One entry of the language file: where it lives, its built-in English text
@@ -40,7 +49,7 @@ struct UiTextEntry {
 };
 
 // Every entry, in the order the language file is read.
-inline constexpr std::array<UiTextEntry, 17> kUiTextTable{{
+inline constexpr std::array<UiTextEntry, 26> kUiTextTable{{
     {"SYS_BUTTON", "Connect", "Connect", &UiTexts::Connect},
     {"SYS_BUTTON", "Disconnect", "Disconnect", &UiTexts::Disconnect},
     {"TAB_BAUD", "DeviceBaudRateHasBeenChanged", "Device's baud rate has been changed.",
@@ -48,6 +57,14 @@ inline constexpr std::array<UiTextEntry, 17> kUiTextTable{{
     {"TAB_BAUD", "PleaseChangePcBaudRateInAccordance",
      "Please change PC's baud rate in accordance.", &UiTexts::PleaseChangePcBaudRateInAccordance},
     {"TAB_BAUD", "BaudRateChanged", "Baud Rate Changed", &UiTexts::BaudRateChanged},
+    {"TAB_BAUD", "BaudRateAlreadyUsed", "The gateway already uses %1 baud. Nothing was sent.",
+     &UiTexts::BaudRateAlreadyUsed},
+    {"TAB_BAUD", "LinkBackAtNewRate", "The link is back at %1 baud.", &UiTexts::LinkBackAtNewRate},
+    {"TAB_BAUD", "BaudRateNotTaken",
+     "The gateway did not take the new baud rate. It still answers at %1 baud.",
+     &UiTexts::BaudRateNotTaken},
+    {"TAB_BAUD", "BaudLinkLost", "The link is lost: no answer at %1 baud nor at %2 baud.",
+     &UiTexts::BaudLinkLost},
     {"CONFIG_SERIAL_PORT", "Connecting", "Connecting...", &UiTexts::Connecting},
     {"CONFIG_SERIAL_PORT", "Connected", "Connected...", &UiTexts::Connected},
     {"CONFIG_SERIAL_PORT", "Disconnect", "Disconnect...", &UiTexts::DisconnectStatus},
@@ -66,6 +83,15 @@ inline constexpr std::array<UiTextEntry, 17> kUiTextTable{{
     {"OTHER_MSG", "CheckPortError",
      "Note! Any force connect this serial port may cause unpredictable mistakes. Continue?",
      &UiTexts::CheckPortError},
+    {"OTHER_MSG", "NoAnswer", "No answer from the gateway.", &UiTexts::NoAnswer},
+    {"OTHER_MSG", "NotTaken", "Not taken by the gateway: %1", &UiTexts::NotTaken},
+    {"OTHER_MSG", "OutputStatesUnknown",
+     "Output states unknown: the gateway did not report them. Nothing was sent.",
+     &UiTexts::OutputStatesUnknown},
+    {"OTHER_MSG", "ContinuationNotAnswered", "The gateway did not answer for outputs 5 to 7.",
+     &UiTexts::ContinuationNotAnswered},
+    {"OTHER_MSG", "FlowRateNotTaken",
+     "The change did not take: the gateway reports a flow rate of %1.", &UiTexts::FlowRateNotTaken},
 }};
 
 // Fills every text with its built-in English value.

@@ -152,8 +152,15 @@ TEST_F(ConnectionTest, ConnectPressedWhileProbingDisconnects) {
 
 TEST_F(ConnectionTest, CommandOnAClosedPort) {
     view.automatic = true;
-    EXPECT_TRUE(link.SendCommand("P", "TST")) << "Auto mode goes on silently";
+    link.FLinkState = kLinkProbing;
+    EXPECT_TRUE(link.SendCommand("P", "TST")) << "the Auto scan goes on silently";
     EXPECT_TRUE(view.failures.empty());
+
+    // Outside the scan a failed write is a failure, in Auto mode as well.
+    link.FLinkState = kLinkIdle;
+    EXPECT_FALSE(link.SendCommand("P", "TST"));
+    ExpectOneFailure(LinkFailure::PortOpenError);
+    view.failures.clear();
 
     view.automatic = false;
     EXPECT_FALSE(link.SendCommand("P", "TST"));

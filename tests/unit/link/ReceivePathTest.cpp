@@ -1,10 +1,12 @@
 // The receive handler fed with scripted reads: line assembly, the echo, the
 // baud read-outs, the data-view hand-off and reply matching.
+#include <QCoreApplication>
 #include <string>
 #include <vector>
 
 #include "LinkTest.h"
 #include "ReceivePath.h"
+#include "ReplyWait.h"
 #include "config/SentenceStore.h"
 
 namespace varo {
@@ -121,13 +123,16 @@ TEST_F(ReceivePathTest, ReplyForTheExpectedItemCompletesTheRequest) {
         << "later consumers get the line as received";
 }
 
-TEST_F(ReceivePathTest, WhileTheVdoItemIsExpectedTheNextLineAnswers) {
-    Await(200029);
-    Read(CttReply(5));
-    EXPECT_EQ(view.configItems, std::vector<std::int32_t>{5});
+// Only the CTT answer about the VDO item answers its query: any other line,
+// a stream of output for one, leaves the wait going on.
+TEST_F(ReceivePathTest, OnlyTheAnswerAboutTheVdoItemAnswersIt) {
     Await(200029);
     Read("$GPHDT,1.0,T*2C\r\n");
-    EXPECT_EQ(view.configItems, (std::vector<std::int32_t>{5, 0}));
+    Read(CttReply(5));
+    EXPECT_TRUE(link.WaitingForReply);
+    EXPECT_TRUE(view.configItems.empty());
+    Read(CttReply(200029));
+    EXPECT_EQ(view.configItems, std::vector<std::int32_t>{200029});
     EXPECT_FALSE(link.WaitingForReply);
 }
 
@@ -153,6 +158,62 @@ TEST_F(ReceivePathTest, RmcReplyLeavesApplyDisabledAndRequeryMatchesOnlyItsItem)
     Read(CttReply(200029));
     EXPECT_FALSE(link.WaitingForRequery);
     EXPECT_EQ(view.applyEnabled, 1);
+}
+
+// A request ends in exactly one outcome: matched or different when the line
+// it waits for comes, no answer after its one resend; the link going down
+// ends it with none.
+TEST_F(ReceivePathTest, ReplyWaitResendsOnceAndEndsInOneOutcome) {
+    ReplyWait& wait = link.FReplyWait;
+    int sends = 0;
+    std::vector<ReplyOutcome> outcomes;
+    auto start = [&](const char* expected) {
+        sends = 0;
+        return wait.Start(
+            [&](int) { return ++sends, true; },
+            [expected](std::string_view line) {
+                if (line.rfind("$PCTT", 0) != 0) return LineVerdict::Pending;
+                return line == expected ? LineVerdict::Matched : LineVerdict::Different;
+            },
+            [&](ReplyOutcome outcome) { outcomes.push_back(outcome); }, std::chrono::hours(1));
+    };
+    auto settle = [] { QCoreApplication::processEvents(); };
+
+    ASSERT_TRUE(start("$PCTT,R"));
+    Read("$GPHDT,1.0,T*2C\r\n");
+    wait.Expire();
+    EXPECT_EQ(sends, 2) << "sent again once";
+    Read("$PCTT,R\r\n");
+    Read("$PCTT,R\r\n");
+    settle();
+    EXPECT_EQ(outcomes, std::vector<ReplyOutcome>{ReplyOutcome::Matched});
+
+    ASSERT_TRUE(start("$PCTT,R"));
+    Read("$PCTT,X\r\n");
+    settle();
+    EXPECT_EQ(outcomes.back(), ReplyOutcome::Different);
+
+    ASSERT_TRUE(start("$PCTT,R"));
+    wait.Expire();
+    wait.Expire();
+    wait.Expire();
+    settle();
+    EXPECT_EQ(sends, 2);
+    EXPECT_EQ(outcomes.size(), 3u);
+    EXPECT_EQ(outcomes.back(), ReplyOutcome::NoAnswer);
+
+    ASSERT_TRUE(start("$PCTT,R"));
+    link.WaitingForReply = true;
+    link.ConfigReceived = true;
+    link.ClearReplyWait();
+    Read("$PCTT,R\r\n");
+    settle();
+    EXPECT_EQ(outcomes.size(), 3u) << "a cleared wait has no outcome";
+    EXPECT_FALSE(wait.Waiting() || link.WaitingForReply || link.ConfigReceived);
+
+    EXPECT_FALSE(wait.Start([](int) { return false; }, nullptr, nullptr, std::chrono::hours(1)))
+        << "an unsent request waits for nothing";
+    EXPECT_FALSE(wait.Waiting());
 }
 
 TEST_F(ReceivePathTest, WithoutAnOutstandingRequestNothingIsParsed) {

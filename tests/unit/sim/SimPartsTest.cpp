@@ -56,10 +56,11 @@ TEST(SimOptions, ReadsEveryKindOfValueAndRefusesBadOnes) {
     sim::SimOptions options;
     bool help = false;
     std::string error;
-    ASSERT_TRUE(sim::ParseSimOptions({"--com", "7", "--baud=9600", "--silent-after", "0.25",
-                                      "--garbage", "0.1", "--long-lines", "--drop-after", "1.5",
-                                      "--return-after", "2", "--model-serial", "X9", "--flood"},
-                                     options, help, error))
+    ASSERT_TRUE(sim::ParseSimOptions(
+        {"--com", "7", "--baud=9600", "--silent-after", "0.25", "--garbage", "0.1", "--long-lines",
+         "--drop-after", "1.5", "--return-after", "2", "--model-serial", "X9", "--flood",
+         "--ignore-commands", "--drop-commands", "0.5", "--reply-delay=0.3"},
+        options, help, error))
         << error;
     EXPECT_EQ(options.comNumber, 7);
     EXPECT_EQ(options.nmeaBaud, 9600u);
@@ -68,13 +69,17 @@ TEST(SimOptions, ReadsEveryKindOfValueAndRefusesBadOnes) {
     EXPECT_TRUE(options.longLines && options.flood);
     EXPECT_DOUBLE_EQ(options.returnAfter, 2.0);
     EXPECT_EQ(options.modelSerial, "X9");
+    EXPECT_TRUE(options.ignoreCommands);
+    EXPECT_DOUBLE_EQ(options.dropCommands, 0.5);
+    EXPECT_DOUBLE_EQ(options.replyDelay, 0.3);
     EXPECT_FALSE(help);
 
     const std::vector<std::vector<std::string>> refused = {
         {"--baud", "19200"},      {"--com", "0"},          {"--garbage", "1.5"},
         {"--silent-after", "-1"}, {"--silent-after", "x"}, {"--flow-rate", "6"},
         {"--model-id", "A)B"},    {"--return-after", "1"}, {"--bogus"},
-        {"--transcript"},         {"--flood=1"},
+        {"--transcript"},         {"--flood=1"},           {"--drop-commands", "2"},
+        {"--reply-delay", "-1"},
     };
     for (const auto& arguments : refused) {
         sim::SimOptions fresh;
@@ -92,6 +97,9 @@ TEST(SimOptions, HelpNamesEveryOption) {
                              "--debug-baud",
                              "--flow-rate",
                              "--flood",
+                             "--ignore-commands",
+                             "--drop-commands",
+                             "--reply-delay",
                              "--database-version",
                              "--product-code",
                              "--model-id",

@@ -1,7 +1,11 @@
 // The filter screens against the simulated gateway: what the tool asks, what
 // the boxes and pictures show from the answers, and the commands Apply and
 // Default send, read back from the gateway's transcript.
+#include <QElapsedTimer>
+#include <QLineEdit>
+
 #include "FilterTestSupport.h"
+#include "MessageCatalog.h"
 #include "OutputSentences.h"
 #include "TClickableLabel.h"
 
@@ -33,8 +37,11 @@ TEST_F(FilterGatewayTest, GgaShowsItsFiveOutputsTickedAndApplySendsOnlyAChange) 
 
     form.CheckBox2->click();
     form.Button1->click();
-    EXPECT_EQ(AwaitCttCommands(2).back(), "C,200000,129025,1,126992,0,129033,1,129539,1,129029,1");
-    EXPECT_EQ(form.Label4->text(), "Modified successfully");
+    EXPECT_TRUE(form.Label4->text().isEmpty()) << "no result before the gateway's answer";
+    EXPECT_EQ(AwaitResult(form.Label4), "Modified successfully");
+    // The change, then the query that reads it back.
+    EXPECT_EQ(CttCommands().at(1), "C,200000,129025,1,126992,0,129033,1,129539,1,129029,1");
+    EXPECT_EQ(CttCommands().at(2), "Q,200000," + kNoItems);
 
     // The gateway kept it: asking again shows box 2 unticked.
     Select(QStringLiteral("GGA"));
@@ -59,10 +66,12 @@ TEST_F(FilterGatewayTest, RmcAsksForItsContinuationAndApplySendsBothHalves) {
     form.CheckBox2->click();
     form.CheckBox6->click();
     form.Button1->click();
-    const std::vector<std::string> sent = AwaitCttCommands(4);
-    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(AwaitResult(form.Label4), "Modified successfully");
+    const std::vector<std::string> sent = CttCommands();
+    ASSERT_EQ(sent.size(), 6u);
     EXPECT_EQ(sent[2], "C,200069,126992,1,127250,0,127258,1,,,,");
-    EXPECT_EQ(sent[3], "C,200005,129025,1,129026,0,129029,1,129033,1,,");
+    EXPECT_EQ(sent[3], "Q,200069," + kNoItems);
+    EXPECT_EQ(sent[4], "C,200005,129025,1,129026,0,129029,1,129033,1,,");
     EXPECT_FALSE(form.FOutputChecks->RmcSplitLoaded());
 
     Select(QStringLiteral("RMC"));
@@ -74,9 +83,10 @@ TEST_F(FilterGatewayTest, OnlyTheChangedHalfOfRmcIsSent) {
     Select(QStringLiteral("RMC"));
     form.CheckBox7->click();
     form.Button1->click();
-    EXPECT_EQ(SettledCttCommands().back(), "C,200069,126992,1,127250,1,127258,0,,,,");
-    EXPECT_EQ(CttCommands().size(), 3u);
-    EXPECT_EQ(form.Label4->text(), "Modified successfully");
+    EXPECT_EQ(AwaitResult(form.Label4), "Modified successfully");
+    const std::vector<std::string> sent = SettledCttCommands();
+    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(sent[2], "C,200069,126992,1,127250,1,127258,0,,,,");
 }
 
 // Leaving RMC without Apply must not make a later Apply write RMC's halves.
@@ -87,8 +97,10 @@ TEST_F(FilterGatewayTest, ApplyAfterLeavingRmcChangesOnlyTheNewItem) {
     EXPECT_EQ(BoxStates(), "1111---");
     form.CheckBox1->click();
     form.Button1->click();
-    EXPECT_EQ(AwaitCttCommands(4).back(), "C,200001,129025,0,129029,1,129033,1,126992,1,,");
-    EXPECT_EQ(SettledCttCommands().size(), 4u);
+    EXPECT_EQ(AwaitResult(form.Label4), "Modified successfully");
+    const std::vector<std::string> sent = SettledCttCommands();
+    ASSERT_EQ(sent.size(), 5u);
+    EXPECT_EQ(sent[3], "C,200001,129025,0,129029,1,129033,1,126992,1,,");
 }
 
 TEST_F(FilterGatewayTest, VdmShowsAllAisMessagesAndSendsTheAisAlias) {
@@ -99,7 +111,8 @@ TEST_F(FilterGatewayTest, VdmShowsAllAisMessagesAndSendsTheAisAlias) {
     EXPECT_FALSE(form.DefaultButton->isEnabled());
     form.CheckBox1->click();
     form.Button1->click();
-    EXPECT_EQ(AwaitCttCommands(2).back(), "C,200028,210028,0,,,,,,,,");
+    EXPECT_EQ(AwaitResult(form.Label4), "Modified successfully");
+    EXPECT_EQ(CttCommands().at(1), "C,200028,210028,0,,,,,,,,");
     Select(QStringLiteral("VDM"));
     EXPECT_EQ(BoxStates(), "0------");
 }
@@ -126,10 +139,10 @@ TEST_F(FilterGatewayTest, LeavingChangedBoxesAsksToSaveUnlessApplyWasLast) {
     EXPECT_EQ(boxes.asked[0].icon, MessageIcon::Question);
     EXPECT_EQ(boxes.asked[0].buttons, MessageButtons::YesNo);
     std::vector<std::string> sent = CttCommands();
-    ASSERT_EQ(sent.size(), 3u);
+    ASSERT_EQ(sent.size(), 4u);
     EXPECT_EQ(sent[1], "C,200000,129025,0,126992,1,129033,1,129539,1,129029,1")
         << "saved before the next query";
-    EXPECT_EQ(sent[2], "Q,200001," + kNoItems);
+    EXPECT_EQ(sent[3], "Q,200001," + kNoItems);
 
     // No: nothing is sent, and the next item loads as usual.
     form.CheckBox2->click();
@@ -185,14 +198,16 @@ TEST_F(FilterGatewayTest, OutputSelectionShowsTogglesAndAppliesTheStates) {
     EXPECT_TRUE(ShowsImage(form.GGAImage, 1));
     EXPECT_EQ(SettledCttCommands().size(), 1u) << "toggling sends nothing";
     form.Button3->click();
-    EXPECT_EQ(AwaitCttCommands(2).back(), "A,200183,111111,0,111110,0,111111,0,111111,0,100000,0");
-    EXPECT_EQ(form.Label9->text(), "Modified successfully");
+    EXPECT_EQ(AwaitResult(form.Label9), "Modified successfully");
+    EXPECT_EQ(CttCommands().at(1), "A,200183,111111,0,111110,0,111111,0,111111,0,100000,0");
+    EXPECT_EQ(CttCommands().at(2).rfind("Q,200184,", 0), 0u) << "read back";
 
     for (const OutputSentence& sentence : kOutputSentences)
         QTest::mouseClick(form.*sentence.label, Qt::LeftButton);
     EXPECT_TRUE(ShowsImage(form.VDRImage, 0));
     form.Button3->click();
-    EXPECT_EQ(AwaitCttCommands(3).back(), "A,200183,0,0,0,0,0,0,0,0,0,0");
+    EXPECT_EQ(AwaitResult(form.Label9), "Modified successfully");
+    EXPECT_EQ(CttCommands().at(3), "A,200183,0,0,0,0,0,0,0,0,0,0");
 
     // The gateway kept them.
     SelectOutputStates();
@@ -205,10 +220,12 @@ TEST_F(FilterGatewayTest, DefaultAsksThenRestoresEverything) {
     SelectOutputStates();
     QTest::mouseClick(form.GSVImage, Qt::LeftButton);
     form.Button3->click();
+    AwaitResult(form.Label9);
     Select(QStringLiteral("GGA"));
     form.CheckBox1->click();
     form.Button1->click();
-    const std::size_t before = AwaitCttCommands(4).size();
+    AwaitResult(form.Label4);
+    const std::size_t before = SettledCttCommands().size();
 
     boxes.Answer(MessageResult::No);
     form.DefaultButton->click();
@@ -223,8 +240,8 @@ TEST_F(FilterGatewayTest, DefaultAsksThenRestoresEverything) {
 
     boxes.Answer(MessageResult::Yes);
     form.DefaultButton->click();
-    EXPECT_EQ(AwaitCttCommands(before + 1).back(), "C,32767," + kNoItems);
-    EXPECT_EQ(form.Label4->text(), "Modified successfully");
+    EXPECT_EQ(AwaitResult(form.Label4), "Modified successfully");
+    EXPECT_EQ(CttCommands().at(before), "C,32767," + kNoItems);
     EXPECT_EQ(form.Label9->text(), "Modified successfully");
     for (QCheckBox* box : Boxes())
         EXPECT_TRUE(box->isChecked());
@@ -239,6 +256,76 @@ TEST_F(FilterGatewayTest, DefaultAsksThenRestoresEverything) {
     // The gateway is back at its defaults.
     Select(QStringLiteral("GGA"));
     EXPECT_EQ(BoxStates(), "11111--");
+}
+
+// A gateway that has gone quiet: Apply and the flow rate say so, once the
+// request and its one resend went unanswered, and show no success.
+TEST_F(FilterGatewayTest, SilentGatewayMakesApplyAndFlowRateReportNoAnswer) {
+    sim::SimOptions options;
+    options.silentAfter = 2.5;
+    QElapsedTimer clock;
+    clock.start();
+    ConnectToGateway(options);
+    Select(QStringLiteral("GGA"));
+    ASSERT_LT(clock.elapsed(), 2400) << "the item was read before the gateway went quiet";
+    WaitFor([&] { return clock.elapsed() > 2600; }, std::chrono::milliseconds(3000));
+
+    form.CheckBox1->click();
+    form.Button1->click();
+    EXPECT_EQ(AwaitResult(form.Label4), "No answer from the gateway.");
+    EXPECT_TRUE(form.Button1->isEnabled()) << "usable again";
+    EXPECT_EQ(CttCommands().size(), 4u) << "query, change, read-back and its one resend";
+
+    form.Edit1->setText(QStringLiteral("3"));
+    form.Button2->click();
+    ASSERT_TRUE(WaitFor([&] { return !boxes.asked.empty(); }, std::chrono::milliseconds(6000)));
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].text, "No answer from the gateway.");
+}
+
+// The gateway loses every change: the read-back shows the old state, and the
+// result names the output that did not take.
+TEST_F(FilterGatewayTest, LostChangeIsNamedByTheReadBack) {
+    sim::SimOptions options;
+    options.dropCommands = 1.0;
+    ConnectToGateway(options);
+    Select(QStringLiteral("GGA"));
+    form.CheckBox2->click();
+    form.Button1->click();
+    EXPECT_EQ(AwaitResult(form.Label4), "Not taken by the gateway: 126992:System Time");
+    EXPECT_EQ(CttCommands().size(), 2u) << "the lost change is not in the transcript";
+}
+
+// While the gateway floods its output, only the CTT answer about VDO answers
+// its query.
+TEST_F(FilterGatewayTest, VdoQueryIsAnsweredWhileTheGatewayFloods) {
+    sim::SimOptions options;
+    options.flood = true;
+    ConnectToGateway(options);
+    Select(QStringLiteral("VDO"));
+    EXPECT_EQ(form.Label3->text(), "Msg Name : " + MessageDescription(200029));
+    EXPECT_EQ(BoxStates(), "1------");
+    EXPECT_TRUE(form.FLink->ConfigReceived);
+    form.CheckBox1->click();
+    form.Button1->click();
+    EXPECT_EQ(AwaitResult(form.Label4), "Modified successfully");
+}
+
+// An output selection reported blank is unknown: shown as such, and Apply
+// sends none of it back.
+TEST_F(FilterGatewayTest, BlankOutputSelectionSendsNothing) {
+    ConnectToGateway();
+    SelectOutputStates();
+    Receive(WithChecksum("$PCTT,R,200184,,,,,,,,,,"));
+    EXPECT_TRUE(ShowsImage(form.GGAImage, 2));
+    const QString unknown =
+        "Output states unknown: the gateway did not report them. Nothing was sent.";
+    EXPECT_EQ(form.Label9->text(), unknown);
+    QTest::mouseClick(form.GGAImage, Qt::LeftButton);
+    form.Button3->click();
+    EXPECT_EQ(form.Label9->text(), unknown);
+    for (const std::string& command : SettledCttCommands())
+        EXPECT_NE(command.rfind("A,", 0), 0u) << command;
 }
 
 } // namespace

@@ -36,10 +36,12 @@ protected:
         form.resize(904, 640);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        // Unanswered requests end sooner: the tests wait less.
+        form.FLink->FReplyWait.Base = std::chrono::milliseconds(200);
     }
 
-    void ConnectToGateway() {
-        StartGateway(kGatewayPort, 38400);
+    void ConnectToGateway(sim::SimOptions options = {}) {
+        StartGateway(kGatewayPort, 38400, std::move(options));
         ChooseManual(kGatewayPort, "38400");
         form.OpenPort->click();
         ASSERT_TRUE(WaitFor([&] { return form.FLink->FLinked; }, std::chrono::milliseconds(5000)));
@@ -96,6 +98,11 @@ protected:
     std::vector<std::string> AwaitCttCommands(std::size_t count) {
         WaitFor([&] { return CttCommands().size() >= count; }, std::chrono::milliseconds(2000));
         return CttCommands();
+    }
+    // Waits until `label` shows a result, and returns it.
+    QString AwaitResult(const QLabel* label) {
+        WaitFor([&] { return !label->text().isEmpty(); }, std::chrono::milliseconds(6000));
+        return label->text();
     }
     // Lets a command that should not have been sent arrive if it was.
     std::vector<std::string> SettledCttCommands() {
