@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "sentence/FieldDecoders.h"
 
@@ -133,25 +134,14 @@ bool MarkEmptyFields(char* line) {
 }
 
 const char* ParseFailureText(ParseFailure failure) {
-    switch (failure) {
-    case ParseFailure::None:
-        return "none";
-    case ParseFailure::NotASentence:
-        return "not a sentence";
-    case ParseFailure::TooLong:
-        return "too long";
-    case ParseFailure::Ending:
-        return "ending";
-    case ParseFailure::Checksum:
-        return "checksum";
-    case ParseFailure::UnknownFormatter:
-        return "unknown formatter";
-    case ParseFailure::Fields:
-        return "fields";
-    case ParseFailure::Range:
-        return "range";
-    }
-    return "none";
+    // In the order of the enumeration.
+    static constexpr const char* kTexts[] = {
+        "none",   "ending", "not a sentence", "checksum", "too long", "unknown formatter",
+        "fields", "range",
+    };
+    static_assert(std::size(kTexts) == static_cast<std::size_t>(ParseFailure::Range) + 1);
+    const auto index = static_cast<std::size_t>(failure);
+    return index < std::size(kTexts) ? kTexts[index] : kTexts[0];
 }
 
 bool ParseSentence(char* line, SentenceRecord& record, ParseFailure* failure) {
