@@ -38,6 +38,7 @@ constexpr const char* kFormatters[] = {"VDM", "VDO", "ABM", "BBM"};
 } // namespace varo
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    using namespace varo;
     AisState& state = State();
     std::size_t at = 0;
     while (size - at >= 6) {

@@ -7,6 +7,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace varo;
     const std::string text(reinterpret_cast<const char*>(data), size);
     platform::IniDocument doc = platform::IniDocument::Parse(text);
     std::string value;

@@ -36,6 +36,7 @@ std::vector<std::string> ExpectedLines(const std::uint8_t* data, std::size_t siz
 } // namespace varo
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace varo;
     if (size == 0) return 0;
     std::uint32_t state = data[0] | 1u;
     ++data;

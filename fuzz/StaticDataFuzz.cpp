@@ -20,6 +20,7 @@ void CheckText(const char* text) {
 } // namespace varo
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace varo;
     static ProductInfo info{};
     std::string line(reinterpret_cast<const char*>(data), size < 82 ? size : 82);
     line += "\r\n";
