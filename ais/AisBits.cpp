@@ -26,20 +26,8 @@ constexpr std::array<uint8_t, 256> kArmor = MakeArmorTable();
 static_assert(kArmor['0'] == 0 && kArmor['W'] == 39 && kArmor['`'] == 40 && kArmor['w'] == 63);
 static_assert(kArmor['X'] == kInvalid && kArmor['_'] == kInvalid && kArmor['x'] == kInvalid);
 
-// The bytes that the remainder after the last full group of four characters
-// yields for the given fill bits, or -1 when the fill bits are not 0, 2 or 4.
-int TailBytes(int fillBits) {
-    switch (fillBits) {
-    case 0:
-        return 0;
-    case 2:
-        return 2;
-    case 4:
-        return 1;
-    default:
-        return -1;
-    }
-}
+// Fill bits complete the last six-bit character; more than five cannot.
+constexpr int kMaxFillBits = 5;
 
 } // namespace
 
@@ -47,18 +35,17 @@ bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits) {
     bits = AisBitBuffer{};
     const auto* text = reinterpret_cast<const uint8_t*>(assembly.payload);
     const std::size_t length = strnlen(assembly.payload, kAisPayloadCapacity);
-    const std::size_t groups = length / 4;
-
-    const int tailBytes = TailBytes(assembly.fillBits);
-    if (tailBytes < 0) return false;
-    // Fill bits 2 take three more characters for two bytes, 4 take two for one.
-    const std::size_t tailChars = tailBytes == 0 ? 0 : static_cast<std::size_t>(tailBytes) + 1;
-    if (length - groups * 4 < tailChars) return false;
-    if (groups * 3 + static_cast<std::size_t>(tailBytes) > kAisBitBufferBytes) {
+    const int fillBits = assembly.fillBits;
+    if (fillBits < 0 || fillBits > kMaxFillBits || length * 6 < static_cast<std::size_t>(fillBits))
+        return false;
+    // The message is every bit of every character but the fill bits at the end.
+    const std::size_t bitCount = length * 6 - static_cast<std::size_t>(fillBits);
+    if ((bitCount + 7) / 8 > kAisBitBufferBytes) {
         assembly = AisAssembly{};
         return false;
     }
 
+    const std::size_t groups = length / 4;
     uint8_t* out = bits.data;
     for (std::size_t g = 0; g < groups; ++g, text += 4) {
         const uint8_t a = kArmor[text[0]], b = kArmor[text[1]], c = kArmor[text[2]],
@@ -71,16 +58,25 @@ bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits) {
         *out++ = static_cast<uint8_t>(word);
     }
 
+    // One to three characters after the last group: 6, 12 or 18 bits.
+    const std::size_t tailChars = length - groups * 4;
     uint32_t tail = 0;
     for (std::size_t i = 0; i < tailChars; ++i) {
         const uint8_t v = kArmor[text[i]];
         if (v == kInvalid) return false;
         tail |= uint32_t{v} << (18 - 6 * i);
     }
-    for (int i = 0; i < tailBytes; ++i)
+    for (std::size_t i = 0; i < (tailChars * 6 + 7) / 8; ++i)
         *out++ = static_cast<uint8_t>(tail >> (16 - 8 * i));
 
-    bits.bitCount = static_cast<uint16_t>((groups * 3 + static_cast<std::size_t>(tailBytes)) * 8);
+    // Clear the fill bits, so that reading past the end gives 0 as the buffer does.
+    const std::size_t lastByte = bitCount / 8;
+    const unsigned bitsInLastByte = bitCount % 8;
+    if (lastByte < kAisBitBufferBytes) {
+        bits.data[lastByte] &= static_cast<uint8_t>(0xFF00u >> bitsInLastByte);
+        if (lastByte + 1 < kAisBitBufferBytes) bits.data[lastByte + 1] = 0;
+    }
+    bits.bitCount = static_cast<uint16_t>(bitCount);
     return true;
 }
 

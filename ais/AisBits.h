@@ -1,5 +1,5 @@
 // The bits of one AIS message: de-armoring of the six-bit payload text of
-// IEC 61162-1 into bytes, and reading of bit fields from them.
+// IEC 61162-1 into bits, and reading of bit fields from them.
 #pragma once
 
 #include "ais/AisAssembly.h"
@@ -18,10 +18,11 @@ struct AisBitBuffer {
     uint16_t bitCount = 0;
 };
 
-// Converts the assembled payload into bits. Fails on a character outside the
-// armoring alphabet, fill bits other than 0, 2 or 4, or a remainder that does
-// not fit the fill bits. A payload that would overflow the bit buffer fails and
-// clears the assembly.
+// Converts the assembled payload into bits: six per character, less the fill
+// bits of the last, so the bit count need not be a multiple of 8; the fill bits
+// read as 0. Fails on a character outside the armoring alphabet, fill bits
+// outside 0 to 5 or more than the payload holds. A payload that would overflow
+// the bit buffer fails and clears the assembly.
 bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits);
 
 // `width` (1 to 32) bits of the eight bytes in `window` (the first in the top

@@ -231,6 +231,22 @@ void UpdateStaticReport(const AisMessageRecord& m, unsigned partNumber, AisTarge
     F::Dimensions(m, t);
 }
 
+// Type 27 codes speed and course coarser than type 1 and has its own
+// not-available values; the table keeps type 1's (102.3 knots, 360 degrees).
+void UpdateLongRange(const AisMessageRecord& m, AisTarget& t) {
+    using F = Fields<kAisLayoutType27>;
+    constexpr float kNoSpeed27 = 63.0f, kNoCourse27 = 511.0f;
+    constexpr float kNoSpeed = 102.3f, kNoCourse = 360.0f;
+    t.targetClass = tcClassA;
+    const unsigned navStatus = AisU8(m, AisFieldOf(kAisLayoutType27, "navigational status")) & 0x0F;
+    t.status = static_cast<uint8_t>((t.status & 0x0F) | (navStatus << 4));
+    F::Position(m, t);
+    F::Motion(m, t);
+    F::Raim(m, t);
+    if (t.speed == kNoSpeed27) t.speed = kNoSpeed;
+    if (t.course == kNoCourse27) t.course = kNoCourse;
+}
+
 // Among entries 1 to count - 1 the one updated longest ago; the first wins a tie.
 int OldestEntry(const AisTargetTable& table) {
     int oldest = 1;
@@ -337,7 +353,7 @@ void ResetAisDecoder(AisDecoder& decoder) {
 int DecodeAisMessage(const AisMessageRecord& m, int channelValue, int secondValue, bool ownVessel,
                      AisDecoder& decoder) {
     const unsigned type = m.bytes[0];
-    if (type == 0 || type > 24) return -1;
+    if (!AisKnownType(type)) return -1;
     const unsigned partNumber = type == 24 ? m.bytes[AisFieldOf(23, "part number").offset] : 0;
     if (partNumber > 1) // type-24 parts 2 and 3 are not defined
         return -1;
@@ -409,6 +425,9 @@ int DecodeAisMessage(const AisMessageRecord& m, int channelValue, int secondValu
         break;
     case 24:
         UpdateStaticReport(m, partNumber, t);
+        break;
+    case 27:
+        UpdateLongRange(m, t);
         break;
     default: // 6, 7, 8, 10, 11, 13: identity and stamps only
         break;

@@ -1,5 +1,5 @@
-// Bit layouts of the AIS messages (ITU-R M.1371), one per message type and a
-// 25th for part B of type 24. Each field names its width in bits, how its bits
+// Bit layouts of the AIS messages (ITU-R M.1371), one per message type (1 to 24
+// and 27) and one more for part B of type 24. Each field names its width in bits, how its bits
 // become a stored value (its coding) and a scale factor. The unpacker walks
 // these tables; the decoder and the JSON writer find fields in them by name.
 #pragma once
@@ -392,10 +392,31 @@ inline constexpr AisField kStaticPartB[] = {
     {"spare", 6, acUnsigned8, 1.0f},
 };
 
+// Long-range broadcast: a class A position report for satellite reception.
+// Position in tenths of a minute, speed in knots (63: not available), course in
+// degrees (511: not available).
+inline constexpr AisField kLongRangeBroadcast[] = {
+    {"message type", 6, acUnsigned8, 1.0f},
+    {"repeat indicator", 2, acUnsigned8, 1.0f},
+    {"MMSI", 30, acIdentifier, 1.0f},
+    {"position accuracy", 1, acUnsigned8, 1.0f},
+    {"RAIM flag", 1, acUnsigned8, 1.0f},
+    {"navigational status", 4, acUnsigned8, 1.0f},
+    {"longitude", 18, acLongitude, k01},
+    {"latitude", 17, acLatitude, k01},
+    {"speed over ground", 6, acUnsignedReal, 1.0f},
+    {"course over ground", 9, acCourse, 1.0f},
+    {"GNSS position status", 1, acUnsigned8, 1.0f},
+    {"spare", 1, acUnsigned8, 1.0f},
+};
+
 } // namespace ais_layouts
 
-// Index 0 is message type 1, ..., index 23 type 24 (part A), index 24 type 24 part B.
-inline constexpr AisLayout AisFieldLayoutTable[25] = {
+inline constexpr int kAisLayoutCount = 26;
+
+// Index 0 is message type 1, ..., index 23 type 24 (part A), index 24 type 24
+// part B, index 25 type 27. Types 25 and 26 are not decoded.
+inline constexpr AisLayout AisFieldLayoutTable[kAisLayoutCount] = {
     {ais_layouts::kPositionReportA, 168},   {ais_layouts::kPositionReportA, 168},
     {ais_layouts::kPositionReportA, 168},   {ais_layouts::kBaseStationReport, 168},
     {ais_layouts::kStaticAndVoyage, 424},   {ais_layouts::kAddressedBinary, 94},
@@ -408,13 +429,20 @@ inline constexpr AisLayout AisFieldLayoutTable[25] = {
     {ais_layouts::kExtendedReportB, 312},   {ais_layouts::kDataLinkManagement, 160},
     {ais_layouts::kAidToNavigation, 360},   {ais_layouts::kChannelManagement, 168},
     {ais_layouts::kGroupAssignment, 160},   {ais_layouts::kStaticPartA, 160},
-    {ais_layouts::kStaticPartB, 168},
+    {ais_layouts::kStaticPartB, 168},       {ais_layouts::kLongRangeBroadcast, 96},
 };
 
 inline constexpr int kAisLayoutPartB = 24;
+inline constexpr int kAisLayoutType27 = 25;
 
-// The layout index of a message type (1 to 24); part B of type 24 has its own.
+// Whether the unpacker has a layout for a message type.
+constexpr bool AisKnownType(unsigned type) {
+    return (type >= 1 && type <= 24) || type == 27;
+}
+
+// The layout index of a known message type; part B of type 24 has its own.
 constexpr int AisLayoutIndex(unsigned type, unsigned partNumber) {
+    if (type == 27) return kAisLayoutType27;
     return type == 24 && partNumber == 1 ? kAisLayoutPartB : static_cast<int>(type) - 1;
 }
 
@@ -467,7 +495,7 @@ namespace ais_layouts {
 
 // Index of the first layout whose widths do not add up to its bit total, or -1.
 consteval int FirstLayoutWithWrongTotal() {
-    for (int i = 0; i < 25; ++i) {
+    for (int i = 0; i < kAisLayoutCount; ++i) {
         unsigned sum = 0;
         for (const AisField& field : AisFieldLayoutTable[i].fields)
             sum += field.width;
@@ -479,7 +507,7 @@ consteval int FirstLayoutWithWrongTotal() {
 // Index of the first layout that does not begin with the 6-bit message type
 // or that holds a field after a text-to-end field, or -1.
 consteval int FirstMalformedLayout() {
-    for (int i = 0; i < 25; ++i) {
+    for (int i = 0; i < kAisLayoutCount; ++i) {
         const auto fields = AisFieldLayoutTable[i].fields;
         if (fields.empty() || fields[0].width != 6 || fields[0].coding != acUnsigned8) return i;
         for (std::size_t f = 0; f + 1 < fields.size(); ++f)

@@ -28,14 +28,14 @@ static_assert(AisFieldOf(23, "part number").offset == 6);
 
 // Whatever the bits, no layout's fields outgrow the record.
 consteval bool EveryLayoutFitsRecord() {
-    for (int i = 0; i < 25; ++i)
+    for (int i = 0; i < kAisLayoutCount; ++i)
         if (AisLargestRecord(i, kAisBitCapacity) > kAisMessageRecordSize) return false;
     return kAisType22DestinationsOffset + 8 <= kAisMessageRecordSize;
 }
 static_assert(EveryLayoutFitsRecord());
 
 // Clears the record and unpacks the bits into it by the message's layout.
-// Fails on a message type of 0 or above 24.
+// Fails on a message type without a layout (0, 25, 26, above 27).
 bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message);
 
 // The layout by which a record was unpacked (type 24 part B has its own), or

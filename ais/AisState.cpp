@@ -10,12 +10,15 @@ AisState& ProgramAisState() {
 }
 
 void AisClear(AisState& state) {
+    if (!state.touched) return;
     state.assembly = AisAssembly{};
     state.message = AisMessageRecord{};
+    state.touched = false;
 }
 
 AisReceiveResult AisReceiveFragment(const AisFragment& fragment, AisState& state) {
     AisReceiveResult result;
+    state.touched = true;
     if (!AddFragment(fragment, state.assembly) || !Dearmor(state.assembly, state.bits) ||
         !UnpackMessage(state.bits, state.message))
         return result;

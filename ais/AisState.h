@@ -14,13 +14,19 @@ struct AisState {
     AisBitBuffer bits;
     AisMessageRecord message;
     AisDecoder decoder;
+    // The assembly or the message record may hold something: set by
+    // AisReceiveFragment, so that AisClear, which runs for every other
+    // sentence, costs nothing while there is nothing to clear.
+    bool touched = false;
 };
 
 // The one AIS state of the program, fed by the receive path.
 AisState& ProgramAisState();
 
 // Clears the assembly and the message record, as any non-encapsulation
-// sentence does. The target table and the message buffers stay.
+// sentence does. The target table and the message buffers stay. Code that
+// writes the assembly or the record other than through AisReceiveFragment sets
+// `touched`.
 void AisClear(AisState& state);
 
 struct AisReceiveResult {

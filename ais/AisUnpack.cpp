@@ -77,14 +77,14 @@ bool StoreNumber(const AisField& field, uint32_t raw, uint8_t* out) {
 
 const AisLayout* AisRecordLayout(const AisMessageRecord& message) {
     const unsigned type = message.bytes[0];
-    if (type == 0 || type > 24) return nullptr;
+    if (!AisKnownType(type)) return nullptr;
     return &AisFieldLayoutTable[AisLayoutIndex(type, message.bytes[6])];
 }
 
 bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message) {
     message = AisMessageRecord{};
     const unsigned type = ReadBits(bits, 0, 6);
-    if (type == 0 || type > 24) return false;
+    if (!AisKnownType(type)) return false;
     message.bytes[0] = static_cast<uint8_t>(type);
 
     unsigned partNumber = 0;
@@ -110,8 +110,14 @@ bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message) {
     unsigned position = layout.fields[0].width;
     std::size_t offset = 1;
     for (const AisField& field : layout.fields.subspan(1)) {
-        if (bitCount < position + field.width) return true;
         uint8_t* out = message.bytes + offset;
+        if (field.coding == acText && bitCount < position + field.width) {
+            // A message cut short in a text keeps the whole characters it holds
+            // (a 420-bit type 5 its destination); every later field stays 0.
+            if (bitCount > position) StoreText(bits, position, (bitCount - position) / 6, out);
+            return true;
+        }
+        if (bitCount < position + field.width) return true;
         if (field.coding == acText || field.coding == acTextToEnd) {
             const std::size_t chars =
                 field.coding == acText ? field.width / 6 : (bitCount - position) / 6;

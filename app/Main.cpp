@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <cstdio>
 #include <exception>
+#include <string_view>
 
 #include "Dialogs.h"
 #include "SimulatedSession.h"
@@ -21,11 +22,12 @@ struct Options {
     double quitAfterSeconds = 0;
 };
 
-Options ParseOptions(const TApplication& application) {
+Options ParseOptions(const QCoreApplication& application) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Configuration tool for the VARO RZ-60 gateway."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
         QStringLiteral("Run the simulated gateway inside the program and select its port."));
@@ -51,12 +53,32 @@ Options ParseOptions(const TApplication& application) {
     return options;
 }
 
+// --help and --version need no display: they are answered before the window's
+// application object, which would look for one, is made.
+bool AsksForHelpOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h" || argument == "--help-all" ||
+            argument == "--version" || argument == "-v") {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 } // namespace varo
 
 int main(int argc, char** argv) {
     using namespace varo;
+    QCoreApplication::setApplicationName(QStringLiteral("varo-config"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARO_VERSION));
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication console(argc, argv);
+        ParseOptions(console); // prints and exits
+        return 0;
+    }
     TApplication application(argc, argv);
     const Options options = ParseOptions(application);
     try {

@@ -1,7 +1,10 @@
 // Writes a mixed NMEA 0183 stream for the whole-command decode benchmark, with
-// the simulated gateway's own writers: each second of the voyage gives GGA,
-// RMC, VTG, HDT, ZDA, GSV (three sentences) and AIS traffic (class A position
-// reports, class B position reports and two-sentence class A static data).
+// the simulated gateway's own writers, shaped like a busy AIS receiver's
+// output: about 40 % VDM, a fifth GSV, the rest GGA, RMC, VTG, ZDA and HDT.
+// Each second of the voyage gives GGA, RMC, VTG, ZDA and HDT twice, GSV (three
+// sentences) once and every other second twice, and ten VDM sentences: four
+// class A and two class B position reports, one class A static report
+// (type 5, two sentences) and one class B static report (type 24, parts A and B).
 //
 // usage: make_stream FILE [LINES]
 // Writes exactly LINES lines (default 200000), each ending in CR LF, and
@@ -23,7 +26,9 @@ namespace varo {
 namespace {
 
 constexpr int kVesselCount = 40;
-constexpr int kPositionReportsPerSecond = 6;
+constexpr int kClassAReportsPerSecond = 4;
+constexpr int kClassBReportsPerSecond = 2;
+constexpr int kFixesPerSecond = 2;
 
 struct LineGroup {
     std::vector<std::string> lines;
@@ -61,23 +66,62 @@ public:
         const sim::UtcStamp time = sim::ToUtcStamp(FStart + std::chrono::seconds(FSecond));
         const sim::OutputContext context{time, FShip};
         std::vector<LineGroup> groups;
-        for (const sim::OutputTag tag :
-             {sim::otGGA, sim::otRMC, sim::otVTG, sim::otHDT, sim::otZDA, sim::otGSV}) {
+        const auto append = [&](sim::OutputTag tag) {
             LineGroup group;
             if (!sim::AppendPlainSentence(tag, context, group.lines))
                 sim::AppendComposedSentence(tag, context, group.lines);
             groups.push_back(std::move(group));
-        }
+        };
+        for (int fix = 0; fix < kFixesPerSecond; ++fix)
+            for (const sim::OutputTag tag :
+                 {sim::otGGA, sim::otRMC, sim::otVTG, sim::otZDA, sim::otHDT})
+                append(tag);
+        for (int gsv = FSecond % 2; gsv < 2; ++gsv)
+            append(sim::otGSV);
         for (sim::AisTarget& vessel : FVessels)
             sim::AdvanceVessel(vessel.motion, 1.0);
-        for (int k = 0; k < kPositionReportsPerSecond; ++k)
-            groups.push_back(
-                PositionReport(FVessels[FReportCursor++ % FVessels.size()], time.second));
+        for (int k = 0; k < kClassAReportsPerSecond; ++k)
+            groups.push_back(PositionReport(NextVessel(FClassACursor, false), time.second));
+        for (int k = 0; k < kClassBReportsPerSecond; ++k)
+            groups.push_back(PositionReport(NextVessel(FClassBCursor, true), time.second));
         groups.push_back(StaticReport());
+        for (const unsigned part : {0u, 1u})
+            groups.push_back(StaticReportB(NextVessel(FStaticBCursor, true), part));
         return groups;
     }
 
 private:
+    // The next vessel of the class in turn.
+    const sim::AisTarget& NextVessel(std::size_t& cursor, bool classB) {
+        const sim::AisTarget* vessel = nullptr;
+        do
+            vessel = &FVessels[cursor++ % FVessels.size()];
+        while (vessel->classB != classB);
+        return *vessel;
+    }
+
+    // Message 24 part A (name, 160 bits) or part B (ship type, vendor, call
+    // sign, dimensions; 168 bits), one sentence each.
+    LineGroup StaticReportB(const sim::AisTarget& vessel, unsigned part) {
+        sim::AisBitWriter bits;
+        bits.Put(24, 6);
+        bits.Put(0, 2);
+        bits.Put(vessel.mmsi, 30);
+        bits.Put(part, 2);
+        if (part == 0) {
+            bits.PutText(vessel.name, 20);
+        } else {
+            bits.Put(vessel.shipType, 8);
+            bits.PutText("VARO", 7);
+            bits.PutText(vessel.callSign, 7);
+            bits.Put((12u << 21) | (4u << 12) | (2u << 6) | 3u, 30);
+            bits.Put(0, 6);
+        }
+        unsigned fillBits = 0;
+        const std::string payload = bits.Armored(fillBits);
+        return AisGroup(payload, fillBits, -1, FChannel ^= 1);
+    }
+
     LineGroup PositionReport(const sim::AisTarget& vessel, int utcSecond) {
         const sim::Vessel& v = vessel.motion;
         const sim::AisPosition position{v.latitude,
@@ -124,7 +168,9 @@ private:
     sim::OwnShip FShip;
     std::vector<sim::AisTarget> FVessels = MakeVessels();
     int FSecond = 0;
-    std::size_t FReportCursor = 0;
+    std::size_t FClassACursor = 0;
+    std::size_t FClassBCursor = 0;
+    std::size_t FStaticBCursor = 0;
     std::size_t FStaticCursor = 0;
     int FSequentialId = 0;
     int FChannel = 0;

@@ -14,6 +14,9 @@ foreach(program varo-config varo-gateway-sim varo-nmea)
     file(CREATE_LINK ../${VARO_APP_DIR}/${program}
          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\" SYMBOLIC)")
 endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/man/varo-config.1 ${PROJECT_SOURCE_DIR}/man/varo-gateway-sim.1
+              ${PROJECT_SOURCE_DIR}/man/varo-nmea.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/varo-config.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/pictures/product.png

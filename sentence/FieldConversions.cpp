@@ -160,10 +160,11 @@ void ConvertUtcTime(const char* field, UtcTime& destination) {
     const std::int32_t minute = TruncateToInt32((x - hour * 10000.0) * 0.01);
     const auto seconds = static_cast<float>(x - hour * 10000.0 - minute * 100.0);
     const std::int32_t second = TruncateToInt32(seconds);
-    // Rounding up absorbs the float error in ".78" (0.7799988); a fraction above
-    // .99 would round up to 100 hundredths, which is kept at 99.
+    // The float fraction is off by a little either way (".78" is 0.7799988,
+    // ".30" 0.3000002): round to the nearest hundredth. A fraction of .995 or
+    // more would round to 100 hundredths, which is kept at 99.
     std::int32_t hundredths =
-        TruncateToInt32(std::ceil((seconds - static_cast<float>(second)) * 100.0f));
+        TruncateToInt32(std::floor((seconds - static_cast<float>(second)) * 100.0f + 0.5f));
     if (hundredths == 100) {
         hundredths = 99;
     }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "sentence/FieldConversions.h"
+#include "sentence/SentenceParser.h"
 
 namespace varo {
 namespace {
@@ -170,14 +171,35 @@ const DecoderEntry* FindDecoder(const char* formatter) {
 }
 
 bool DecodeFields(const char* formatter, char* line, SentencePayload& payload) {
-    const DecoderEntry* entry = FindDecoder(formatter);
-    if (entry == nullptr || (entry->commas > 0 && !CountCommas(line, entry->commas))) {
+    return DecodeCountedFields(formatter, line,
+                               static_cast<int>(std::count(line, line + std::strlen(line), ',')),
+                               payload, nullptr);
+}
+
+bool DecodeCountedFields(const char* formatter, char* line, int commas, SentencePayload& payload,
+                         ParseFailure* failure) {
+    const auto fail = [failure](ParseFailure reason) {
+        if (failure != nullptr) {
+            *failure = reason;
+        }
         return false;
+    };
+    const DecoderEntry* entry = FindDecoder(formatter);
+    if (entry == nullptr) {
+        return fail(ParseFailure::UnknownFormatter);
+    }
+    if (entry->commas > 0 && commas != entry->commas) {
+        return fail(ParseFailure::Fields);
     }
     if (entry->special != nullptr) {
-        return entry->special(line, payload);
+        // A decoder that counts the fields itself fails mostly on that count.
+        return entry->special(line, payload) ||
+               fail(entry->commas > 0 ? ParseFailure::Range : ParseFailure::Fields);
     }
-    return NextField(line, ",") != nullptr && DecodeFieldList(entry->fields, payload.bytes, true);
+    if (NextField(line, ",") == nullptr) {
+        return fail(ParseFailure::Fields);
+    }
+    return DecodeFieldList(entry->fields, payload.bytes, true) || fail(ParseFailure::Range);
 }
 
 } // namespace varo

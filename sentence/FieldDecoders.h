@@ -161,4 +161,12 @@ const DecoderEntry* FindDecoder(const char* formatter);
 // the decoder of `formatter`; false when there is none or decoding fails.
 bool DecodeFields(const char* formatter, char* line, SentencePayload& payload);
 
+enum class ParseFailure : std::uint8_t;
+
+// DecodeFields for a line whose commas the caller has counted (`commas`), as
+// the parser does in its single pass over the line. On failure `failure`, when
+// given, says whether the formatter, the field count or a field's value failed.
+bool DecodeCountedFields(const char* formatter, char* line, int commas, SentencePayload& payload,
+                         ParseFailure* failure);
+
 } // namespace varo

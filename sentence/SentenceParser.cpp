@@ -1,6 +1,8 @@
 #include "sentence/SentenceParser.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "sentence/FieldDecoders.h"
 
@@ -43,26 +45,23 @@ bool VerifyChecksum(const char* line) {
     return written == static_cast<int>(checksum);
 }
 
-bool MarkEmptyFields(char* line) {
-    // Most lines have no empty field: then only the length matters.
-    const char* firstEmpty = nullptr;
-    const char* c = line;
-    for (; *c != '\0'; ++c) {
-        if (*c == ',' && (c[1] == ',' || c[1] == '*') && firstEmpty == nullptr) {
-            firstEmpty = c;
-        }
-    }
-    if (firstEmpty == nullptr) {
-        return static_cast<std::size_t>(c - line) <= kMaxMarkedLineLength;
-    }
+namespace {
+
+bool EmptyFieldAt(const char* c) {
+    return *c == ',' && (c[1] == ',' || c[1] == '*');
+}
+
+// Writes the empty-field marks from `firstEmpty` (the first comma that an
+// empty field follows) on; fails when the line would pass kMaxMarkedLineLength.
+bool InsertEmptyFieldMarks(char* line, const char* firstEmpty) {
     char work[kLineBufferSize];
     std::size_t length = static_cast<std::size_t>(firstEmpty - line);
     if (length > kMaxMarkedLineLength) {
         return false;
     }
     std::memcpy(work, line, length);
-    for (c = firstEmpty; *c != '\0'; ++c) {
-        const bool emptyFieldFollows = *c == ',' && (c[1] == ',' || c[1] == '*');
+    for (const char* c = firstEmpty; *c != '\0'; ++c) {
+        const bool emptyFieldFollows = EmptyFieldAt(c);
         const std::size_t needed = emptyFieldFollows ? 2 : 1;
         if (length + needed > kMaxMarkedLineLength) {
             return false;
@@ -77,33 +76,119 @@ bool MarkEmptyFields(char* line) {
     return true;
 }
 
-bool ParseSentence(char* line, SentenceRecord& record) {
+// What one pass over a received line finds.
+struct LineScan {
+    const char* star = nullptr;       // the first '*'
+    unsigned checksum = 0;            // XOR from the second character up to the star
+    int commas = 0;                   // in the whole line
+    const char* firstEmpty = nullptr; // the first comma that an empty field follows
+};
+
+LineScan ScanLine(const char* line, const char* end) {
+    LineScan scan;
+    const char* c = line;
+    if (c < end && *c == '*') {
+        scan.star = c;
+    } else if (c < end) {
+        for (++c; c < end && *c != '*'; ++c) {
+            scan.checksum ^= static_cast<unsigned char>(*c);
+            if (*c == ',') {
+                ++scan.commas;
+                if ((c[1] == ',' || c[1] == '*') && scan.firstEmpty == nullptr) {
+                    scan.firstEmpty = c;
+                }
+            }
+        }
+        scan.star = c < end ? c : nullptr;
+    }
+    // After the star (normally only the checksum digits and CR LF).
+    for (; c < end; ++c) {
+        if (*c == ',') {
+            ++scan.commas;
+            if (scan.firstEmpty == nullptr && EmptyFieldAt(c)) {
+                scan.firstEmpty = c;
+            }
+        }
+    }
+    return scan;
+}
+
+bool Fail(ParseFailure* failure, ParseFailure reason) {
+    if (failure != nullptr) {
+        *failure = reason;
+    }
+    return false;
+}
+
+} // namespace
+
+bool MarkEmptyFields(char* line) {
+    // Most lines have no empty field: then only the length matters.
+    const char* c = line;
+    for (; *c != '\0'; ++c) {
+        if (EmptyFieldAt(c)) {
+            return InsertEmptyFieldMarks(line, c);
+        }
+    }
+    return static_cast<std::size_t>(c - line) <= kMaxMarkedLineLength;
+}
+
+const char* ParseFailureText(ParseFailure failure) {
+    // In the order of the enumeration.
+    static constexpr const char* kTexts[] = {
+        "none",   "ending", "not a sentence", "checksum", "too long", "unknown formatter",
+        "fields", "range",
+    };
+    static_assert(std::size(kTexts) == static_cast<std::size_t>(ParseFailure::Range) + 1);
+    const auto index = static_cast<std::size_t>(failure);
+    return index < std::size(kTexts) ? kTexts[index] : kTexts[0];
+}
+
+bool ParseSentence(char* line, SentenceRecord& record, ParseFailure* failure) {
     const void* terminator = std::memchr(line, '\0', kLineBufferSize);
     if (terminator == nullptr) {
-        return false;
+        return Fail(failure, ParseFailure::Ending);
     }
     const auto received = static_cast<std::size_t>(static_cast<const char*>(terminator) - line);
     if (received < 2 || line[received - 2] != '\r' || line[received - 1] != '\n') {
-        return false;
+        return Fail(failure, ParseFailure::Ending);
     }
-    if (!VerifyChecksum(line) || !MarkEmptyFields(line)) {
-        return false;
+    // One pass finds the checksum, the comma count and the first empty field.
+    const LineScan scan = ScanLine(line, line + received);
+    if (scan.star == nullptr || static_cast<std::size_t>(scan.star - line) + 3 > received) {
+        return Fail(failure, ParseFailure::NotASentence);
     }
-    const std::size_t length = std::strlen(line);
+    const int written = HexDigitValue(static_cast<unsigned char>(scan.star[1])) * 16 +
+                        HexDigitValue(static_cast<unsigned char>(scan.star[2]));
+    if (written != static_cast<int>(scan.checksum)) {
+        return Fail(failure, ParseFailure::Checksum);
+    }
+    std::size_t length = received;
+    if (scan.firstEmpty != nullptr) {
+        if (!InsertEmptyFieldMarks(line, scan.firstEmpty)) {
+            return Fail(failure, ParseFailure::TooLong);
+        }
+        length = std::strlen(line);
+    } else if (received > kMaxMarkedLineLength) {
+        return Fail(failure, ParseFailure::TooLong);
+    }
     std::memset(record.talker, 0, sizeof record.talker);
     std::memset(record.formatter, 0, sizeof record.formatter);
     record.commandChar = 0;
     record.startChar = line[0];
 
     char* sentence = line;
+    int commas = scan.commas;
     if (line[1] == 'P') {
         record.talker[0] = 'P';
         CopyHeaderText(record.formatter, line + 2, 3);
         if (std::strcmp(record.formatter, kOwnMnemonic) == 0) {
             if (length <= kZqtFormatterPosition + 2) {
-                return false;
+                return Fail(failure, ParseFailure::Fields);
             }
-            // $PZQT,c,FFF,... is read as $PFFF,... starting at the command character.
+            // $PZQT,c,FFF,... is read as $PFFF,... starting at the command
+            // character; the commas before it are no longer part of the line.
+            commas -= static_cast<int>(std::count(line, line + kZqtCommandPosition + 2, ','));
             record.commandChar = line[kZqtCommandPosition];
             line[kZqtCommandPosition] = '$';
             line[kZqtCommandPosition + 1] = 'P';
@@ -118,7 +203,7 @@ bool ParseSentence(char* line, SentenceRecord& record) {
             CopyHeaderText(record.formatter, line + 3, 3);
         }
     }
-    return DecodeFields(record.formatter, sentence, record.payload);
+    return DecodeCountedFields(record.formatter, sentence, commas, record.payload, failure);
 }
 
 } // namespace varo

@@ -7,6 +7,12 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--version") {
+            std::puts("varo-gateway-sim " VARO_VERSION);
+            return 0;
+        }
+    }
     varo::sim::SimOptions options;
     bool help = false;
     std::string error;

@@ -9,9 +9,9 @@ namespace varo {
 namespace {
 
 // The keys of every layout, repeated names numbered, built once.
-const std::array<std::vector<std::string>, 25>& LayoutKeys() {
+const std::array<std::vector<std::string>, kAisLayoutCount>& LayoutKeys() {
     static const auto keys = [] {
-        std::array<std::vector<std::string>, 25> all;
+        std::array<std::vector<std::string>, kAisLayoutCount> all;
         for (std::size_t i = 0; i < all.size(); ++i) {
             for (const AisField& field : AisFieldLayoutTable[i].fields) {
                 const std::string base = AisJsonKey(field.name);

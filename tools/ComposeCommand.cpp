@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "config/CommandSentence.h"
 #include "config/SentenceStore.h"
@@ -13,27 +15,29 @@
 namespace varo {
 namespace {
 
-constexpr int kBadArguments = 2;
-constexpr char kUsage[] = "usage: varo-nmea compose tst CODE | ctt MODE SUBJECT [ID FLAG]... | "
-                          "dbg CODE VALUE [CODE VALUE]... [--zqt LETTER]";
+// What the composer writes as an empty field is refused here: the command
+// would not say what was asked. Identifiers and subjects of 999999 and more
+// are written empty, as is DBG code 999 and value -2147483648.
+constexpr long long kCttLimit = 999998;
+constexpr long long kDbgCodeLimit = 998;
+constexpr long long kTstCodeLimit = 65534;
+constexpr int kCttItems = 5;
+constexpr int kDbgPairs = 4;
 
-int Fail(const char* message, const char* argument = nullptr) {
-    if (argument != nullptr) {
-        std::fprintf(stderr, "varo-nmea compose: %s: '%s'\n", message, argument);
-    } else {
-        std::fprintf(stderr, "varo-nmea compose: %s\n", message);
-    }
-    return kBadArguments;
+// "varo-nmea compose: FLAG '2' must be 0 or 1"
+int Fail(const char* name, const std::string& argument, const char* range) {
+    std::fprintf(stderr, "varo-nmea compose: %s '%s' must be %s\n", name, argument.c_str(), range);
+    return kUsageError;
 }
 
 // A whole decimal number from `minimum` to `maximum`, nothing else in the text.
-bool ReadNumber(const char* text, long long minimum, long long maximum, long long& value) {
-    if (text[0] == '\0') {
+bool ReadNumber(const std::string& text, long long minimum, long long maximum, long long& value) {
+    if (text.empty()) {
         return false;
     }
     errno = 0;
     char* end = nullptr;
-    value = std::strtoll(text, &end, 10);
+    value = std::strtoll(text.c_str(), &end, 10);
     return errno == 0 && *end == '\0' && value >= minimum && value <= maximum;
 }
 
@@ -48,14 +52,13 @@ int PrintCommand(const char* formatter) {
     return 0;
 }
 
+} // namespace
+
 // TST request: number, value and both letters are sent empty.
-int ComposeTst(int argc, char** argv) {
+int ComposeTst(const std::string& codeText) {
     long long code = 0;
-    if (argc != 1) {
-        return Fail(kUsage);
-    }
-    if (!ReadNumber(argv[0], 0, std::numeric_limits<std::uint16_t>::max(), code)) {
-        return Fail("CODE must be a number from 0 to 65535", argv[0]);
+    if (!ReadNumber(codeText, 0, kTstCodeLimit, code)) {
+        return Fail("CODE", codeText, "a number from 0 to 65534");
     }
     DeviceRecord& device = ProgramSentenceStore().device;
     device.tstNumber = 99999;
@@ -66,30 +69,31 @@ int ComposeTst(int argc, char** argv) {
     return PrintCommand("TST");
 }
 
-int ComposeCtt(int argc, char** argv) {
-    if (argc < 2 || argc % 2 != 0 || argc > 12) {
-        return Fail(kUsage);
-    }
-    if (std::strlen(argv[0]) != 1) {
-        return Fail("MODE must be one letter", argv[0]);
+int ComposeCtt(const std::string& mode, const std::string& subjectText,
+               const std::vector<std::string>& items) {
+    if (mode != "Q" && mode != "C" && mode != "A") {
+        return Fail("MODE", mode, "Q, C or A");
     }
     long long subject = 0;
-    if (!ReadNumber(argv[1], 0, std::numeric_limits<std::uint32_t>::max(), subject)) {
-        return Fail("SUBJECT must be a number from 0 to 4294967295", argv[1]);
+    if (!ReadNumber(subjectText, 0, kCttLimit, subject)) {
+        return Fail("SUBJECT", subjectText, "a number from 0 to 999998");
+    }
+    if (items.size() % 2 != 0 || items.size() > 2 * kCttItems) {
+        std::fputs("varo-nmea compose: ctt takes up to five ID FLAG pairs\n", stderr);
+        return kUsageError;
     }
     DeviceRecord& device = ProgramSentenceStore().device;
-    device.cttMode = static_cast<std::uint8_t>(argv[0][0]);
+    device.cttMode = static_cast<std::uint8_t>(mode[0]);
     device.cttSubject = static_cast<std::uint32_t>(subject);
-    for (int i = 0; i < 5; ++i) {
-        long long identifier = 999999;
+    for (std::size_t i = 0; i < kCttItems; ++i) {
+        long long identifier = 999999; // not given: written empty
         long long flag = 0;
-        const int at = 2 + 2 * i;
-        if (at < argc &&
-            !ReadNumber(argv[at], 0, std::numeric_limits<std::uint32_t>::max(), identifier)) {
-            return Fail("ID must be a number from 0 to 4294967295", argv[at]);
+        const std::size_t at = 2 * i;
+        if (at < items.size() && !ReadNumber(items[at], 0, kCttLimit, identifier)) {
+            return Fail("ID", items[at], "a number from 0 to 999998");
         }
-        if (at < argc && !ReadNumber(argv[at + 1], 0, 9, flag)) {
-            return Fail("FLAG must be one digit", argv[at + 1]);
+        if (at < items.size() && !ReadNumber(items[at + 1], 0, 1, flag)) {
+            return Fail("FLAG", items[at + 1], "0 or 1");
         }
         device.cttItems[i].identifier = static_cast<std::uint32_t>(identifier);
         device.cttItems[i].flag = static_cast<std::uint8_t>(flag);
@@ -97,61 +101,35 @@ int ComposeCtt(int argc, char** argv) {
     return PrintCommand("CTT");
 }
 
-int ComposeDbg(int argc, char** argv) {
+int ComposeDbg(const std::vector<std::string>& pairs, const std::string& zqt) {
     std::uint8_t commandChar = 0;
-    if (argc >= 2 && std::strcmp(argv[argc - 2], "--zqt") == 0) {
-        const char* letter = argv[argc - 1];
-        if (std::strlen(letter) != 1 || letter[0] < 'A' || letter[0] > 'Z') {
-            return Fail("--zqt takes one letter from A to Z", letter);
+    if (!zqt.empty()) {
+        if (zqt.size() != 1 || zqt[0] < 'A' || zqt[0] > 'Z') {
+            return Fail("--zqt", zqt, "one letter from A to Z");
         }
-        commandChar = static_cast<std::uint8_t>(letter[0]);
-        argc -= 2;
+        commandChar = static_cast<std::uint8_t>(zqt[0]);
     }
-    if (argc < 2 || argc % 2 != 0 || argc > 8) {
-        return Fail(kUsage);
+    if (pairs.empty() || pairs.size() % 2 != 0 || pairs.size() > 2 * kDbgPairs) {
+        std::fputs("varo-nmea compose: dbg takes one to four CODE VALUE pairs\n", stderr);
+        return kUsageError;
     }
     DeviceRecord& device = ProgramSentenceStore().device;
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < kDbgPairs; ++i) {
         long long code = kNoDbgCode;
         long long value = kNoDbgValue;
-        const int at = 2 * i;
-        if (at < argc && !ReadNumber(argv[at], -999, 999, code)) {
-            return Fail("CODE must be a number from -999 to 999", argv[at]);
+        const std::size_t at = 2 * i;
+        if (at < pairs.size() && !ReadNumber(pairs[at], 0, kDbgCodeLimit, code)) {
+            return Fail("CODE", pairs[at], "a number from 0 to 998");
         }
-        if (at < argc && !ReadNumber(argv[at + 1], std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max(), value)) {
-            return Fail("VALUE must be a 32-bit number", argv[at + 1]);
+        if (at < pairs.size() && !ReadNumber(pairs[at + 1], kNoDbgValue + 1LL,
+                                             std::numeric_limits<std::int32_t>::max(), value)) {
+            return Fail("VALUE", pairs[at + 1], "a number from -2147483647 to 2147483647");
         }
         device.dbgPairs.codes[i] = static_cast<std::int16_t>(code);
         device.dbgPairs.values[i] = static_cast<std::int32_t>(value);
     }
     device.dbgCommandChar = commandChar;
     return PrintCommand("DBG");
-}
-
-} // namespace
-
-// compose tst CODE | ctt MODE SUBJECT [ID FLAG]... (missing pairs: identifier 999999) |
-// dbg CODE VALUE [CODE VALUE]... [--zqt LETTER] (missing pairs: 999, -2147483648).
-// Prints the sentence the tool's sender would build, CR LF included; exit 2 with a
-// one-line message for bad arguments, 1 when the sentence cannot be built.
-int RunCompose(std::span<char*> arguments) {
-    const int argc = static_cast<int>(arguments.size());
-    char** argv = arguments.data();
-    if (argc < 1) {
-        return Fail(kUsage);
-    }
-    const char* kind = argv[0];
-    if (std::strcmp(kind, "tst") == 0) {
-        return ComposeTst(argc - 1, argv + 1);
-    }
-    if (std::strcmp(kind, "ctt") == 0) {
-        return ComposeCtt(argc - 1, argv + 1);
-    }
-    if (std::strcmp(kind, "dbg") == 0) {
-        return ComposeDbg(argc - 1, argv + 1);
-    }
-    return Fail("unknown command kind (tst, ctt or dbg)", kind);
 }
 
 } // namespace varo

@@ -4,23 +4,26 @@
 #include <cstddef>
 #include <string_view>
 
+#include "sentence/SentenceParser.h"
 #include "sentence/SentenceRecord.h"
 #include "tools/JsonWriter.h"
 
 namespace varo {
 
-// Tally of a decode run, for the closing summary.
+// Tally of a decode run, for the closing summary: failures by reason.
 struct DecodeTally {
     std::size_t lines = 0;
     std::size_t decoded = 0;
+    std::size_t failed[static_cast<std::size_t>(ParseFailure::Range) + 1] = {};
 };
 
 // Handles one input line (without its CR/LF) as the receive path would: a line
 // over kMaxReceivedLineLength characters is dropped; otherwise CR LF is
 // appended and the line handed to the receive path's entry with `record`.
-// Writes the line's JSON object (with the AIS message it completed)
-// unless `json` is null. Returns the parse result.
-bool DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record,
-                     JsonWriter* json);
+// Writes the line's JSON object (with the AIS message it completed, or the
+// reason it failed) unless `json` is null. Returns ParseFailure::None when the
+// line parsed, else why it did not.
+ParseFailure DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record,
+                             JsonWriter* json);
 
 } // namespace varo

@@ -1,5 +1,7 @@
 // JSON key names of every field set, in stored order. Keys are the field names
 // in snake_case; positions print as latitude/longitude, times and dates as objects.
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "tools/RecordJson.h"
@@ -349,10 +351,33 @@ static_assert(std::size(kLayouts) == 42, "a layout for every decoded formatter")
 
 } // namespace
 
+namespace {
+
+// Up to four characters of a formatter, as strncmp compares them, in one word.
+std::uint32_t FormatterKey(const char* formatter) {
+    char letters[4] = {};
+    for (std::size_t i = 0; i < sizeof letters && formatter[i] != '\0'; ++i) {
+        letters[i] = formatter[i];
+    }
+    std::uint32_t key = 0;
+    std::memcpy(&key, letters, sizeof key);
+    return key;
+}
+
+} // namespace
+
 std::span<const JsonField> FieldSetLayout(const char* formatter) {
-    for (const LayoutEntry& entry : kLayouts) {
-        if (std::strncmp(entry.formatter, formatter, 4) == 0) {
-            return entry.fields;
+    static const auto keys = [] {
+        std::array<std::uint32_t, std::size(kLayouts)> all{};
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            all[i] = FormatterKey(kLayouts[i].formatter);
+        }
+        return all;
+    }();
+    const std::uint32_t key = FormatterKey(formatter);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i] == key) {
+            return kLayouts[i].fields;
         }
     }
     return {};

@@ -19,10 +19,13 @@ public:
     JsonWriter& operator=(const JsonWriter&) = delete;
 
     void raw(std::string_view text) { text_.append(text); }
+    // Names are the program's own (table keys in snake_case, fixed words):
+    // printable ASCII without a quote or a backslash, written as they are.
     void key(std::string_view name) {
         separate();
-        quoted(name);
-        text_.push_back(':');
+        text_.push_back('"');
+        text_.append(name);
+        text_.append("\":", 2);
         afterKey_ = true; // the value that follows needs no comma
     }
     void open(char bracket) {
@@ -107,8 +110,16 @@ private:
     }
     // Bytes outside printable ASCII are written as \u00XX (read as Latin-1).
     void quoted(std::string_view value) {
+        // Keys and most values need no escape: one append.
+        std::size_t plain = 0;
+        while (plain < value.size() && value[plain] != '"' && value[plain] != '\\' &&
+               static_cast<unsigned char>(value[plain]) >= 0x20 &&
+               static_cast<unsigned char>(value[plain]) <= 0x7E) {
+            ++plain;
+        }
         text_.push_back('"');
-        for (const char c : value) {
+        text_.append(value.data(), plain);
+        for (const char c : value.substr(plain)) {
             const auto byte = static_cast<unsigned char>(c);
             if (c == '"' || c == '\\') {
                 text_.push_back('\\');

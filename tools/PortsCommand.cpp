@@ -9,11 +9,7 @@
 namespace varo {
 
 // Runs discovery once and prints the present and the openable ports as one JSON line.
-int RunPorts(std::span<char*> arguments) {
-    if (!arguments.empty()) {
-        std::fprintf(stderr, "usage: varo-nmea ports\nunexpected argument: %s\n", arguments[0]);
-        return 2;
-    }
+int RunPorts() {
     const std::string folder = platform::ComFolder();
     const auto present = platform::DiscoverPorts(folder, platform::EnumerateHardwarePorts());
     const auto openable = platform::ProbeOpenablePorts(platform::PortNumbers(present), folder);

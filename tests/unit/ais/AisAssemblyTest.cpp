@@ -109,19 +109,21 @@ TEST(AisDearmor, BitCountsAndFailures) {
     const DearmorCase cases[] = {
         {std::string(28, 'w'), 0, true, 168},
         {std::string(71, '0'), 2, true, 424},
-        {std::string(27, '0'), 2, true, 160},
-        {std::string(26, '0'), 4, true, 152},
-        {std::string(27, '0'), 4, true, 152}, // a third remaining character is ignored
-        {std::string(29, '0'), 0, true, 168}, // remaining characters ignored with fill 0
-        {std::string(28, '0'), 2, false, 0},  // fill 2 needs three more characters
-        {std::string(29, '0'), 4, false, 0},
-        {std::string(27, '0'), 1, false, 0},
-        {std::string(27, '0'), 3, false, 0},
-        {std::string(27, '0'), 5, false, 0},
+        // Every character counts, less the fill bits of the last: any length.
+        {std::string(70, '0'), 0, true, 420},
+        {std::string(27, '0'), 1, true, 161},
+        {std::string(27, '0'), 3, true, 159},
+        {std::string(27, '0'), 4, true, 158},
+        {std::string(27, '0'), 5, true, 157},
+        {std::string(58, '0'), 2, true, 346},
+        {"0", 5, true, 1},
+        {"", 0, true, 0},
+        {std::string(27, '0'), 6, false, 0},
+        {std::string(27, '0'), -1, false, 0},
+        {"", 2, false, 0}, // more fill bits than the payload holds
         {"0000X000", 0, false, 0},
         {"0000000_", 0, false, 0},
         {"00000x", 4, false, 0},
-        {"", 0, true, 0},
     };
     for (const DearmorCase& c : cases) {
         SCOPED_TRACE(c.payload + " fill " + std::to_string(c.fill));
@@ -158,6 +160,11 @@ TEST(AisDearmor, ConvertsEveryCharacterOfTheAlphabet) {
     EXPECT_EQ(bits.data[0], 0xFF);
     EXPECT_EQ(bits.data[1], 0xFF);
     EXPECT_EQ(bits.data[2], 0x00);
+    // One bit: the fill bits of the character read as 0.
+    AddFragment(MakeFragment("VDM", 1, 1, -128, "w", 5), assembly);
+    ASSERT_TRUE(Dearmor(assembly, bits));
+    EXPECT_EQ(bits.bitCount, 1);
+    EXPECT_EQ(ReadBits(bits, 0, 6), 32u);
 }
 
 TEST(AisDearmor, PayloadBeyondTheBitBufferIsRefusedAndClears) {
@@ -167,7 +174,7 @@ TEST(AisDearmor, PayloadBeyondTheBitBufferIsRefusedAndClears) {
         bool ok;
     };
     const Case cases[] = {
-        {168, 0, true}, {170, 4, true}, {170, 0, true}, {171, 2, false}, {172, 0, false}};
+        {169, 0, true}, {170, 4, true}, {170, 0, false}, {171, 2, false}, {172, 0, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length);
         const std::string payload(c.length, '1');

@@ -414,6 +414,90 @@ TEST_F(AisDecoderTest, LookupAgreesWithAPlainSearchThroughReuse) {
     EXPECT_EQ(Count(), kAisTargetCapacity);
 }
 
+// Messages whose bit count is no multiple of 8 (and of every fill-bit count)
+// decode whole: the de-armoring keeps every bit, the unpacker what is there.
+AisBitWriter LongRange(uint32_t mmsi, unsigned status, int lonTenthMinutes, int latTenthMinutes,
+                       unsigned speed, unsigned course) {
+    AisBitWriter w;
+    w.Put(27, 6).Put(0, 2).Put(mmsi, 30).Put(1, 1).Put(1, 1).Put(status, 4);
+    w.PutSigned(lonTenthMinutes, 18).PutSigned(latTenthMinutes, 17).Put(speed, 6);
+    return w.Put(course, 9).Put(0, 1).Put(0, 1);
+}
+
+TEST_F(AisDecoderTest, LongRangeBroadcastAtEveryFillBitCount) {
+    for (unsigned extra = 0; extra < 6; ++extra) { // 96 to 101 bits: fill 0, 5, 4, 3, 2, 1
+        SCOPED_TRACE(extra);
+        AisBitWriter w = LongRange(227006760 + extra, 5, -73620, 29558, 11, 254);
+        w.PadTo(96 + extra);
+        const AisReceiveResult result = Receive(*state, w);
+        ASSERT_TRUE(result.complete);
+        ASSERT_GE(result.target, 1);
+        const AisTarget& t = Entry(result.target);
+        EXPECT_EQ(t.mmsi, 227006760 + extra);
+        EXPECT_EQ(t.targetClass, tcClassA);
+        EXPECT_EQ(t.status >> 4, 5);
+        EXPECT_FLOAT_EQ(t.longitude, -122.7f);
+        EXPECT_FLOAT_EQ(t.latitude, 49.263332f);
+        EXPECT_FLOAT_EQ(t.speed, 11.0f);
+        EXPECT_FLOAT_EQ(t.course, 254.0f);
+        EXPECT_EQ(t.flags & 3, 3); // position accuracy and RAIM
+    }
+    // Not available: type 1's values in the table.
+    const AisReceiveResult result =
+        Receive(*state, LongRange(227006999, 15, 108600, 54600, 63, 511));
+    ASSERT_TRUE(result.complete);
+    EXPECT_FLOAT_EQ(Entry(result.target).speed, 102.3f);
+    EXPECT_FLOAT_EQ(Entry(result.target).course, 360.0f);
+    EXPECT_FLOAT_EQ(Entry(result.target).longitude, 181.0f);
+    EXPECT_FLOAT_EQ(Entry(result.target).latitude, 91.0f);
+}
+
+TEST_F(AisDecoderTest, StaticAndVoyageOf420BitsKeepsItsDestination) {
+    AisBitWriter w;
+    w.Put(5, 6).Put(0, 2).Put(351759000, 30).Put(0, 2).Put(9134270, 30).Text("3FOF8", 7);
+    w.Text("EVER DIADEM", 20).Put(70, 8).Put((225u << 21) | (70u << 12) | (1u << 6) | 31u, 30);
+    w.Put(1, 4).Put((5u << 16) | (15u << 11) | (14u << 6), 20).Put(122, 8).Text("NEW YORK", 20);
+    ASSERT_EQ(w.Size(), 422u);
+    for (const std::size_t bits : {420u, 422u, 424u}) { // fill 0, 4 and 2
+        SCOPED_TRACE(bits);
+        AisBitWriter message = w;
+        const AisReceiveResult result = Receive(*state, message.PadTo(bits).CutTo(bits));
+        ASSERT_TRUE(result.complete);
+        const AisTarget& t = Entry(result.target);
+        EXPECT_EQ(t.imo, 9134270u);
+        EXPECT_EQ(std::string(t.callSign).substr(0, 5), "3FOF8");
+        EXPECT_EQ(std::string(t.name).substr(0, 11), "EVER DIADEM");
+        EXPECT_EQ(t.toBow, 225);
+        EXPECT_EQ(t.toStarboard, 31);
+        EXPECT_EQ(t.etaHour, 14);
+        EXPECT_FLOAT_EQ(t.draught, 12.2f);
+        EXPECT_EQ(std::string(t.destination).substr(0, 8), "NEW YORK");
+    }
+}
+
+TEST_F(AisDecoderTest, TextMessagesOfAnyLength) {
+    // Type 14 with 1 to 6 characters: 46 to 76 bits, fill 2.
+    for (const std::string text : {"A", "SOS", "HELP", "MAYDAY"}) {
+        AisBitWriter w;
+        w.Put(14, 6).Put(0, 2).Put(351809000, 30).Put(0, 2).Text(text, text.size());
+        ASSERT_TRUE(Receive(*state, w).complete) << text;
+        EXPECT_STREQ(AisText(state->message, AisFieldOf(13, "safety related text")), text.c_str());
+    }
+    // Type 8 with 0 to 17 bits of binary data: the whole six-bit groups are
+    // kept, the rest is dropped.
+    for (unsigned extra = 0; extra < 18; ++extra) {
+        AisBitWriter w;
+        w.Put(8, 6).Put(0, 2).Put(2300050, 30).Put(0, 2).Put(1, 6).Put(235, 10);
+        w.Put(0x3FFFF, extra);
+        ASSERT_TRUE(Receive(*state, w).complete) << extra;
+        EXPECT_EQ(AisU16(state->message, AisFieldOf(7, "application identifier, second part")),
+                  235);
+        EXPECT_EQ(std::string(AisText(state->message, AisFieldOf(7, "binary data"))),
+                  std::string(extra / 6, '?'))
+            << extra;
+    }
+}
+
 } // namespace
 
 } // namespace varo

@@ -35,6 +35,11 @@ public:
             bits_.push_back(false);
         return *this;
     }
+    // Drops the bits after the first `total`.
+    AisBitWriter& CutTo(std::size_t total) {
+        if (bits_.size() > total) bits_.resize(total);
+        return *this;
+    }
     std::size_t Size() const { return bits_.size(); }
 
     // The armored text, with the fill bits that complete its last character.

@@ -1,5 +1,5 @@
 // Building commands from DeviceRecord, loading the store back into sentences,
-// the receive-side entry and the compose command line.
+// and the receive-side entry.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,7 +10,6 @@
 #include "ConfigTestSupport.h"
 #include "config/CommandSentence.h"
 #include "sentence/SentenceParser.h"
-#include "tools/Subcommands.h"
 
 namespace varo {
 namespace {
@@ -219,73 +218,6 @@ TEST(ReceiveSentence, EncapsulationSentencesReachTheAisPathAfterTheStore) {
     EXPECT_FALSE(ReceiveAis("!GPHDT,274.07,T", store, ais, outcome));
     EXPECT_TRUE(outcome.parsed);
     EXPECT_FALSE(outcome.ais.complete);
-}
-
-// Runs `varo-nmea compose` with `arguments`; returns the exit status and what it printed.
-int RunCompose(std::vector<std::string> arguments, std::string& printed) {
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    std::memset(&ProgramSentenceStore(), 0, sizeof(SentenceStore));
-    ::testing::internal::CaptureStdout();
-    ::testing::internal::CaptureStderr();
-    const int status = varo::RunCompose(std::span<char*>(argv));
-    printed = ::testing::internal::GetCapturedStdout();
-    const std::string errors = ::testing::internal::GetCapturedStderr();
-    if (status == 2) {
-        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
-    }
-    return status;
-}
-
-TEST(ComposeCommand, PrintsTheCommandSentences) {
-    struct Case {
-        std::vector<std::string> arguments;
-        std::string printed;
-    };
-    const Case cases[] = {
-        {{"tst", "2"}, "$PTST,,,,,00002*1D\r\n"},
-        {{"ctt", "Q", "200005"}, "$PCTT,Q,200005,,,,,,,,,,*45\r\n"},
-        {{"dbg", "42", "2", "--zqt", "K"}, "$PZQT,K,DBG,042,2,,,,,,*01\r\n"},
-    };
-    for (const Case& c : cases) {
-        std::string printed;
-        EXPECT_EQ(RunCompose(c.arguments, printed), 0) << c.arguments[0];
-        EXPECT_EQ(printed, c.printed);
-    }
-    std::string printed;
-    ASSERT_EQ(RunCompose({"ctt", "C", "200000", "129025", "1", "126992", "0"}, printed), 0);
-    EXPECT_EQ(printed.substr(0, 38), "$PCTT,C,200000,129025,1,126992,0,,,,,,");
-    ASSERT_EQ(RunCompose({"dbg", "13", "3", "1", "-7"}, printed), 0);
-    EXPECT_EQ(printed.substr(0, 22), "$PDBG,013,3,001,-7,,,,");
-}
-
-TEST(ComposeCommand, BadArgumentsExitWithTwo) {
-    const std::vector<std::vector<std::string>> bad = {
-        {},
-        {"xyz"},
-        {"tst"},
-        {"tst", "65536"},
-        {"tst", "2x"},
-        {"tst", "2", "3"},
-        {"ctt", "QQ", "1"},
-        {"ctt", "Q"},
-        {"ctt", "Q", "1", "2"},
-        {"ctt", "Q", "1", "2", "10"},
-        {"ctt", "C", "1", "1", "1", "2", "1", "3", "1", "4", "1", "5", "1", "6", "1"},
-        {"dbg"},
-        {"dbg", "42"},
-        {"dbg", "1000", "1"},
-        {"dbg", "42", "2147483648"},
-        {"dbg", "42", "2", "--zqt", "k"},
-        {"dbg", "1", "1", "2", "2", "3", "3", "4", "4", "5", "5"},
-    };
-    for (const auto& arguments : bad) {
-        std::string printed;
-        EXPECT_EQ(RunCompose(arguments, printed), 2) << (arguments.empty() ? "" : arguments.back());
-        EXPECT_EQ(printed, "");
-    }
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 // unchanged, for the round-trip tests. Values are drawn so that they are
 // representable in the composer's widths and the parser's conversions:
 //  - reals are decimals with as many places as their width prints;
-//  - time hundredths are 0, 25, 50 or 75 (the parser rounds the float
-//    fraction up, so 12.30 would come back as 31 hundredths);
 //  - channels of ABM, VDM and VDO are only ever "not given": the composer
 //    writes them as a digit or letter plus the value while the parser keeps
 //    the character, so no given value survives both;
@@ -52,10 +50,9 @@ public:
         if (Absent()) {
             return {kNoHour, kNoMinute, kNoSecond, 0};
         }
-        return {static_cast<std::uint8_t>(Between(0, 23)),
-                static_cast<std::uint8_t>(Between(0, 59)),
-                static_cast<std::uint8_t>(Between(0, 59)),
-                static_cast<std::uint8_t>(25 * Between(0, 3))};
+        return {
+            static_cast<std::uint8_t>(Between(0, 23)), static_cast<std::uint8_t>(Between(0, 59)),
+            static_cast<std::uint8_t>(Between(0, 59)), static_cast<std::uint8_t>(Between(0, 99))};
     }
 
     char Letter(char first, char last) { return static_cast<char>(Between(first, last)); }

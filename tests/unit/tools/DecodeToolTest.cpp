@@ -9,25 +9,14 @@
 #include <vector>
 
 #include "../sentence/ExampleSentences.h"
+#include "ToolRun.h"
 #include "tools/DecodeLine.h"
 
 namespace varo::test {
 namespace {
 
 std::string RunTool(const std::string& arguments) {
-    const std::string command = std::string(VARO_NMEA_PATH) + " " + arguments;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return {};
-    }
-    std::string output;
-    std::array<char, 4096> chunk{};
-    std::size_t got = 0;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) {
-        output.append(chunk.data(), got);
-    }
-    pclose(pipe);
-    return output;
+    return RunNmea(arguments).output;
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -68,8 +57,8 @@ TEST_F(DecodeTool, EveryFormatterDecodesToOneJsonObjectPerLine) {
             << lines[i];
         EXPECT_EQ(lines[i].back(), '}');
     }
-    EXPECT_EQ(lines[examples.size()], "{\"n\":43,\"ok\":false}");
-    EXPECT_EQ(lines[examples.size() + 1], "{\"n\":44,\"ok\":false}");
+    EXPECT_EQ(lines[examples.size()], "{\"n\":43,\"ok\":false,\"error\":\"not a sentence\"}");
+    EXPECT_EQ(lines[examples.size() + 1], "{\"n\":44,\"ok\":false,\"error\":\"too long\"}");
 }
 
 TEST_F(DecodeTool, FieldKeysAndValuesAsStored) {
@@ -115,8 +104,71 @@ TEST_F(DecodeTool, FieldKeysAndValuesAsStored) {
 }
 
 TEST_F(DecodeTool, QuietPrintsOnlyTheSummaryAndStdinWorks) {
-    EXPECT_EQ(RunTool("decode --quiet " + path_), "{\"lines\":44,\"ok\":42,\"failed\":2}\n");
-    EXPECT_EQ(RunTool("decode --quiet - < " + path_), "{\"lines\":44,\"ok\":42,\"failed\":2}\n");
+    const std::string summary = "{\"lines\":44,\"ok\":42,\"failed\":2,\"errors\":{\"ending\":0,"
+                                "\"not a sentence\":1,\"checksum\":0,\"too long\":1,"
+                                "\"unknown formatter\":0,\"fields\":0,\"range\":0}}\n";
+    EXPECT_EQ(RunTool("decode --quiet " + path_), summary);
+    EXPECT_EQ(RunTool("decode --quiet - < " + path_), summary);
+}
+
+// Each reason a line fails for, as the line's object and in the summary, and
+// the exit status: 0 when every line decoded, 1 when one failed, 2 for usage
+// and file errors.
+TEST(DecodeErrors, EveryReasonIsNamedAndCounted) {
+    const std::string path = ::testing::TempDir() + "varo_decode_errors.nmea";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << WithChecksum("$GPHDT,123.4,T") << "\n"                    // 1 decodes
+            << "hello\n"                                                 // 2 no checksum
+            << std::string(83, 'x') << "\n"                              // 3 over 82 characters
+            << "$GPHDT,1" << '\0' << "2.4,T*00\n"                        // 4 NUL inside
+            << "$GPHDT,123.4,T*00\n"                                     // 5 wrong checksum
+            << WithChecksum("$GPXYZ,1,2") << "\n"                        // 6 no such formatter
+            << WithChecksum("$GPHDT,123.4,T,1") << "\n"                  // 7 one comma too many
+            << WithChecksum("$GPZDA,120000.00,32,06,2024,00,00") << "\n" // 8 day 32
+            << WithChecksum("$GPTXT,01,01,02," + std::string(40, ',')) << "\n"; // 9 marked > 98
+    }
+    const ToolResult json = RunNmea("decode " + path);
+    EXPECT_EQ(json.status, 1);
+    const auto lines = Lines(json.output);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[0].substr(0, 16), "{\"n\":1,\"ok\":true");
+    const char* reasons[] = {"not a sentence",    "too long", "ending", "checksum",
+                             "unknown formatter", "fields",   "range",  "too long"};
+    for (std::size_t i = 0; i < std::size(reasons); ++i) {
+        EXPECT_EQ(lines[i + 1], "{\"n\":" + std::to_string(i + 2) + ",\"ok\":false,\"error\":\"" +
+                                    reasons[i] + "\"}");
+    }
+    const ToolResult quiet = RunNmea("decode --quiet " + path);
+    EXPECT_EQ(quiet.status, 1);
+    EXPECT_EQ(quiet.output, "{\"lines\":9,\"ok\":1,\"failed\":8,\"errors\":{\"ending\":1,"
+                            "\"not a sentence\":1,\"checksum\":1,\"too long\":2,"
+                            "\"unknown formatter\":1,\"fields\":1,\"range\":1}}\n");
+    EXPECT_EQ(RunNmea("decode --quiet < /dev/null").status, 0);
+    EXPECT_EQ(RunNmea("decode " + path + ".missing 2>/dev/null").status, 2);
+    EXPECT_EQ(RunNmea("decode --loud 2>/dev/null").status, 2);
+    std::remove(path.c_str());
+}
+
+// Help and version answer with exit 0 in every spelling; each subcommand has its own help.
+TEST(NmeaCommandLine, HelpAndVersion) {
+    for (const char* help : {"--help", "-h", "help"}) {
+        const ToolResult result = RunNmea(help);
+        EXPECT_EQ(result.status, 0) << help;
+        EXPECT_NE(result.output.find("decode"), std::string::npos) << help;
+        EXPECT_NE(result.output.find("compose"), std::string::npos) << help;
+    }
+    const ToolResult version = RunNmea("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output.rfind("varo-nmea ", 0), 0u) << version.output;
+    const ToolResult decodeHelp = RunNmea("decode --help");
+    EXPECT_EQ(decodeHelp.status, 0);
+    EXPECT_NE(decodeHelp.output.find("--quiet"), std::string::npos);
+    const ToolResult dbgHelp = RunNmea("compose dbg --help");
+    EXPECT_EQ(dbgHelp.status, 0);
+    EXPECT_NE(dbgHelp.output.find("--zqt"), std::string::npos);
+    EXPECT_EQ(RunNmea("2>/dev/null").status, 2);
+    EXPECT_EQ(RunNmea("unknown 2>/dev/null").status, 2);
 }
 
 TEST(DecodeLine, LengthLimitAndJsonEscaping) {
@@ -127,11 +179,13 @@ TEST(DecodeLine, LengthLimitAndJsonEscaping) {
         JsonWriter json(sink);
         const std::string longest = WithChecksum("$GPTXT,01,01,02," + std::string(63, 'a'));
         ASSERT_EQ(longest.size(), 82u);
-        EXPECT_TRUE(DecodeInputLine(longest + "\r\n", 1, record, &json));
-        EXPECT_FALSE(DecodeInputLine(WithChecksum("$GPTXT,01,01,02," + std::string(64, 'a')), 2,
-                                     record, &json));
-        EXPECT_TRUE(
-            DecodeInputLine(WithChecksum("$GPTXT,01,01,02,say \"hi\"\\\x01"), 3, record, &json));
+        EXPECT_EQ(DecodeInputLine(longest + "\r\n", 1, record, &json), ParseFailure::None);
+        EXPECT_EQ(DecodeInputLine(WithChecksum("$GPTXT,01,01,02," + std::string(64, 'a')), 2,
+                                  record, &json),
+                  ParseFailure::TooLong);
+        EXPECT_EQ(
+            DecodeInputLine(WithChecksum("$GPTXT,01,01,02,say \"hi\"\\\x01"), 3, record, &json),
+            ParseFailure::None);
     }
     std::rewind(sink);
     std::string output(4096, '\0');
@@ -139,7 +193,7 @@ TEST(DecodeLine, LengthLimitAndJsonEscaping) {
     std::fclose(sink);
     const auto lines = Lines(output);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1], "{\"n\":2,\"ok\":false}");
+    EXPECT_EQ(lines[1], "{\"n\":2,\"ok\":false,\"error\":\"too long\"}");
     EXPECT_NE(lines[2].find("\"text\":\"say \\\"hi\\\"\\\\\\u0001\""), std::string::npos)
         << lines[2];
 }
