@@ -16,7 +16,7 @@ bool CommandSender::SendCommand(const char* talker, const char* formatter) {
     if (link.View.AutoMode()) return true;
     // Pressing Connect while it is down disconnects.
     if (link.ConnectPressed()) link.OpenPortClick();
-    link.View.ReportFailure(LinkFailure::PortOpenError);
+    link.View.ReportFailure(LinkFailure::PortOpenError, FailureCause::None);
     return false;
 }
 

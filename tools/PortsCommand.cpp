@@ -15,9 +15,15 @@ int RunPorts(std::span<char*> arguments) {
         return 2;
     }
     const std::string folder = platform::ComFolder();
-    const auto present = platform::DiscoverPorts(folder, platform::EnumerateHardwarePorts());
+    auto present = platform::DiscoverPorts(folder, platform::EnumerateHardwarePorts());
+    platform::AddPortUse(present);
     const auto openable = platform::ProbeOpenablePorts(platform::PortNumbers(present), folder);
     std::printf("%s\n", platform::PortsReportJson(present, openable).c_str());
+    for (const auto& port : present) {
+        if (port.AccessDenied)
+            std::fprintf(stderr, "COM%d (%s): %s\n", port.Number, port.Device.c_str(),
+                         platform::AccessDeniedHint);
+    }
     return 0;
 }
 
