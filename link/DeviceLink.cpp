@@ -113,6 +113,9 @@ void DeviceLink::PortLost() {
     if (linked && number > 0) {
         FLostPort = LostPort{number, baudItem, std::chrono::steady_clock::now()};
         FReconnectTimer.start();
+        // The port box keeps showing the lost port.
+        RefreshPorts();
+        View.ShowChosenPort(number);
     }
     View.ReportPortLost(number);
 }

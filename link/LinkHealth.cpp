@@ -35,6 +35,7 @@ void LinkHealth::NoteBytes(const std::uint8_t* bytes, std::size_t count) {
 }
 
 void LinkHealth::NoteLine(std::string_view line, Clock::time_point now) {
+    if (line.empty()) return; // a bare line end says nothing
     for (char c : line) {
         if (!IsText(static_cast<std::uint8_t>(c))) {
             ++FNotSentence;
@@ -48,6 +49,7 @@ void LinkHealth::NoteLine(std::string_view line, Clock::time_point now) {
             ++FChecksum;
             return;
         }
+        ++FSentences;
     }
     ++FLines;
     FLastLine = now;
@@ -66,9 +68,11 @@ double LinkHealth::SampleLinesPerSecond(Clock::time_point now) {
 }
 
 LinkHealth::Cause LinkHealth::FailureCause() const {
-    if (FLines != 0) return Cause::NoStaticDataEnd;
+    // Short junk at the wrong speed may look like text now and then; a
+    // sentence with a good checksum never does.
+    if (FSentences != 0) return Cause::NoStaticDataEnd;
     if (FOtherSpeedBytes != 0 || FNotSentence != 0 || FChecksum != 0) return Cause::OtherSpeed;
-    return Cause::NothingReceived;
+    return FLines != 0 ? Cause::NoStaticDataEnd : Cause::NothingReceived;
 }
 
 } // namespace varo

@@ -53,6 +53,7 @@ private:
     Clock::time_point FSampleAt{};
     std::uint64_t FSampleLines = 0;
     std::uint64_t FLines = 0;
+    std::uint64_t FSentences = 0; // good lines that are sentences with a good checksum
     std::uint64_t FChecksum = 0;
     std::uint64_t FTooLong = 0;
     std::uint64_t FNotSentence = 0;

@@ -39,7 +39,13 @@ void PortList::ProbeOpenablePorts() {
 }
 
 void PortList::FillPortList() {
-    const std::vector<int> present(link.FPortNumbers.begin(), link.FPortNumbers.end());
+    std::vector<int> present(link.FPortNumbers.begin(), link.FPortNumbers.end());
+    // A lost port awaited back stays listed, so the box does not jump to another.
+    if (link.FLostPort &&
+        std::find(present.begin(), present.end(), link.FLostPort->number) == present.end()) {
+        present.push_back(link.FLostPort->number);
+        std::sort(present.begin(), present.end());
+    }
     platform::PortListContent content = platform::FillPortList(present);
     // A rediscovery keeps the port chosen while it is still there.
     const std::string chosen = link.View.ChosenPort().toStdString();
