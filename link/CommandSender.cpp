@@ -13,6 +13,12 @@ bool CommandSender::SendCommand(const char* talker, const char* formatter) {
     char buffer[kCommandBufferSize];
     if (!buildCommandSentence(buffer, sizeof buffer, talker, formatter)) return false;
     if (WriteRaw(buffer, std::strlen(buffer))) return true;
+    // A write that failed because the device hung up is a lost port, told as such.
+    TComStat stat;
+    if (link.FComm->Connected() && (link.FComm->ClearCommError(stat) & CE_IOE) != 0) {
+        link.PortLost();
+        return false;
+    }
     if (link.View.AutoMode()) return true;
     // Pressing Connect while it is down disconnects.
     if (link.ConnectPressed()) link.OpenPortClick();

@@ -82,7 +82,7 @@ private:
     DeviceLink& link;
     LinkView& view;
     bool FPressed = false;
-    bool FReconnecting = false;        // this attempt returns to a lost port
+    bool FReconnecting = false;           // this attempt returns to a lost port
     std::vector<std::int32_t> FScanPorts; // the openable ports when the Auto scan began
     std::size_t AutoPortCursor = 0;       // next index into FScanPorts
     int AutoBaudCursor = kDefaultBaudItem;

@@ -4,9 +4,9 @@
 #include <QTimer>
 #include <array>
 #include <chrono>
-#include <optional>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "LineAssembler.h"
@@ -42,7 +42,6 @@ private:
     void WatchLostPort();
 
 public:
-
     // ---- What the screen's controls do ----
     // The Connect button: connects when it is up, else disconnects.
     void OpenPortClick();

@@ -17,6 +17,8 @@ bool IsTextOrLineEnd(std::uint8_t c) {
     return IsText(c) || c == '\r' || c == '\n' || c == 0;
 }
 
+constexpr std::size_t kShortestTextLine = 6;
+
 double Seconds(LinkHealth::Clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
@@ -50,6 +52,11 @@ void LinkHealth::NoteLine(std::string_view line, Clock::time_point now) {
             return;
         }
         ++FSentences;
+    } else if (line.size() < kShortestTextLine) {
+        // Short text without a start character is what junk at another
+        // speed leaves between its line ends now and then.
+        ++FNotSentence;
+        return;
     }
     ++FLines;
     FLastLine = now;

@@ -34,6 +34,8 @@ public:
     // Seconds since the last good line, or since the reset when none came.
     double SilentSeconds(Clock::time_point now) const;
     bool AnyLine() const { return FLines != 0; }
+    // A sentence with a good checksum came: the speed is right.
+    bool AnySentence() const { return FSentences != 0; }
     // Good lines per second over the time since the previous call (the
     // screen calls it once a refresh).
     double SampleLinesPerSecond(Clock::time_point now);

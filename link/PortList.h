@@ -27,7 +27,6 @@ public:
 private:
     DeviceLink& link;
     std::vector<platform::PresentPort> FPresent; // the last discovery, ascending
-
 };
 
 } // namespace varo

@@ -120,7 +120,8 @@ std::optional<PortHolder> FindPortHolder(const std::string& devicePath) {
     std::error_code error;
     const std::string device = fs::canonical(devicePath, error).string();
     if (error) return std::nullopt;
-    if (const auto pid = LiveLockOwner(LockFilePath(device))) return PortHolder{*pid, ProgramOf(*pid)};
+    if (const auto pid = LiveLockOwner(LockFilePath(device)))
+        return PortHolder{*pid, ProgramOf(*pid)};
     struct stat st {};
     if (::stat(device.c_str(), &st) != 0 || !S_ISCHR(st.st_mode)) return std::nullopt;
     if (const auto pid = OpeningProcess(st.st_rdev)) return PortHolder{*pid, ProgramOf(*pid)};

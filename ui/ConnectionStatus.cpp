@@ -102,7 +102,8 @@ void ConnectionStatus::UpdateHealth() {
         const int flow = form.Edit1->text().trimmed().toInt(&whole);
         const double interval = whole && flow > 0 ? flow : 1.0;
         const double silent = health.SilentSeconds(now);
-        const bool otherSpeed = !health.AnyLine() && health.OtherSpeedBytes() > FOtherSpeedBytesSeen;
+        const bool otherSpeed =
+            !health.AnySentence() && health.OtherSpeedBytes() > FOtherSpeedBytesSeen;
         FOtherSpeedBytesSeen = health.OtherSpeedBytes();
         text = form.FTexts.HealthFigures.arg(silent, 0, 'f', 1)
                    .arg(health.SampleLinesPerSecond(now), 0, 'f', 1)

@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QBrush>
-#include <QFont>
 #include <QFile>
+#include <QFont>
 #include <QTableWidget>
 #include <QToolButton>
 #include <cstring>
@@ -159,7 +159,8 @@ void DataView::MarkStaleRows() {
         const QString ageText = form.FTexts.RowAge.arg(static_cast<int>(age));
         state.stale = stale;
         SetCell(*form.StringGrid1, row - 1, kCurrentTime,
-                stale ? state.time + QStringLiteral(" (") + ageText + QLatin1Char(')') : state.time);
+                stale ? state.time + QStringLiteral(" (") + ageText + QLatin1Char(')')
+                      : state.time);
         PaintRow(row, stale, stale ? ageText : QString());
     }
 }

@@ -50,9 +50,7 @@ public:
     // earlier connection until their sentence comes again.
     void NewConnection();
     bool RowStale(int row) const { return rowState[static_cast<std::size_t>(row - 1)].stale; }
-    bool RowEarlier(int row) const {
-        return rowState[static_cast<std::size_t>(row - 1)].earlier;
-    }
+    bool RowEarlier(int row) const { return rowState[static_cast<std::size_t>(row - 1)].earlier; }
     // Sentence rows in use (0 .. kMaxSentenceRows).
     int RowsInUse() const { return nextRow - 1; }
 

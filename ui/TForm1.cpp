@@ -118,8 +118,8 @@ void TForm1::WriteSettings() {
                          platform::WriteConnectionSettings(file, connection);
     // A setting that silently failed to save comes back wrong next time.
     if (!written)
-        ModalMessage(FTexts.SettingsWriteError.arg(SettingsFile), FTexts.Error,
-                     MessageIcon::Error, MessageButtons::Ok);
+        ModalMessage(FTexts.SettingsWriteError.arg(SettingsFile), FTexts.Error, MessageIcon::Error,
+                     MessageButtons::Ok);
 }
 
 void TForm1::RestoreConnectionSettings() {

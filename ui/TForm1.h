@@ -304,8 +304,8 @@ private:
 
     // Construction steps served by the settings, serial and discovery units.
     void ComputeAppFolder();
-    void ComputeSettingsFolder(); // SettingsFolder (created if missing) and SettingsFile
-    void ReadSettings();          // FLanguage from SettingsFile
+    void ComputeSettingsFolder();     // SettingsFolder (created if missing) and SettingsFile
+    void ReadSettings();              // FLanguage from SettingsFile
     void RestoreConnectionSettings(); // the last port, speed and mode, when still offered
     void SetUpSerialPort();    // the device link, the baud list, port discovery, default selections
     void ResetConnection();    // the connection manager's idle state

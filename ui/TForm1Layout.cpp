@@ -3,14 +3,14 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QLabel>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -96,6 +96,8 @@ void TForm1::BuildHealthBar() {
     setStatusBar(HealthBar);
     lblHealth = new QLabel(HealthBar);
     lblHealth->setObjectName(QStringLiteral("lblHealth"));
+    // Long figures are clipped, never widen the window.
+    lblHealth->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     HealthBar->addWidget(lblHealth, 1);
     lblPortNote = new QLabel(HealthBar);
     lblPortNote->setObjectName(QStringLiteral("lblPortNote"));

@@ -1,16 +1,16 @@
 // What the device link reads from the window and shows on it (LinkView).
 #include <QColor>
 #include <QComboBox>
-#include <QLabel>
-#include <QPalette>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -153,13 +153,12 @@ void TForm1::ShowPortNotes(const std::vector<PortNote>& notes) {
         const PortNote note = known ? notes[static_cast<std::size_t>(item)] : PortNote{};
         QString text = QString::fromStdString(note.description);
         if (note.busyPid != 0)
-            text += QStringLiteral(" - ") + FTexts.PortBusy.arg(QString::fromStdString(note.busyProgram))
-                                              .arg(note.busyPid);
+            text += QStringLiteral(" - ") +
+                    FTexts.PortBusy.arg(QString::fromStdString(note.busyProgram)).arg(note.busyPid);
         if (note.accessDenied) text += QStringLiteral(" - ") + FTexts.PortDenied;
         cbxComPort->setItemData(item, text, Qt::ToolTipRole);
         // A port another program holds is greyed: it can only be forced.
-        if (note.busyPid != 0)
-            cbxComPort->setItemData(item, QColor(Qt::gray), Qt::ForegroundRole);
+        if (note.busyPid != 0) cbxComPort->setItemData(item, QColor(Qt::gray), Qt::ForegroundRole);
     }
     ShowChosenPortNote();
 }

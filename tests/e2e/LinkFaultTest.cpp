@@ -35,7 +35,8 @@ TEST_F(LinkFaultTest, UnpluggedAdapterIsToldKeepsItsRowsAndReconnectsByItself) {
     EXPECT_EQ(ButtonTag(), 0);
     EXPECT_FALSE(form.FLink->FLinked);
     EXPECT_FALSE(form.TabSheet1->isEnabled());
-    EXPECT_TRUE(form.lblHealth->text().contains("COM61 was lost")) << form.lblHealth->text().toStdString();
+    EXPECT_TRUE(form.lblHealth->text().contains("COM61 was lost"))
+        << form.lblHealth->text().toStdString();
     EXPECT_FALSE(form.StringGrid1->isHidden()) << "the rows of the lost link are thrown away";
     EXPECT_EQ(form.cbxComPort->currentText(), "61");
 
@@ -58,7 +59,8 @@ TEST_F(LinkFaultTest, KilledGatewayDisconnectsAtOnceWithTheMessage) {
     EXPECT_FALSE(form.OpenPort->isChecked());
     EXPECT_EQ(form.LabelConnectionStatus->text().toStdString(), "Disconnect...");
     EXPECT_TRUE(form.lblHealth->text().startsWith("COM63 was lost"))
-        << form.lblHealth->text().toStdString();
+        << form.lblHealth->text().toStdString() << " "
+        << (boxes.asked.empty() ? "" : boxes.asked.front().text.toStdString());
 }
 
 // Outside the CONFIGURATION page a silent link is noticed by the health bar.
@@ -94,10 +96,12 @@ TEST_F(LinkFaultTest, TimeOutsTellNothingFromAnotherSpeedFromNoStaticEnd) {
     };
     EXPECT_EQ(timeOut(67, "38400").toStdString(),
               "Serial port connection time out!\nNothing was received from the port.");
-    EXPECT_EQ(timeOut(65, "4800").toStdString(), "Serial port connection time out!\nData arrived at another "
-                                   "speed: try Auto or another baud rate.");
-    EXPECT_EQ(timeOut(66, "38400").toStdString(), "Serial port connection time out!\nThe gateway talks but "
-                                    "sent no \"[END OF STATIC DATA]\".");
+    EXPECT_EQ(timeOut(65, "4800").toStdString(),
+              "Serial port connection time out!\nData arrived at another "
+              "speed: try Auto or another baud rate.");
+    EXPECT_EQ(timeOut(66, "38400").toStdString(),
+              "Serial port connection time out!\nThe gateway talks but "
+              "sent no \"[END OF STATIC DATA]\".");
     EXPECT_FALSE(Connected());
 }
 

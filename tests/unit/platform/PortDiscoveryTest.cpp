@@ -4,13 +4,13 @@
 #include "platform/PortsReport.h"
 #include "platform/SerialDevice.h"
 
-#include <gtest/gtest.h>
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <memory>
 #include <unistd.h>
 
 namespace varo {
@@ -18,8 +18,7 @@ namespace {
 
 using namespace platform;
 
-PresentPort Port(int number, std::string name, std::string device,
-                 std::string description = {}) {
+PresentPort Port(int number, std::string name, std::string device, std::string description = {}) {
     PresentPort port;
     port.Number = number;
     port.FriendlyName = std::move(name);
@@ -112,9 +111,7 @@ TEST_F(DiscoveryTest, PortsHeldByOtherProgramsAreBusyAndNotOpenable) {
 
     // COM4 named in the lock file of the live child, then of a dead process.
     const std::string lock = LockFilePath(Ptys[1].SlavePath);
-    {
-        std::ofstream(lock) << "     " << child << "\n";
-    }
+    { std::ofstream(lock) << "     " << child << "\n"; }
     EXPECT_EQ(ProbeOpenablePorts({3, 4}, Folder.Path.string()), (std::vector<int>{}));
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
@@ -169,12 +166,9 @@ TEST(FriendlyNames, NumberAfterCom) {
         const char* Name;
         int Expected; // 0: none
     };
-    const Row rows[] = {{"FT232R USB UART (COM3)", 3},
-                        {"USB Serial Port (COM12)", 12},
-                        {"Printer Port (LPT1)", 0},
-                        {"Odd (COMx)", 0},
-                        {"Trailing (COM7", 7},
-                        {"Virtual COM Port (COM4)", 4},
+    const Row rows[] = {{"FT232R USB UART (COM3)", 3}, {"USB Serial Port (COM12)", 12},
+                        {"Printer Port (LPT1)", 0},    {"Odd (COMx)", 0},
+                        {"Trailing (COM7", 7},         {"Virtual COM Port (COM4)", 4},
                         {"USB COM1 Cable (COM5)", 5}};
     for (const Row& row : rows)
         EXPECT_EQ(FriendlyNameNumber(row.Name).value_or(0), row.Expected) << row.Name;
