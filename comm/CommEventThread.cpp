@@ -70,12 +70,19 @@ bool TCommEventThread::HandOver(std::uint32_t Mask) {
             if (state->Closing) return; // the port closed before this call ran
             handler = state->Handler;
         }
+        // The event thread is released however the handler ends: one that
+        // throws must not leave it waiting for good.
+        struct Release {
+            THandOver& state;
+            ~Release() {
+                {
+                    std::lock_guard lock(state.Mutex);
+                    state.Done = true;
+                }
+                state.Changed.notify_all();
+            }
+        } release{*state};
         handler(Mask); // may close the port, which ends the wait below
-        {
-            std::lock_guard lock(state->Mutex);
-            state->Done = true;
-        }
-        state->Changed.notify_all();
     });
     std::unique_lock lock(state->Mutex);
     state->Changed.wait(lock, [&] { return state->Done || state->Closing; });

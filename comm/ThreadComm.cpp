@@ -3,6 +3,7 @@
 #include "comm/CommEventThread.h"
 #include "comm/CustomBaud.h"
 #include "platform/ComFolder.h"
+#include "platform/PortUse.h"
 #include "platform/SerialDevice.h"
 
 #include <cerrno>
@@ -102,9 +103,14 @@ void TThreadComm::SetMonitorEvents(TCommEventTypes Value) {
 }
 
 void TThreadComm::OpenDevice() {
-    const int fd = platform::OpenSerialExclusive(platform::ResolveDeviceName(FDeviceName));
+    const std::string path = platform::ResolveDeviceName(FDeviceName);
+    FOpen = false;
+    // Another program's lock file makes the port busy, as its exclusive use would.
+    if (!platform::TakePortLock(path, FLockFile)) return;
+    const int fd = platform::OpenSerialExclusive(path);
     if (fd < 0) {
-        FOpen = false;
+        platform::ReleasePortLock(FLockFile);
+        FLockFile.clear();
         return;
     }
     FHaveSavedTermios = ::tcgetattr(fd, &FSavedTermios) == 0;
@@ -156,12 +162,30 @@ void TThreadComm::Close() {
     CloseDevice();
 }
 
+// Bytes still queued for sending when the port closes. A command written
+// just before Close may go out until its own write deadline; what is left
+// after it is discarded, which keeps close() from waiting for a stalled
+// transmitter. Unread input is always discarded.
+void TThreadComm::DrainOutput() {
+    int pending = 0;
+    while (::ioctl(FHandle, TIOCOUTQ, &pending) == 0 && pending > 0 &&
+           Clock::now() < FDrainDeadline)
+        ::usleep(2000);
+    // A pseudo-terminal counts nothing here, and flushing its output would
+    // discard what the other side has not read yet.
+    if (::ioctl(FHandle, TIOCOUTQ, &pending) == 0 && pending > 0) {
+        ::tcflush(FHandle, TCIOFLUSH);
+    } else {
+        ::tcflush(FHandle, TCIFLUSH);
+    }
+}
+
 void TThreadComm::CloseDevice() {
-    // Discarding what is still queued keeps close() from waiting for a
-    // stalled transmitter.
-    ::tcflush(FHandle, TCIOFLUSH);
+    DrainOutput();
     if (FHaveSavedTermios) ::tcsetattr(FHandle, TCSANOW, &FSavedTermios);
     platform::CloseSerialExclusive(FHandle);
+    platform::ReleasePortLock(FLockFile);
+    FLockFile.clear();
     FHandle = -1;
     FOpen = false;
     FHaveSavedTermios = false;
@@ -240,6 +264,7 @@ int TThreadComm::Write(const void* Buffer, int Count) {
     const auto* bytes = static_cast<const unsigned char*>(Buffer);
     const auto deadline =
         Clock::now() + std::chrono::milliseconds(std::int64_t{FWriteTimeoutMultiplier} * Count);
+    FDrainDeadline = deadline;
     int written = 0;
     while (written < Count) {
         const ssize_t n =

@@ -20,6 +20,7 @@
 #include "comm/CommTypes.h"
 #include "comm/TermiosBuilder.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -70,6 +71,8 @@ private:
 
 class TThreadComm {
 public:
+    using Clock = std::chrono::steady_clock;
+
     explicit TThreadComm(std::shared_ptr<TCommSynchronizer> Synchronizer = nullptr);
     virtual ~TThreadComm();
     TThreadComm(const TThreadComm&) = delete;
@@ -80,7 +83,8 @@ public:
     // open, when the settings cannot be applied (the device is closed again),
     // or when the driver's queues cannot be queried (the port stays open).
     void Open();
-    // Stops the event thread, discards unsent and unread bytes, restores the
+    // Stops the event thread, lets bytes just written go out until their write
+    // deadline, discards the rest and unread bytes, restores the
     // terminal settings found at open, gives up exclusive use, closes.
     void Close();
     bool Connected() const;
@@ -152,6 +156,7 @@ private:
     // Runs on the owning thread once per event mask.
     void Dispatch(std::uint32_t Mask);
     void CloseDevice();
+    void DrainOutput();
     std::uint32_t LineErrors();
 
     std::shared_ptr<TCommSynchronizer> FSynchronizer;
@@ -167,6 +172,9 @@ private:
     TFlowControl FFlowControl = TFlowControl::fcDefault;
     TCommEventChars FEventChars{this};
     unsigned FWriteTimeoutMultiplier = 0;
+    // The deadline of the last write: Close lets its bytes drain until then.
+    std::chrono::steady_clock::time_point FDrainDeadline{};
+    std::string FLockFile; // the UUCP lock file held while open, empty when none
     termios FSavedTermios{};
     bool FHaveSavedTermios = false;
     struct TLineCounts {

@@ -14,12 +14,18 @@ bool CommandSender::SendCommand(const char* talker, const char* formatter) {
     char buffer[kCommandBufferSize];
     if (!buildCommandSentence(buffer, sizeof buffer, talker, formatter)) return false;
     if (WriteRaw(buffer, std::strlen(buffer))) return true;
+    // A write that failed because the device hung up is a lost port, told as such.
+    TComStat stat;
+    if (link.FComm->Connected() && (link.FComm->ClearCommError(stat) & CE_IOE) != 0) {
+        link.PortLost();
+        return false;
+    }
     // The Auto scan writes to ports that may not take it and goes on with the
     // next; any other write that fails is a failure.
     if (link.View.AutoMode() && link.FLinkState == kLinkProbing && !link.FLinked) return true;
     // Pressing Connect while it is down disconnects.
     if (link.ConnectPressed()) link.OpenPortClick();
-    link.View.ReportFailure(LinkFailure::PortOpenError);
+    link.View.ReportFailure(LinkFailure::PortOpenError, FailureCause::None);
     return false;
 }
 

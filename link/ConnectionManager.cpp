@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "DeviceLink.h"
+#include "LinkHealth.h"
 #include "PageWatcher.h"
 #include "comm/TermiosBuilder.h"
 #include "comm/ThreadComm.h"
@@ -61,6 +62,7 @@ void ConnectionManager::ResetConnection() {
 void ConnectionManager::Release() {
     FPressed = false;
     link.ClearReplyWait();
+    FReconnecting = false;
     view.ShowConnectButton(false);
     view.SetLinkControls(false);
 }
@@ -79,8 +81,12 @@ void ConnectionManager::OpenPortClick() {
 
     if (!FPressed) return;
     StaticDataWatcher(nullptr);
-    if (view.AutoMode()) {
+    link.FHealth.Reset(LinkHealth::Clock::now());
+    if (Automatic()) {
         link.RefreshPorts();
+        // The scan works on its own copy: a device change during it rebuilds
+        // FOpenPorts.
+        FScanPorts = link.FOpenPorts;
         if (link.FOpenPorts.empty()) {
             view.ShowAutoDetect(QStringLiteral("N/A"), QStringLiteral("N/A"));
         } else {
@@ -102,17 +108,49 @@ void ConnectionManager::OpenPortClick() {
     }
     view.ShowConnectButton(true);
     ConnectionStep();
+    // A first probe that could not be sent has disconnected already: nothing
+    // may be left animating "Connecting..." with the mode controls off.
+    if (!FPressed) return;
     ++link.FLinkTicks;
     Timer1.start();
+    view.EnableModeControls(false);
+    // A first step that failed has reported it; the next step disconnects.
+    if (link.FLinkFailed) return;
     TimerConnection.start();
     view.ShowLinkStatus(LinkStatus::Connecting);
-    view.EnableModeControls(false);
 }
 
 void ConnectionManager::Fail(LinkFailure failure) {
     link.FLinkState = kLinkIdle;
     link.FLinkFailed = true;
-    view.ReportFailure(failure);
+    FailureCause cause = FailureCause::None;
+    if (failure == LinkFailure::AutoDetectTimeOut || failure == LinkFailure::ManualConnectTimeOut) {
+        switch (link.FHealth.FailureCause()) {
+        case LinkHealth::Cause::NothingReceived:
+            cause = FailureCause::NothingReceived;
+            break;
+        case LinkHealth::Cause::OtherSpeed:
+            cause = FailureCause::OtherSpeed;
+            break;
+        case LinkHealth::Cause::NoStaticDataEnd:
+            cause = FailureCause::NoStaticDataEnd;
+            break;
+        }
+    }
+    // The attempt has ended: nothing may go on looking like "Connecting..."
+    // while the message is shown.
+    TimerConnection.stop();
+    view.ShowLinkStatus(LinkStatus::Disconnect);
+    view.ReportFailure(failure, cause);
+}
+
+void ConnectionManager::Reconnect(int number, int baudItem) {
+    if (FPressed) return;
+    FReconnecting = true;
+    view.ShowChosenPort(number);
+    view.ShowChosenBaudItem(baudItem);
+    link.FComm->SetDeviceName(DeviceNameOf(QString::number(number)));
+    OpenPortClick();
 }
 
 void ConnectionManager::ConnectionStep() {
@@ -125,7 +163,7 @@ void ConnectionManager::ConnectionStep() {
         }
         break;
     case kLinkProbing:
-        if (view.AutoMode()) {
+        if (Automatic()) {
             ProbingAuto();
         } else {
             ProbingManual();
@@ -138,12 +176,16 @@ void ConnectionManager::ConnectionStep() {
 
 void ConnectionManager::ProbingAuto() {
     if (link.FLinkTicks == 0) {
-        const auto ports = static_cast<std::int32_t>(link.FOpenPorts.size());
+        const auto ports = static_cast<std::int32_t>(FScanPorts.size());
         AutoTickLimit = ports > 2 ? 9 * ports + 2 : 20;
         if (ports == 0) {
             Fail(LinkFailure::NoSerialPortExist);
             return;
         }
+    }
+    if (FScanPorts.empty()) {
+        Fail(LinkFailure::NoSerialPortExist);
+        return;
     }
     if (link.FLinkTicks <= AutoTickLimit) {
         AutoStep();
@@ -188,8 +230,8 @@ void ConnectionManager::AutoStep() {
     SelectBaudItem(AutoBaudCursor);
     QString port = view.ChosenPort();
     if (AutoBaudCursor == kDefaultBaudItem) {
-        if (AutoPortCursor >= link.FOpenPorts.size()) AutoPortCursor = 0;
-        OpenPortNumber(link.FOpenPorts[AutoPortCursor]);
+        if (AutoPortCursor >= FScanPorts.size()) AutoPortCursor = 0;
+        OpenPortNumber(FScanPorts[AutoPortCursor]);
         ++AutoPortCursor;
         port = view.ChosenPort();
         link.FStaticDataEnd = false;

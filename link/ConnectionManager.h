@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "LinkView.h"
 #include "comm/CommTypes.h"
@@ -53,6 +54,9 @@ public:
     void TimerConnectionTimer();
     // The idle state: no attempt, no link, timers off, mode controls enabled.
     void ResetConnection();
+    // Connects to COM `number` at `baudItem` as Manual mode would, whatever
+    // mode is chosen: the lost port has returned. Nothing while connecting.
+    void Reconnect(int number, int baudItem);
 
     // The Connect button is down: connecting or connected (its tag 1).
     bool Pressed() const { return FPressed; }
@@ -61,6 +65,8 @@ public:
     QTimer TimerConnection; // 200 ms, the connecting animation
 
 private:
+    // Auto mode's scan, unless a reconnect to a known port runs.
+    bool Automatic() const { return view.AutoMode() && !FReconnecting; }
     void ProbingAuto();
     void ProbingManual();
     void AutoStep();
@@ -76,7 +82,9 @@ private:
     DeviceLink& link;
     LinkView& view;
     bool FPressed = false;
-    std::size_t AutoPortCursor = 0; // next index into FOpenPorts
+    bool FReconnecting = false;           // this attempt returns to a lost port
+    std::vector<std::int32_t> FScanPorts; // the openable ports when the Auto scan began
+    std::size_t AutoPortCursor = 0;       // next index into FScanPorts
     int AutoBaudCursor = kDefaultBaudItem;
     std::int32_t AutoTickLimit = 20;
 };

@@ -11,6 +11,7 @@
 #include "ReceivePath.h"
 #include "comm/QtCommSynchronizer.h"
 #include "comm/ThreadComm.h"
+#include "platform/ComFolder.h"
 
 namespace varo {
 
@@ -29,6 +30,12 @@ DeviceLink::DeviceLink(LinkView& view, bool watchDevices) : View(view) {
     FComm->OnRxChar = [this](TThreadComm* sender, std::uint32_t count) {
         FReceivePath->OnRxChar(sender, count);
     };
+    // The hang-up of the device, reported once by the event thread.
+    FComm->OnError = [this](TThreadComm*, std::uint32_t errors) {
+        if (errors & CE_IOE) PortLost();
+    };
+    FReconnectTimer.setInterval(1000);
+    QObject::connect(&FReconnectTimer, &QTimer::timeout, [this] { WatchLostPort(); });
     if (watchDevices) FDeviceWatch = std::make_unique<DeviceWatch>(*this);
 }
 
@@ -87,13 +94,58 @@ void DeviceLink::ClearReplyWait() {
 
 void DeviceLink::OnDeviceChange(platform::DeviceChange change) {
     RefreshPorts();
-    if (change != platform::DeviceChange::RemovalComplete || !FLinked) return;
-    const auto number = ComNumberOf(FComm->DeviceName());
-    if (number &&
-        std::find(FPortNumbers.begin(), FPortNumbers.end(), *number) != FPortNumbers.end())
+    if (change == platform::DeviceChange::RemovalComplete && FComm->Connected()) {
+        const auto number = ComNumberOf(FComm->DeviceName());
+        if (!number ||
+            std::find(FPortNumbers.begin(), FPortNumbers.end(), *number) == FPortNumbers.end())
+            PortLost();
+    }
+    if (FLostPort) WatchLostPort();
+}
+
+void DeviceLink::PortLost() {
+    const int number = ComNumberOf(FComm->DeviceName()).value_or(0);
+    if (!FConnection->Pressed()) {
+        FComm->Close();
         return;
-    // The connected adapter is gone: the Connect button, down, disconnects.
+    }
+    if (!FLinked && View.AutoMode()) {
+        // The scan's next step opens the next port.
+        FComm->Close();
+        return;
+    }
+    const bool linked = FLinked;
+    const int baudItem = View.ChosenBaudItem();
+    // The Connect button, down, disconnects.
     OpenPortClick();
+    if (linked && number > 0) {
+        FLostPort = LostPort{number, baudItem, std::chrono::steady_clock::now()};
+        FReconnectTimer.start();
+        // The port box keeps showing the lost port.
+        RefreshPorts();
+        View.ShowChosenPort(number);
+    }
+    View.ReportPortLost(number);
+}
+
+void DeviceLink::WatchLostPort() {
+    if (!FLostPort || FConnection->Pressed() ||
+        std::chrono::steady_clock::now() - FLostPort->at > kReconnectWindow) {
+        // Gone for too long, or the user connected meanwhile.
+        FLostPort.reset();
+        FReconnectTimer.stop();
+        return;
+    }
+    if (!platform::IsPresentTty(platform::ComLinkPath(platform::ComFolder(), FLostPort->number)))
+        return;
+    RefreshPorts();
+    if (std::find(FOpenPorts.begin(), FOpenPorts.end(), FLostPort->number) == FOpenPorts.end())
+        return;
+    const LostPort port = *FLostPort;
+    FLostPort.reset();
+    FReconnectTimer.stop();
+    View.ReportReconnecting(port.number, port.baudItem);
+    FConnection->Reconnect(port.number, port.baudItem);
 }
 
 } // namespace varo

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "LineAssembler.h"
+#include "LinkHealth.h"
 #include "LinkView.h"
 #include "ReplyWait.h"
 #include "platform/DeviceNotifier.h"
@@ -34,6 +38,11 @@ public:
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
+private:
+    // Connects again when the lost port is back; forgets it after kReconnectWindow.
+    void WatchLostPort();
+
+public:
     // ---- What the screen's controls do ----
     // The Connect button: connects when it is up, else disconnects.
     void OpenPortClick();
@@ -51,6 +60,12 @@ public:
     void OnDeviceChange(platform::DeviceChange change);
     // Closes the port if it is open (the window is closing).
     void Close();
+    // The open port hung up or its device went away. A link or a Manual
+    // attempt is disconnected at once and the screen told; a linked port is
+    // watched for its return. An Auto scan just goes on to the next port.
+    void PortLost();
+    // A lost port that returns within this time is connected again by itself.
+    static constexpr std::chrono::seconds kReconnectWindow{60};
 
     // The one road of every command: the sender fills DeviceRecord, then asks
     // for the sentence by talker and formatter ("P", "CTT"). See CommandSender.
@@ -76,6 +91,7 @@ public:
     std::array<std::uint8_t, 5004> FRxBuffer{}; // raw bytes of one read, zero-terminated
     LineAssembler FRxLine;                      // line under construction, kept across reads
     std::int32_t FLinkSilenceTicks = 0;         // watchdog ticks since the last line
+    LinkHealth FHealth;                         // the line's figures since the attempt began
 
     // ---- Reply wait of the message configuration screens ----
     // Armed by the screens when they send a CTT query or command, disarmed by
@@ -96,6 +112,15 @@ public:
     std::unique_ptr<ReceivePath> FReceivePath;
     std::unique_ptr<PageWatcher> FPageWatcher;
     std::unique_ptr<DeviceWatch> FDeviceWatch;
+
+    // A linked port that was lost, watched for its return.
+    struct LostPort {
+        int number = 0;
+        int baudItem = 0;
+        std::chrono::steady_clock::time_point at;
+    };
+    std::optional<LostPort> FLostPort;
+    QTimer FReconnectTimer; // 1000 ms while a lost port is watched
 
     // The port's events are handed to this object's thread (the UI thread);
     // declared before the port so that it outlives it.

@@ -20,6 +20,22 @@ enum class LinkFailure {
     PortFolderError,      // the COM folder cannot be read, so no port can be probed
 };
 
+// What the received bytes say about an attempt that timed out.
+enum class FailureCause {
+    None,            // not a time-out
+    NothingReceived, // no byte came back
+    OtherSpeed,      // bytes came, but not as text: the gateway talks at another speed
+    NoStaticDataEnd, // the gateway talks but sent no "[END OF STATIC DATA]"
+};
+
+// What the port list says about one listed port besides its number.
+struct PortNote {
+    std::string description; // maker and model, "pseudo-terminal" ...
+    int busyPid = 0;         // another process that holds the port, 0 when none
+    std::string busyProgram;
+    bool accessDenied = false; // this user may not open it
+};
+
 // The two speed read-outs of the static data block.
 enum class BaudReadout { Nmea, Debug };
 
@@ -41,6 +57,8 @@ public:
     virtual void ShowChosenBaudItem(int item) = 0;
     // The port list: its items and the one selected.
     virtual void ShowPorts(const std::vector<std::string>& items, const std::string& selected) = 0;
+    // One note per item of the last ShowPorts, in its order (none for "N/A").
+    virtual void ShowPortNotes(const std::vector<PortNote>& notes) = 0;
     // The mode's page; Auto mode's read-outs are cleared.
     virtual void ShowConnectionMode(bool automatic) = 0;
     // Auto mode's read-outs of the port and speed being tried ("" clears).
@@ -53,7 +71,13 @@ public:
     virtual void AnimateConnecting() = 0;
     // The controls that need a confirmed link.
     virtual void SetLinkControls(bool on) = 0;
-    virtual void ReportFailure(LinkFailure failure) = 0;
+    // `cause` tells the time-outs apart (None for the other failures).
+    virtual void ReportFailure(LinkFailure failure, FailureCause cause) = 0;
+    // The open port hung up or its device was removed: the link is already
+    // disconnected. `number` is its COM number (0 when unknown).
+    virtual void ReportPortLost(int number) = 0;
+    // The lost port is back and the link connects to it again at `baudItem`.
+    virtual void ReportReconnecting(int number, int baudItem) = 0;
     // Asked before a port that could not be opened at discovery is opened
     // anyway; true to go on.
     virtual bool ConfirmForcedConnect() = 0;

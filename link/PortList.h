@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "platform/PortDiscovery.h"
+
 namespace varo {
 
 class DeviceLink;
@@ -16,11 +20,13 @@ public:
     void EnumeratePorts();
     // Reports the COM folder when it cannot be read.
     void ProbeOpenablePorts();
-    // The present numbers as items, the first selected; "N/A" when none.
+    // The present numbers as items with their notes, the chosen one kept
+    // when it is still there, else the first; "N/A" when none.
     void FillPortList();
 
 private:
     DeviceLink& link;
+    std::vector<platform::PresentPort> FPresent; // the last discovery, ascending
 };
 
 } // namespace varo

@@ -44,8 +44,14 @@ void ReceivePath::OnRxChar(TThreadComm* Sender, std::uint32_t Count) {
 }
 
 void ReceivePath::Receive(const std::uint8_t* bytes, std::size_t count) {
+    link.FHealth.NoteBytes(bytes, count);
     for (std::size_t i = 0; i < count; ++i) {
-        if (link.FRxLine.Add(bytes[i])) HandleLine(link.FRxLine.Line());
+        if (link.FRxLine.Add(bytes[i])) {
+            link.FHealth.NoteLine(link.FRxLine.Line(), LinkHealth::Clock::now());
+            HandleLine(link.FRxLine.Line());
+        } else if (bytes[i] == '\n') {
+            link.FHealth.NoteTooLong();
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -32,8 +33,11 @@ bool HasPrefix(std::string_view name, std::string_view prefix) {
 }
 
 bool IsHardwareName(std::string_view name) {
-    return HasPrefix(name, "ttyUSB") || HasPrefix(name, "ttyACM") || HasPrefix(name, "ttyS") ||
-           HasPrefix(name, "ttyAMA") || HasPrefix(name, "rfcomm");
+    for (std::string_view prefix :
+         {"ttyUSB", "ttyACM", "ttyS", "ttyAMA", "rfcomm", "ttyXRUSB", "ttyMXUSB"}) {
+        if (HasPrefix(name, prefix)) return true;
+    }
+    return false;
 }
 
 // The legacy ttyS* ports exist whether or not a UART is behind them; the serial
@@ -64,6 +68,27 @@ std::string Describe(udev_device* device) {
 }
 
 // The /dev/serial/by-id link of a device, which stays the same across re-plugging.
+// Maker and model: the USB parent's "manufacturer product", else udev's
+// database names, else empty.
+std::string MakerAndModel(udev_device* device) {
+    udev_device* usb = udev_device_get_parent_with_subsystem_devtype(device, "usb", "usb_device");
+    std::string text;
+    const auto add = [&text](const char* value) {
+        if (value == nullptr || *value == 0) return;
+        if (!text.empty()) text += ' ';
+        text += value;
+    };
+    if (usb) {
+        add(udev_device_get_sysattr_value(usb, "manufacturer"));
+        add(udev_device_get_sysattr_value(usb, "product"));
+    }
+    if (text.empty()) {
+        add(udev_device_get_property_value(device, "ID_VENDOR_FROM_DATABASE"));
+        add(udev_device_get_property_value(device, "ID_MODEL_FROM_DATABASE"));
+    }
+    return text;
+}
+
 std::string StablePath(const std::string& devnode) {
     struct stat device {};
     if (::stat(devnode.c_str(), &device) != 0) return {};
@@ -114,6 +139,21 @@ std::string DescribeDevice(const std::string& devicePath) {
     std::string_view name = devicePath;
     if (name.starts_with("/dev/")) name.remove_prefix(5);
     return std::string(name);
+}
+
+} // namespace varo::platform
+namespace varo::platform {
+
+std::string AdapterDescription(const std::string& devicePath) {
+    struct stat st {};
+    if (::stat(devicePath.c_str(), &st) != 0 || !S_ISCHR(st.st_mode)) return {};
+    if (::major(st.st_rdev) >= 136 && ::major(st.st_rdev) <= 143) return "pseudo-terminal";
+    UdevPtr<udev> context(udev_new());
+    UdevPtr<udev_device> device(
+        context ? udev_device_new_from_devnum(context.get(), 'c', st.st_rdev) : nullptr);
+    if (!device) return DescribeDevice(devicePath);
+    const std::string text = MakerAndModel(device.get());
+    return text.empty() ? Describe(device.get()) : text;
 }
 
 } // namespace varo::platform

@@ -48,9 +48,12 @@ std::vector<PresentPort> DiscoverPorts(const std::string& folder,
         std::error_code error;
         const std::string device = fs::canonical(link.Path, error).string();
         if (error) continue;
-        present.push_back({link.Number,
-                           DescribeDevice(device) + " (COM" + std::to_string(link.Number) + ")",
-                           device});
+        PresentPort port;
+        port.Number = link.Number;
+        port.Description = AdapterDescription(device);
+        port.FriendlyName = DescribeDevice(device) + " (COM" + std::to_string(link.Number) + ")";
+        port.Device = device;
+        present.push_back(std::move(port));
     }
     return present;
 }
@@ -60,29 +63,37 @@ std::vector<PresentPort> DiscoverPorts() {
 }
 
 std::optional<int> FriendlyNameNumber(std::string_view friendlyName) {
-    const auto com = friendlyName.find("COM");
-    if (com == std::string_view::npos) return std::nullopt;
-    std::string_view digits = friendlyName.substr(com + 3);
-    digits = digits.substr(0, digits.find(')'));
-    int number = 0;
-    std::size_t count = 0;
-    while (count < digits.size() && digits[count] >= '0' && digits[count] <= '9' &&
-           number < 100000000) {
-        number = number * 10 + (digits[count] - '0');
-        ++count;
+    for (auto com = friendlyName.rfind("COM"); com != std::string_view::npos;
+         com = com == 0 ? std::string_view::npos : friendlyName.rfind("COM", com - 1)) {
+        std::string_view digits = friendlyName.substr(com + 3);
+        digits = digits.substr(0, digits.find(')'));
+        int number = 0;
+        std::size_t count = 0;
+        while (count < digits.size() && digits[count] >= '0' && digits[count] <= '9' &&
+               number < 100000000) {
+            number = number * 10 + (digits[count] - '0');
+            ++count;
+        }
+        if (count != 0) return number;
     }
-    if (count == 0) return std::nullopt;
-    return number;
+    return std::nullopt;
 }
 
 std::vector<int> PortNumbers(const std::vector<PresentPort>& ports) {
     std::vector<int> numbers;
     for (const PresentPort& port : ports) {
-        if (const auto number = FriendlyNameNumber(port.FriendlyName)) numbers.push_back(*number);
+        if (port.Number > 0) numbers.push_back(port.Number);
     }
     std::sort(numbers.begin(), numbers.end());
     if (numbers.size() > MaxPresentPorts) numbers.resize(MaxPresentPorts);
     return numbers;
+}
+
+void AddPortUse(std::vector<PresentPort>& ports) {
+    for (PresentPort& port : ports) {
+        port.Busy = FindPortHolder(port.Device);
+        port.AccessDenied = !MayOpen(port.Device);
+    }
 }
 
 std::vector<int> EnumeratePorts() {
@@ -95,6 +106,7 @@ std::vector<int> ProbeOpenablePorts(const std::vector<int>& present, const std::
     std::vector<int> openable;
     for (int number : candidates) {
         if (openable.size() == MaxOpenablePorts) break;
+        if (FindPortHolder(ComLinkPath(folder, number))) continue;
         const int fd = OpenSerialExclusive(ComLinkPath(folder, number));
         if (fd < 0) continue;
         CloseSerialExclusive(fd);

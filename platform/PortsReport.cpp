@@ -48,6 +48,17 @@ std::string PortsReportJson(const std::vector<PresentPort>& present,
         AppendJsonString(out, present[i].FriendlyName);
         out += ",\"device\":";
         AppendJsonString(out, present[i].Device);
+        out += ",\"description\":";
+        AppendJsonString(out, present[i].Description);
+        out += ",\"busy\":";
+        if (const auto& busy = present[i].Busy) {
+            out += "{\"pid\":" + std::to_string(busy->Pid) + ",\"program\":";
+            AppendJsonString(out, busy->Program);
+            out += '}';
+        } else {
+            out += "null";
+        }
+        out += present[i].AccessDenied ? ",\"access\":\"denied\"" : ",\"access\":\"ok\"";
         out += '}';
     }
     out += "],\"openable\":[";

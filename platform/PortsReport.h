@@ -1,7 +1,9 @@
 #pragma once
 
 // The discovery result as one JSON object, for the command line:
-// {"present":[{"number":3,"name":"FT232R USB UART (COM3)","device":"/dev/ttyUSB0"}],"openable":[3]}
+// {"present":[{"number":3,"name":"FT232R USB UART (COM3)","device":"/dev/ttyUSB0",
+//   "description":"FTDI FT232R USB UART","busy":null,"access":"ok"}],"openable":[3]}
+// `busy` is null or {"pid":N,"program":"name"}; `access` is "ok" or "denied".
 
 #include "platform/PortDiscovery.h"
 

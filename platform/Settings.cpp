@@ -27,4 +27,20 @@ bool WriteSettings(const std::string& settingsFile, int language) {
     return WritePrivateProfileString("VIEW", "Language", std::to_string(language), settingsFile);
 }
 
+ConnectionSettings ReadConnectionSettings(const std::string& settingsFile) {
+    ConnectionSettings settings;
+    settings.port = GetPrivateProfileInt("CONNECTION", "Port", 0, settingsFile);
+    settings.baud = GetPrivateProfileInt("CONNECTION", "Baud", 0, settingsFile);
+    settings.mode = GetPrivateProfileString("CONNECTION", "Mode", "", settingsFile);
+    return settings;
+}
+
+bool WriteConnectionSettings(const std::string& settingsFile, const ConnectionSettings& settings) {
+    return WritePrivateProfileString("CONNECTION", "Port", std::to_string(settings.port),
+                                     settingsFile) &&
+           WritePrivateProfileString("CONNECTION", "Baud", std::to_string(settings.baud),
+                                     settingsFile) &&
+           WritePrivateProfileString("CONNECTION", "Mode", settings.mode, settingsFile);
+}
+
 } // namespace varo::platform

@@ -21,4 +21,15 @@ int ReadSettings(const std::string& settingsFile);
 // Writes `language` as `Language` of section `VIEW`, keeping the rest of the file.
 bool WriteSettings(const std::string& settingsFile, int language);
 
+// The last connection, in section `CONNECTION`: `Port` (COM number), `Baud`
+// (4800, 9600, 38400) and `Mode` ("Auto" or "Manual"). 0 and empty when absent.
+struct ConnectionSettings {
+    int port = 0;
+    int baud = 0;
+    std::string mode;
+};
+ConnectionSettings ReadConnectionSettings(const std::string& settingsFile);
+// False when the file could not be written.
+bool WriteConnectionSettings(const std::string& settingsFile, const ConnectionSettings& settings);
+
 } // namespace varo::platform

@@ -10,12 +10,18 @@ bool IsLineByte(unsigned char c) {
 } // namespace
 
 std::string LineFaults::Noise(std::size_t length) {
+    // Every byte value comes out of a UART read at the wrong speed, CR and LF
+    // among them, so the noise is cut into short junk lines.
     std::uniform_int_distribution<int> byte(1, 255);
-    std::string noise(length, '\0');
-    for (char& c : noise) {
-        int value = byte(FRandom);
-        if (value == '\n') value = 0xFF;
-        c = static_cast<char>(value);
+    std::bernoulli_distribution lineEnd(1.0 / 24);
+    std::string noise;
+    noise.reserve(length);
+    while (noise.size() < length) {
+        if (lineEnd(FRandom) && noise.size() + 2 <= length) {
+            noise += "\r\n";
+            continue;
+        }
+        noise += static_cast<char>(byte(FRandom));
     }
     return noise;
 }

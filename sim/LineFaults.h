@@ -14,7 +14,8 @@ public:
     explicit LineFaults(std::uint32_t seed) : FRandom(seed) {}
 
     // What the tool receives when its speed differs from ours: as many bytes
-    // as the line, none of them an LF, so no line ever completes.
+    // as the line, of any value, with CR LF every 24 bytes or so, as a real
+    // UART read at the wrong speed gives short junk lines.
     std::string Noise(std::size_t length);
     // Replaces each byte but CR and LF, with probability `rate`, by another
     // byte that is neither CR, LF nor zero.

@@ -5,12 +5,19 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <QLineEdit>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "DeviceLink.h"
 #include "TForm1.h"
 
 namespace varo {
 namespace {
 
 const QColor kCream(0xFF, 0xFB, 0xF0); // 0xF0FBFF in blue-green-red order
+// A link is silent after max(3 flow intervals, this many seconds) without a line.
+constexpr double kSilentFloorSeconds = 5.0;
 
 } // namespace
 
@@ -66,6 +73,67 @@ void ConnectionStatus::Animate() {
     DrawStatusImage(form.ImageConnectTwoWay, form.ImageListConnectTwoWay, FFrame);
     SetLabelColour(FBlinkFrame < 3 ? Qt::red : Qt::black);
     form.LabelConnectionStatus->setText(form.FTexts.Connecting);
+}
+
+void ConnectionStatus::ShowNotice(const QString& text, bool alarm) {
+    FNotice = text;
+    FNoticeAlarm = alarm;
+    UpdateHealth();
+}
+
+void ConnectionStatus::UpdateHealth() {
+    DeviceLink& link = *form.FLink;
+    LinkHealth& health = link.FHealth;
+    const auto now = LinkHealth::Clock::now();
+    const bool pressed = link.ConnectPressed();
+    // A new connection replaces the notice of the last one.
+    if (pressed && !FWasPressed && !FNoticeAlarm) FNotice.clear();
+    if (pressed && link.FLinked) {
+        FNotice.clear();
+        FNoticeAlarm = false;
+    }
+    FWasPressed = pressed;
+
+    QString text;
+    QColor background;
+    FAmber = false;
+    if (pressed) {
+        bool whole = false;
+        const int flow = form.Edit1->text().trimmed().toInt(&whole);
+        const double interval = whole && flow > 0 ? flow : 1.0;
+        const double silent = health.SilentSeconds(now);
+        const bool otherSpeed =
+            !health.AnySentence() && health.OtherSpeedBytes() > FOtherSpeedBytesSeen;
+        FOtherSpeedBytesSeen = health.OtherSpeedBytes();
+        text = form.FTexts.HealthFigures.arg(silent, 0, 'f', 1)
+                   .arg(health.SampleLinesPerSecond(now), 0, 'f', 1)
+                   .arg(health.DroppedChecksum())
+                   .arg(health.DroppedTooLong())
+                   .arg(health.DroppedNotSentence())
+                   .arg(health.OtherSpeedBytes());
+        if (link.FLinked && silent > std::max(3 * interval, kSilentFloorSeconds)) {
+            FAmber = true;
+            text = form.FTexts.HealthSilent.arg(static_cast<int>(silent)) + QStringLiteral(" | ") +
+                   text;
+        } else if (otherSpeed) {
+            FAmber = true;
+            text = form.FTexts.HealthOtherSpeed + QStringLiteral(" | ") + text;
+        }
+    } else {
+        FOtherSpeedBytesSeen = 0;
+        text = form.FTexts.HealthIdle;
+    }
+    if (!FNotice.isEmpty()) text = FNotice + QStringLiteral(" | ") + text;
+    if (FNoticeAlarm && !FNotice.isEmpty())
+        background = QColor(0xF4, 0x43, 0x36); // red
+    else if (FAmber)
+        background = QColor(0xFF, 0xBF, 0x00); // amber
+    else
+        background = form.palette().color(QPalette::Window);
+    QPalette palette = form.HealthBar->palette();
+    palette.setColor(QPalette::Window, background);
+    form.HealthBar->setPalette(palette);
+    form.lblHealth->setText(text);
 }
 
 } // namespace varo

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPixmap>
+#include <QString>
+#include <cstdint>
 #include <vector>
 
 #include "LinkView.h"
@@ -26,6 +28,16 @@ public:
     // and back, the label blinks red for 3 of every 8 frames.
     void Animate();
 
+    // A notice of the link beside the health figures until the next
+    // connection: a lost port (`alarm`, in red) or a reconnect.
+    void ShowNotice(const QString& text, bool alarm);
+    // Refreshes the health bar: while connecting or connected, the time since
+    // the last line, lines per second, dropped lines and bytes at another
+    // speed; amber when the link is silent for more than max(3 flow
+    // intervals, 5 s) or only bytes at another speed arrive.
+    void UpdateHealth();
+    bool HealthAmber() const { return FAmber; }
+
 private:
     void SetLabelColour(Qt::GlobalColor colour);
 
@@ -33,6 +45,11 @@ private:
     bool FDirectionUp = true;
     int FFrame = 0;      // the two-way picture shown by the animation
     int FBlinkFrame = 0; // 0 to 7: red for frames 0 to 2
+    QString FNotice;
+    bool FNoticeAlarm = false;
+    bool FAmber = false;
+    bool FWasPressed = false;
+    std::uint64_t FOtherSpeedBytesSeen = 0;
 };
 
 // Paints image `index` of `list` into `image` over the panel's cream, with

@@ -1,7 +1,9 @@
 #include "DataView.h"
 
 #include <QAction>
+#include <QBrush>
 #include <QFile>
+#include <QFont>
 #include <QTableWidget>
 #include <QToolButton>
 #include <cstring>
@@ -115,16 +117,74 @@ void DataView::ShowRow(int row, std::uint64_t key, const QString& now, const cha
         SetCell(grid, index, kFormatter, QString::fromLatin1(line + 3, 3));
         SetCell(grid, index, kName, QString::fromUtf8(description));
         SetCell(grid, index, kLastTime, QString());
-    } else {
-        QTableWidgetItem* current = grid.item(index, kCurrentTime);
-        SetCell(grid, index, kLastTime, current != nullptr ? current->text() : QString());
     }
+    RowState& state = rowState[static_cast<std::size_t>(index)];
+    const auto at = std::chrono::steady_clock::now();
+    if (description != nullptr) {
+        state = RowState{};
+    } else {
+        const double gap = std::chrono::duration<double>(at - state.updated).count();
+        state.interval = state.interval == 0 ? gap : 0.75 * state.interval + 0.25 * gap;
+        SetCell(grid, index, kLastTime, state.time);
+    }
+    state.updated = at;
+    state.time = now;
     SetCell(grid, index, kCurrentTime, now);
     SetCell(grid, index, kData, QString::fromLatin1(line, static_cast<qsizetype>(length)));
+    if (state.stale || state.earlier) {
+        state.stale = state.earlier = false;
+        PaintRow(row, false, QString());
+    }
+}
+
+void DataView::PaintRow(int row, bool grey, const QString& note) {
+    QTableWidget& grid = *form.StringGrid1;
+    for (int column = kLine; column <= kData; ++column) {
+        QTableWidgetItem* item = grid.item(row - 1, column);
+        if (item == nullptr) continue;
+        item->setForeground(grey ? QBrush(Qt::gray) : QBrush());
+        item->setToolTip(note);
+        if (!grey) item->setFont(QFont());
+    }
+}
+
+void DataView::MarkStaleRows() {
+    const auto now = std::chrono::steady_clock::now();
+    for (int row = 1; row < nextRow; ++row) {
+        RowState& state = rowState[static_cast<std::size_t>(row - 1)];
+        if (state.earlier) continue;
+        const double age = std::chrono::duration<double>(now - state.updated).count();
+        const bool stale = state.interval > 0 && age > 3 * state.interval;
+        if (!stale && !state.stale) continue;
+        const QString ageText = form.FTexts.RowAge.arg(static_cast<int>(age));
+        state.stale = stale;
+        SetCell(*form.StringGrid1, row - 1, kCurrentTime,
+                stale ? state.time + QStringLiteral(" (") + ageText + QLatin1Char(')')
+                      : state.time);
+        PaintRow(row, stale, stale ? ageText : QString());
+    }
+}
+
+void DataView::NewConnection() {
+    for (int row = 1; row < nextRow; ++row) {
+        rowState[static_cast<std::size_t>(row - 1)].earlier = true;
+        rowState[static_cast<std::size_t>(row - 1)].stale = false;
+        SetCell(*form.StringGrid1, row - 1, kCurrentTime,
+                rowState[static_cast<std::size_t>(row - 1)].time);
+        PaintRow(row, true, form.FTexts.RowEarlier);
+        QTableWidgetItem* item = form.StringGrid1->item(row - 1, kCurrentTime);
+        if (item == nullptr) continue;
+        QFont font = item->font();
+        font.setItalic(true);
+        for (int column = kLine; column <= kData; ++column)
+            if (QTableWidgetItem* cell = form.StringGrid1->item(row - 1, column))
+                cell->setFont(font);
+    }
 }
 
 void DataView::ClearDataView() {
     nextRow = 1;
+    rowState.fill(RowState{});
     form.StringGrid1->clearContents();
     form.StringGrid1->setRowCount(1);
 }
@@ -188,6 +248,11 @@ void DataView::AbandonLog() {
 }
 
 void DataView::ShowLogState(bool recording) {
+    // A running log can always be stopped, link or not: its controls stay
+    // while it records and follow the link once it stops.
+    const bool linked = form.TabSheetStatic->isEnabled();
+    form.SaveSpeedButton->setVisible(linked || recording);
+    form.Savelog1->setEnabled(linked || recording);
     form.SaveSpeedButton->setChecked(recording);
     form.SaveSpeedButton->setToolTip(recording ? QStringLiteral("Stop recording Log")
                                                : QStringLiteral("Start recording Log"));

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <chrono>
 #include <cstdint>
 
 #include "DataLog.h"
@@ -41,6 +42,15 @@ public:
     void StopLog();
 
     bool IsRecording() const { return logRecording; }
+
+    // Greys the rows not updated for more than three of their own usual
+    // intervals and shows their age; called by the health refresh.
+    void MarkStaleRows();
+    // A new link is confirmed: the rows shown so far are marked as from an
+    // earlier connection until their sentence comes again.
+    void NewConnection();
+    bool RowStale(int row) const { return rowState[static_cast<std::size_t>(row - 1)].stale; }
+    bool RowEarlier(int row) const { return rowState[static_cast<std::size_t>(row - 1)].earlier; }
     // Sentence rows in use (0 .. kMaxSentenceRows).
     int RowsInUse() const { return nextRow - 1; }
 
@@ -61,6 +71,16 @@ private:
     // Talker and formatter of each row in use, packed, so that finding a
     // row costs no cell reads and no allocation.
     std::array<std::uint64_t, kMaxSentenceRows> rowKeys{};
+    // When each row was last updated and its usual interval (0 until two copies came).
+    struct RowState {
+        std::chrono::steady_clock::time_point updated;
+        double interval = 0;
+        bool stale = false;
+        bool earlier = false;
+        QString time; // the Current Time cell without the age
+    };
+    std::array<RowState, kMaxSentenceRows> rowState{};
+    void PaintRow(int row, bool grey, const QString& note);
     bool logIdle = true;       // no log started (or the last one ended)
     bool logRecording = false; // each shown sentence goes to the log
     DataLog log;

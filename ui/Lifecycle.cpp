@@ -25,12 +25,15 @@ void TForm1::SetLinkControls(bool on) {
     TreeView1->setEnabled(on);
     OutputMsgGroup->setEnabled(on);
     GroupBox8->setEnabled(on);
-    Savelog1->setEnabled(on);
-    SaveSpeedButton->setVisible(on);
+    // A running log can always be stopped, link or not.
+    const bool recording = FDataView != nullptr && FDataView->IsRecording();
+    Savelog1->setEnabled(on || recording);
+    SaveSpeedButton->setVisible(on || recording);
     BitBtn1->setVisible(on);
     StringGrid1->setVisible(on);
     Image1->setVisible(!on);
     if (on) {
+        if (FDataView != nullptr) FDataView->NewConnection();
         PIC_Timer->start();
         return;
     }

@@ -7,9 +7,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "BaudFlowCommands.h"
@@ -50,6 +52,14 @@ TForm1::TForm1() {
     FLink->FLinkSilenceTicks = 0;
     CreateViewUnits();
     CreateDeviceUnits();
+    RestoreConnectionSettings();
+    connect(cbxComPort, &QComboBox::currentIndexChanged, this, [this] { ShowChosenPortNote(); });
+    connect(HealthTimer, &QTimer::timeout, this, [this] {
+        FConnectionStatus->UpdateHealth();
+        FDataView->MarkStaleRows();
+    });
+    FConnectionStatus->UpdateHealth();
+    HealthTimer->start();
 }
 
 TForm1::~TForm1() = default;
@@ -99,7 +109,27 @@ void TForm1::ReadSettings() {
 }
 
 void TForm1::WriteSettings() {
-    platform::WriteSettings(SettingsFile.toStdString(), FLanguage);
+    const std::string file = SettingsFile.toStdString();
+    platform::ConnectionSettings connection;
+    connection.port = ChosenPort().toInt();
+    connection.baud = BaudItemText(ChosenBaudItem()).toInt();
+    connection.mode = AutoMode() ? "Auto" : "Manual";
+    const bool written = platform::WriteSettings(file, FLanguage) &&
+                         platform::WriteConnectionSettings(file, connection);
+    // A setting that silently failed to save comes back wrong next time.
+    if (!written)
+        ModalMessage(FTexts.SettingsWriteError.arg(SettingsFile), FTexts.Error, MessageIcon::Error,
+                     MessageButtons::Ok);
+}
+
+void TForm1::RestoreConnectionSettings() {
+    const platform::ConnectionSettings saved =
+        platform::ReadConnectionSettings(SettingsFile.toStdString());
+    if (saved.mode == "Auto") RadioButtonConnectionModeAuto->setChecked(true);
+    if (saved.mode == "Auto" || saved.mode == "Manual") FLink->ModeChanged();
+    if (saved.port > 0) ShowChosenPort(saved.port);
+    const int baud = cbxBaudRate->findText(QString::number(saved.baud));
+    if (baud >= 0) ShowChosenBaudItem(baud);
 }
 
 void TForm1::SetUpSerialPort() {

@@ -25,6 +25,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+class QStatusBar;
 class QTabWidget;
 class QTableWidget;
 class QTimer;
@@ -135,6 +136,7 @@ public:
     QLabel* lblBaudRate;
     QComboBox* cbxComPort;
     QComboBox* cbxBaudRate;
+    QLabel* lblPortNote; // what the chosen port is: its adapter, who holds it
     QLabel* ImageConnectToDevice;
     QLabel* ImageConnectTwoWay;
     QLabel* LabelConnectionStatus;
@@ -220,6 +222,11 @@ public:
     QWidget* TabSheet2;
     QTableWidget* StringGrid1;
 
+    // ---- Link health, below every page ----
+    QStatusBar* HealthBar;
+    QLabel* lblHealth;
+    QTimer* HealthTimer; // 500 ms, refreshes the health bar and the stale rows
+
     // ---- Menu ----
     QMenu* mnuFile;
     QAction* Savelog1;
@@ -262,7 +269,10 @@ public:
     void EnableModeControls(bool on) override;
     void ShowLinkStatus(LinkStatus status) override;
     void AnimateConnecting() override;
-    void ReportFailure(LinkFailure failure) override;
+    void ReportFailure(LinkFailure failure, FailureCause cause) override;
+    void ReportPortLost(int number) override;
+    void ReportReconnecting(int number, int baudItem) override;
+    void ShowPortNotes(const std::vector<PortNote>& notes) override;
     bool ConfirmForcedConnect() override;
     bool ConfigurationPageShown() const override;
     void RunWatchdog(bool on) override;
@@ -288,13 +298,15 @@ private:
     void BuildDataViewPage();
     void BuildMenu();
     void BuildTimers();
+    void BuildHealthBar();
     void LoadImageLists();
     void ConnectSignals();
 
     // Construction steps served by the settings, serial and discovery units.
     void ComputeAppFolder();
-    void ComputeSettingsFolder(); // SettingsFolder (created if missing) and SettingsFile
-    void ReadSettings();          // FLanguage from SettingsFile
+    void ComputeSettingsFolder();     // SettingsFolder (created if missing) and SettingsFile
+    void ReadSettings();              // FLanguage from SettingsFile
+    void RestoreConnectionSettings(); // the last port, speed and mode, when still offered
     void SetUpSerialPort();    // the device link, the baud list, port discovery, default selections
     void ResetConnection();    // the connection manager's idle state
     void SetUpAisDecoding();   // AIS layouts, message buffers and target table
@@ -303,6 +315,9 @@ private:
     void CreateDeviceUnits();  // device information, baud and flow commands, the link watchdog
     // Exit steps served by those units.
     void WriteSettings();
+    // The notes of the ports listed, one per item of cbxComPort.
+    std::vector<PortNote> FPortNotes;
+    void ShowChosenPortNote();
 };
 
 } // namespace varo

@@ -3,11 +3,14 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -22,6 +25,7 @@ namespace {
 constexpr int kClientWidth = 904;
 constexpr int kClientHeight = 579;
 constexpr int kPanelHeight = 79;
+constexpr int kHealthBarHeight = 22;
 
 // A speed button: a checkable tool button. Buttons of a group that
 // allows all of them up are independent toggles, never exclusive.
@@ -76,9 +80,31 @@ void TForm1::BuildWindow() {
 
     BuildMenu();
     BuildTimers();
+    BuildHealthBar();
     ConnectSignals();
     move(360, 113);
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() + kHealthBarHeight);
+}
+
+// The link's health below every page; the chosen port's note at its right.
+void TForm1::BuildHealthBar() {
+    HealthBar = new QStatusBar(this);
+    HealthBar->setObjectName(QStringLiteral("HealthBar"));
+    HealthBar->setSizeGripEnabled(false);
+    HealthBar->setAutoFillBackground(true);
+    HealthBar->setFixedHeight(kHealthBarHeight);
+    setStatusBar(HealthBar);
+    lblHealth = new QLabel(HealthBar);
+    lblHealth->setObjectName(QStringLiteral("lblHealth"));
+    // Long figures are clipped, never widen the window.
+    lblHealth->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    HealthBar->addWidget(lblHealth, 1);
+    lblPortNote = new QLabel(HealthBar);
+    lblPortNote->setObjectName(QStringLiteral("lblPortNote"));
+    HealthBar->addPermanentWidget(lblPortNote);
+    HealthTimer = new QTimer(this);
+    HealthTimer->setObjectName(QStringLiteral("HealthTimer"));
+    HealthTimer->setInterval(500);
 }
 
 void TForm1::BuildTopPanel() {

@@ -1,12 +1,16 @@
 // What the device link reads from the window and shows on it (LinkView).
+#include <QColor>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -91,18 +95,32 @@ void TForm1::AnimateConnecting() {
     FConnectionStatus->Animate();
 }
 
-void TForm1::ReportFailure(LinkFailure failure) {
+void TForm1::ReportFailure(LinkFailure failure, FailureCause cause) {
+    // The specified text stays as it is; a second line tells the time-outs apart.
+    const auto withCause = [&](const QString& text) {
+        switch (cause) {
+        case FailureCause::None:
+            return text;
+        case FailureCause::NothingReceived:
+            return text + QLatin1Char('\n') + FTexts.CauseNothingReceived;
+        case FailureCause::OtherSpeed:
+            return text + QLatin1Char('\n') + FTexts.CauseOtherSpeed;
+        case FailureCause::NoStaticDataEnd:
+            return text + QLatin1Char('\n') + FTexts.CauseNoStaticDataEnd;
+        }
+        return text;
+    };
     switch (failure) {
     case LinkFailure::NoSerialPortExist:
         ModalMessage(FTexts.NoSerialPortExist, FTexts.Warning, MessageIcon::Warning,
                      MessageButtons::Ok);
         break;
     case LinkFailure::AutoDetectTimeOut:
-        ModalMessage(FTexts.AutoDetectTimeOut, FTexts.Error, MessageIcon::Error,
+        ModalMessage(withCause(FTexts.AutoDetectTimeOut), FTexts.Error, MessageIcon::Error,
                      MessageButtons::Ok);
         break;
     case LinkFailure::ManualConnectTimeOut:
-        ModalMessage(FTexts.ManualConnectTimeOut, FTexts.Error, MessageIcon::Error,
+        ModalMessage(withCause(FTexts.ManualConnectTimeOut), FTexts.Error, MessageIcon::Error,
                      MessageButtons::Ok);
         break;
     case LinkFailure::PortOpenError:
@@ -113,6 +131,48 @@ void TForm1::ReportFailure(LinkFailure failure) {
                      MessageIcon::None, MessageButtons::Ok);
         break;
     }
+}
+
+void TForm1::ReportPortLost(int number) {
+    // The rows stay, greyed as they age: they are what the gateway last said.
+    const bool rows = FDataView->RowsInUse() > 0;
+    StringGrid1->setVisible(rows);
+    Image1->setVisible(!rows);
+    FConnectionStatus->ShowNotice(FTexts.PortLost.arg(number), true);
+}
+
+void TForm1::ReportReconnecting(int number, int baudItem) {
+    FConnectionStatus->ShowNotice(FTexts.Reconnecting.arg(number).arg(BaudItemText(baudItem)),
+                                  false);
+}
+
+void TForm1::ShowPortNotes(const std::vector<PortNote>& notes) {
+    FPortNotes = notes;
+    for (int item = 0; item < cbxComPort->count(); ++item) {
+        const bool known = static_cast<std::size_t>(item) < notes.size();
+        const PortNote note = known ? notes[static_cast<std::size_t>(item)] : PortNote{};
+        QString text = QString::fromStdString(note.description);
+        if (note.busyPid != 0)
+            text += QStringLiteral(" - ") +
+                    FTexts.PortBusy.arg(QString::fromStdString(note.busyProgram)).arg(note.busyPid);
+        if (note.accessDenied) text += QStringLiteral(" - ") + FTexts.PortDenied;
+        cbxComPort->setItemData(item, text, Qt::ToolTipRole);
+        // A port another program holds is greyed: it can only be forced.
+        if (note.busyPid != 0) cbxComPort->setItemData(item, QColor(Qt::gray), Qt::ForegroundRole);
+    }
+    ShowChosenPortNote();
+}
+
+void TForm1::ShowChosenPortNote() {
+    const int item = cbxComPort->currentIndex();
+    lblPortNote->setText(item >= 0 ? cbxComPort->itemData(item, Qt::ToolTipRole).toString()
+                                   : QString());
+    const bool busy = item >= 0 && static_cast<std::size_t>(item) < FPortNotes.size() &&
+                      (FPortNotes[static_cast<std::size_t>(item)].busyPid != 0 ||
+                       FPortNotes[static_cast<std::size_t>(item)].accessDenied);
+    QPalette palette = lblPortNote->palette();
+    palette.setColor(QPalette::WindowText, busy ? QColor(0xB0, 0x00, 0x00) : QColor(Qt::black));
+    lblPortNote->setPalette(palette);
 }
 
 bool TForm1::ConfirmForcedConnect() {

@@ -37,6 +37,20 @@ struct UiTexts {
     QString LinkBackAtNewRate;                  // TAB_BAUD, %1 the rate
     QString BaudRateNotTaken;                   // TAB_BAUD, %1 the rate still used
     QString BaudLinkLost;                       // TAB_BAUD, %1 and %2 the rates tried
+    QString CauseNothingReceived;               // OTHER_MSG
+    QString CauseOtherSpeed;                    // OTHER_MSG
+    QString CauseNoStaticDataEnd;               // OTHER_MSG
+    QString PortLost;                           // OTHER_MSG
+    QString Reconnecting;                       // OTHER_MSG
+    QString HealthIdle;                         // OTHER_MSG
+    QString HealthFigures;                      // OTHER_MSG
+    QString HealthSilent;                       // OTHER_MSG
+    QString HealthOtherSpeed;                   // OTHER_MSG
+    QString PortBusy;                           // OTHER_MSG
+    QString PortDenied;                         // OTHER_MSG
+    QString SettingsWriteError;                 // OTHER_MSG
+    QString RowEarlier;                         // OTHER_MSG
+    QString RowAge;                             // OTHER_MSG
 };
 
 // One entry of the language file: where it lives, its built-in English text
@@ -49,7 +63,7 @@ struct UiTextEntry {
 };
 
 // Every entry, in the order the language file is read.
-inline constexpr std::array<UiTextEntry, 26> kUiTextTable{{
+inline constexpr std::array<UiTextEntry, 40> kUiTextTable{{
     {"SYS_BUTTON", "Connect", "Connect", &UiTexts::Connect},
     {"SYS_BUTTON", "Disconnect", "Disconnect", &UiTexts::Disconnect},
     {"TAB_BAUD", "DeviceBaudRateHasBeenChanged", "Device's baud rate has been changed.",
@@ -92,6 +106,32 @@ inline constexpr std::array<UiTextEntry, 26> kUiTextTable{{
      &UiTexts::ContinuationNotAnswered},
     {"OTHER_MSG", "FlowRateNotTaken",
      "The change did not take: the gateway reports a flow rate of %1.", &UiTexts::FlowRateNotTaken},
+    {"OTHER_MSG", "CauseNothingReceived", "Nothing was received from the port.",
+     &UiTexts::CauseNothingReceived},
+    {"OTHER_MSG", "CauseOtherSpeed",
+     "Data arrived at another speed: try Auto or another baud rate.", &UiTexts::CauseOtherSpeed},
+    {"OTHER_MSG", "CauseNoStaticDataEnd", "The gateway talks but sent no \"[END OF STATIC DATA]\".",
+     &UiTexts::CauseNoStaticDataEnd},
+    {"OTHER_MSG", "PortLost", "COM%1 was lost: the port hung up or the adapter was unplugged.",
+     &UiTexts::PortLost},
+    {"OTHER_MSG", "Reconnecting", "COM%1 is back: connecting again at %2 baud.",
+     &UiTexts::Reconnecting},
+    {"OTHER_MSG", "HealthIdle", "Not connected", &UiTexts::HealthIdle},
+    {"OTHER_MSG", "HealthFigures",
+     "Last line %1 s ago | %2 lines/s | dropped: %3 checksum, %4 too long, %5 not a sentence | "
+     "other-speed bytes: %6",
+     &UiTexts::HealthFigures},
+    {"OTHER_MSG", "HealthSilent", "Silent for %1 s: the gateway sends nothing.",
+     &UiTexts::HealthSilent},
+    {"OTHER_MSG", "HealthOtherSpeed", "Bytes at another speed: check the baud rate.",
+     &UiTexts::HealthOtherSpeed},
+    {"OTHER_MSG", "PortBusy", "busy: %1 (pid %2)", &UiTexts::PortBusy},
+    {"OTHER_MSG", "PortDenied", "access denied: add the user to the dialout group",
+     &UiTexts::PortDenied},
+    {"OTHER_MSG", "SettingsWriteError", "The settings could not be saved to %1.",
+     &UiTexts::SettingsWriteError},
+    {"OTHER_MSG", "RowEarlier", "from an earlier connection", &UiTexts::RowEarlier},
+    {"OTHER_MSG", "RowAge", "%1 s ago", &UiTexts::RowAge},
 }};
 
 // Fills every text with its built-in English value.

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -302,6 +303,31 @@ TEST_F(PortTest, CloseFromInsideTheHandler) {
     EXPECT_FALSE(Port.Connected());
     Port.Open();
     EXPECT_TRUE(Port.Connected());
+}
+
+// A handler that throws must not leave the event thread waiting for good:
+// the next bytes are reported again.
+TEST_F(PortTest, AThrowingHandlerDoesNotStrandTheEventThread) {
+    int calls = 0;
+    Port.OnRxChar = [&](TThreadComm* sender, std::uint32_t count) {
+        ++calls;
+        char buffer[64];
+        sender->Read(buffer, int(std::min<std::uint32_t>(count, sizeof buffer)));
+        if (calls == 1) throw std::runtime_error("handler failed");
+    };
+    Port.Open();
+    ASSERT_TRUE(Pty.Send("abc"));
+    EXPECT_THROW(PumpUntil([&] { return calls > 0; }), std::runtime_error);
+    ASSERT_TRUE(Pty.Send("def"));
+    EXPECT_TRUE(PumpUntil([&] { return calls > 1; })) << "no event after the throwing handler";
+}
+
+// A command written just before Close still reaches the far end.
+TEST_F(PortTest, CloseLetsAJustWrittenCommandGoOut) {
+    Port.Open();
+    ASSERT_EQ(Port.Write("$PTST,0*00\r\n", 12), 12);
+    Port.Close();
+    EXPECT_EQ(Pty.Receive(12), "$PTST,0*00\r\n");
 }
 
 TEST_F(PortTest, ComNameResolvesThroughTheComFolder) {

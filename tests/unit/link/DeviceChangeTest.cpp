@@ -14,7 +14,10 @@ TEST_F(DeviceChangeTest, RemovingTheConnectedPortDisconnects) {
     gateway.Stop();
     EXPECT_TRUE(WaitFor([&] { return !link.FLinked; }, 2000ms));
     EXPECT_FALSE(Connected());
-    EXPECT_FALSE(view.Listed(39));
+    EXPECT_EQ(view.lostPorts, (std::vector<int>{39}));
+    // Awaited back for a minute, it stays in the list and chosen.
+    EXPECT_TRUE(view.Listed(39));
+    EXPECT_EQ(view.chosenPort, "39");
 }
 
 TEST_F(DeviceChangeTest, RemovingAnotherPortOnlyRefreshesTheList) {

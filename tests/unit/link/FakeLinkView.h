@@ -31,6 +31,9 @@ public:
     int animationFrames = 0;
     int forcedConnectQuestions = 0;
     std::vector<LinkFailure> failures;
+    std::vector<FailureCause> causes;
+    std::vector<int> lostPorts, reconnects;
+    std::vector<PortNote> portNotes;
     std::vector<std::string> received, sentences, deviceLines;
     QString nmeaBaud, debugBaud;
     std::vector<std::int32_t> configItems;
@@ -70,7 +73,13 @@ public:
     void ShowLinkStatus(LinkStatus shown) override { status = shown; }
     void AnimateConnecting() override { ++animationFrames; }
     void SetLinkControls(bool on) override { linkControls = on; }
-    void ReportFailure(LinkFailure failure) override { failures.push_back(failure); }
+    void ReportFailure(LinkFailure failure, FailureCause cause) override {
+        failures.push_back(failure);
+        causes.push_back(cause);
+    }
+    void ReportPortLost(int number) override { lostPorts.push_back(number); }
+    void ReportReconnecting(int number, int) override { reconnects.push_back(number); }
+    void ShowPortNotes(const std::vector<PortNote>& notes) override { portNotes = notes; }
     bool ConfirmForcedConnect() override {
         ++forcedConnectQuestions;
         return forceConnect;

@@ -4,14 +4,28 @@
 #include "platform/PortsReport.h"
 #include "platform/SerialDevice.h"
 
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace varo {
 namespace {
 
 using namespace platform;
+
+PresentPort Port(int number, std::string name, std::string device, std::string description = {}) {
+    PresentPort port;
+    port.Number = number;
+    port.FriendlyName = std::move(name);
+    port.Device = std::move(device);
+    port.Description = std::move(description);
+    return port;
+}
 
 std::vector<int> Numbers(const std::vector<PresentPort>& ports) {
     std::vector<int> numbers;
@@ -64,6 +78,65 @@ TEST_F(DiscoveryTest, PortHeldElsewhereIsPresentButNotOpenable) {
     EXPECT_EQ(ProbeOpenablePorts(numbers, Folder.Path.string()), (std::vector<int>{3, 4}));
 }
 
+// A port another program holds open (here `sleep`, which inherited it) or
+// names in a lock file is busy and never offered; a lock of a dead process
+// is stale and removed.
+TEST_F(DiscoveryTest, PortsHeldByOtherProgramsAreBusyAndNotOpenable) {
+    TempFolder locks;
+    ::setenv("VARO_LOCK_DIR", locks.Path.c_str(), 1);
+    Link(Ptys[0].SlavePath, 3);
+    Link(Ptys[1].SlavePath, 4);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int held = ::open(Ptys[0].SlavePath.c_str(), O_RDWR | O_NOCTTY);
+        ::dup2(held, 3);
+        ::execlp("sleep", "sleep", "30", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ASSERT_GT(child, 0);
+    auto present = Discover();
+    AddPortUse(present);
+    for (int tries = 0; tries < 200 && !(present[0].Busy && present[0].Busy->Program == "sleep");
+         ++tries) {
+        ::usleep(10000);
+        present = Discover();
+        AddPortUse(present);
+    }
+    ASSERT_TRUE(present[0].Busy.has_value());
+    EXPECT_EQ(present[0].Busy->Pid, child);
+    EXPECT_EQ(present[0].Busy->Program, "sleep");
+    EXPECT_EQ(present[0].Description, "pseudo-terminal");
+    EXPECT_FALSE(present[1].Busy.has_value()) << "the far end of a pseudo-terminal is no user";
+    EXPECT_EQ(ProbeOpenablePorts({3, 4}, Folder.Path.string()), (std::vector<int>{4}));
+
+    // COM4 named in the lock file of the live child, then of a dead process.
+    const std::string lock = LockFilePath(Ptys[1].SlavePath);
+    { std::ofstream(lock) << "     " << child << "\n"; }
+    EXPECT_EQ(ProbeOpenablePorts({3, 4}, Folder.Path.string()), (std::vector<int>{}));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_EQ(ProbeOpenablePorts({3, 4}, Folder.Path.string()), (std::vector<int>{3, 4}));
+    EXPECT_FALSE(std::filesystem::exists(lock)) << "a stale lock stays";
+    ::unsetenv("VARO_LOCK_DIR");
+}
+
+// A user outside the serial devices' group may not open the port: "denied".
+TEST_F(DiscoveryTest, PortTheUserMayNotOpenIsDenied) {
+    Link(Ptys[0].SlavePath, 3);
+    ASSERT_EQ(::chmod(Ptys[0].SlavePath.c_str(), 0600), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // An unprivileged user, as the technician's account would be.
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+        ::_exit(MayOpen(Ptys[0].SlavePath) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "cannot become an unprivileged user";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the port reads as open to anyone";
+    EXPECT_TRUE(MayOpen(Ptys[0].SlavePath) || ::geteuid() != 0);
+}
+
 TEST_F(DiscoveryTest, NoPortsGivesNotAvailable) {
     EXPECT_TRUE(Discover().empty());
     EXPECT_TRUE(ProbeOpenablePorts({}, Folder.Path.string()).empty());
@@ -93,18 +166,17 @@ TEST(FriendlyNames, NumberAfterCom) {
         const char* Name;
         int Expected; // 0: none
     };
-    const Row rows[] = {{"FT232R USB UART (COM3)", 3},
-                        {"USB Serial Port (COM12)", 12},
-                        {"Printer Port (LPT1)", 0},
-                        {"Odd (COMx)", 0},
-                        {"Trailing (COM7", 7}};
+    const Row rows[] = {{"FT232R USB UART (COM3)", 3}, {"USB Serial Port (COM12)", 12},
+                        {"Printer Port (LPT1)", 0},    {"Odd (COMx)", 0},
+                        {"Trailing (COM7", 7},         {"Virtual COM Port (COM4)", 4},
+                        {"USB COM1 Cable (COM5)", 5}};
     for (const Row& row : rows)
         EXPECT_EQ(FriendlyNameNumber(row.Name).value_or(0), row.Expected) << row.Name;
 
     std::vector<PresentPort> many;
     for (int n = 300; n >= 1; --n)
-        many.push_back({n, "P (COM" + std::to_string(n) + ")", ""});
-    many.push_back({0, "Printer Port (LPT1)", ""});
+        many.push_back(Port(n, "P (COM" + std::to_string(n) + ")", ""));
+    many.push_back(Port(0, "Printer Port (LPT1)", ""));
     const auto numbers = PortNumbers(many);
     ASSERT_EQ(numbers.size(), MaxPresentPorts);
     EXPECT_EQ(numbers.front(), 1);
@@ -132,17 +204,22 @@ TEST(ComFolder, LocationAndNames) {
 }
 
 TEST(PortsReport, Json) {
-    const std::vector<PresentPort> one{{3, "FT232R USB UART (COM3)", "/dev/ttyUSB0"}};
+    std::vector<PresentPort> one{
+        Port(3, "FT232R USB UART (COM3)", "/dev/ttyUSB0", "FTDI FT232R USB UART")};
     const std::string expected =
-        R"j({"present":[{"number":3,"name":"FT232R USB UART (COM3)","device":"/dev/ttyUSB0"}],)j"
-        R"j("openable":[3]})j";
+        R"j({"present":[{"number":3,"name":"FT232R USB UART (COM3)","device":"/dev/ttyUSB0",)j"
+        R"j("description":"FTDI FT232R USB UART","busy":null,"access":"ok"}],"openable":[3]})j";
     EXPECT_EQ(PortsReportJson(one, {3}), expected);
     EXPECT_EQ(PortsReportJson({}, {}), R"j({"present":[],"openable":[]})j");
 
-    const std::vector<PresentPort> two{{1, "A \"B\"\\\x01 (COM1)", "/d"}, {2, "C (COM2)", "/e"}};
+    std::vector<PresentPort> two{Port(1, "A \"B\"\\\x01 (COM1)", "/d"), Port(2, "C (COM2)", "/e")};
+    two[1].Busy = PortHolder{42, "minicom"};
+    two[1].AccessDenied = true;
     const std::string escaped =
-        R"j({"present":[{"number":1,"name":"A \"B\"\\\u0001 (COM1)","device":"/d"},)j"
-        R"j({"number":2,"name":"C (COM2)","device":"/e"}],"openable":[1,2]})j";
+        R"j({"present":[{"number":1,"name":"A \"B\"\\\u0001 (COM1)","device":"/d",)j"
+        R"j("description":"","busy":null,"access":"ok"},)j"
+        R"j({"number":2,"name":"C (COM2)","device":"/e","description":"",)j"
+        R"j("busy":{"pid":42,"program":"minicom"},"access":"denied"}],"openable":[1,2]})j";
     EXPECT_EQ(PortsReportJson(two, {1, 2}), escaped);
 }
 
