@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace varo::platform {
 
@@ -41,6 +42,31 @@ bool WriteConnectionSettings(const std::string& settingsFile, const ConnectionSe
            WritePrivateProfileString("CONNECTION", "Baud", std::to_string(settings.baud),
                                      settingsFile) &&
            WritePrivateProfileString("CONNECTION", "Mode", settings.mode, settingsFile);
+}
+
+WindowSettings ReadWindowSettings(const std::string& settingsFile) {
+    WindowSettings settings;
+    settings.left = GetPrivateProfileInt("VIEW", "WindowLeft", 0, settingsFile);
+    settings.top = GetPrivateProfileInt("VIEW", "WindowTop", 0, settingsFile);
+    settings.width = GetPrivateProfileInt("VIEW", "WindowWidth", 0, settingsFile);
+    settings.height = GetPrivateProfileInt("VIEW", "WindowHeight", 0, settingsFile);
+    settings.maximized = GetPrivateProfileInt("VIEW", "WindowMaximized", 0, settingsFile) == 1;
+    settings.page = GetPrivateProfileInt("VIEW", "LastPage", -1, settingsFile);
+    return settings;
+}
+
+bool WriteWindowSettings(const std::string& settingsFile, const WindowSettings& settings) {
+    const std::pair<const char*, int> keys[] = {{"WindowLeft", settings.left},
+                                                {"WindowTop", settings.top},
+                                                {"WindowWidth", settings.width},
+                                                {"WindowHeight", settings.height},
+                                                {"WindowMaximized", settings.maximized ? 1 : 0},
+                                                {"LastPage", settings.page}};
+    for (const auto& [key, value] : keys) {
+        if (!WritePrivateProfileString("VIEW", key, std::to_string(value), settingsFile))
+            return false;
+    }
+    return true;
 }
 
 } // namespace varo::platform

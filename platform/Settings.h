@@ -32,4 +32,20 @@ ConnectionSettings ReadConnectionSettings(const std::string& settingsFile);
 // False when the file could not be written.
 bool WriteConnectionSettings(const std::string& settingsFile, const ConnectionSettings& settings);
 
+// The window as it was left, in section `VIEW` beside `Language`:
+// `WindowLeft`, `WindowTop`, `WindowWidth`, `WindowHeight` (its normal frame),
+// `WindowMaximized` (0 or 1) and `LastPage` (0 to 2). A width or height of 0
+// (or an absent key) means no stored size; a page of -1 no stored page.
+struct WindowSettings {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool maximized = false;
+    int page = -1;
+};
+WindowSettings ReadWindowSettings(const std::string& settingsFile);
+// False when the file could not be written.
+bool WriteWindowSettings(const std::string& settingsFile, const WindowSettings& settings);
+
 } // namespace varo::platform

@@ -2,30 +2,51 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QStringList>
 #include <QTextStream>
-#include <algorithm>
 
 #include "TfrmAbout.h"
 
 namespace varo {
 namespace {
 
-// Cuts a line into pieces of at most kReadMePieceLength characters; a
-// character outside the basic plane (two UTF-16 units) is never split.
-void AppendPieces(const QString& line, QStringList& lines) {
-    qsizetype start = 0;
-    do {
-        qsizetype size = std::min<qsizetype>(kReadMePieceLength, line.size() - start);
-        if (start + size < line.size() && size > 1 && line.at(start + size - 1).isHighSurrogate()) {
-            --size;
-        }
-        lines.append(line.mid(start, size));
-        start += size;
-    } while (start < line.size());
+qsizetype Indent(const QString& line) {
+    qsizetype indent = 0;
+    while (indent < line.size() && line.at(indent).isSpace())
+        ++indent;
+    return indent;
+}
+
+bool EndsSentence(const QString& line) {
+    static const QString kEnds = QStringLiteral(".!?:。！？：");
+    return !line.isEmpty() && kEnds.contains(line.back());
+}
+
+// Ideographs, kana and full-width punctuation take no space between them.
+bool IsWide(QChar character) {
+    return character.unicode() >= 0x2E80;
 }
 
 } // namespace
+
+QStringList JoinReadMeLines(const QStringList& lines) {
+    QStringList paragraphs;
+    qsizetype indent = 0;
+    bool open = false; // the last paragraph may take the next line
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        const qsizetype lineIndent = Indent(raw);
+        if (open && !line.isEmpty() && lineIndent == indent) {
+            QString& last = paragraphs.last();
+            if (!IsWide(last.back()) && !IsWide(line.front())) last += QLatin1Char(' ');
+            last += line;
+        } else {
+            paragraphs.append(line.isEmpty() ? QString() : raw.left(lineIndent) + line);
+            indent = lineIndent;
+        }
+        open = !line.isEmpty() && !EndsSentence(line);
+    }
+    return paragraphs;
+}
 
 bool LoadReadMe(TfrmAbout& about, const QString& path) {
     QFile file(path);
@@ -35,8 +56,8 @@ bool LoadReadMe(TfrmAbout& about, const QString& path) {
     QStringList lines;
     QString line;
     while (stream.readLineInto(&line))
-        AppendPieces(line, lines);
-    about.Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+        lines.append(line);
+    about.Memo1->setPlainText(JoinReadMeLines(lines).join(QLatin1Char('\n')));
     return true;
 }
 

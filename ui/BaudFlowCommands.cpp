@@ -29,8 +29,6 @@ struct BaudRateCode {
 constexpr std::array<BaudRateCode, 3> kBaudRateCodes{{{38400, 2}, {9600, 4}, {4800, 5}}};
 
 // The caption spbBaudRate shows between its two presses.
-const QString kApplyCaption = QStringLiteral("Apply");
-const QString kMessageCaption = QStringLiteral("Message");
 constexpr const char* kNmeaBaudKey = "NMEA Baud Rate";
 constexpr const char* kFlowRateKey = "Time Interval sec";
 
@@ -90,7 +88,7 @@ void BaudFlowCommands::ChangeNmeaBaudRate() {
 
 void BaudFlowCommands::ArmBaudChange() {
     idleCaption = form.spbBaudRate->text();
-    form.spbBaudRate->setText(kApplyCaption);
+    form.spbBaudRate->setText(form.FTexts.ApplyBaudRate);
     form.Label2->show();
     form.cbxBaud_NMEA->show();
     form.baudChangeArmed = true;
@@ -118,8 +116,8 @@ void BaudFlowCommands::SendBaudChange() {
     const UiTexts& texts = form.FTexts;
     if (newRate == oldRate) {
         DisarmBaudChange();
-        ModalMessage(texts.BaudRateAlreadyUsed.arg(newRate), kMessageCaption, MessageIcon::None,
-                     MessageButtons::Ok);
+        ModalMessage(texts.BaudRateAlreadyUsed.arg(newRate), form.FTexts.MessageCaption,
+                     MessageIcon::None, MessageButtons::Ok);
         return;
     }
     SetDbgCommand(kBaudRateCommand, code);
@@ -175,8 +173,8 @@ void BaudFlowCommands::BaudAnswered(ReplyOutcome outcome, std::uint32_t oldRate,
         const UiTexts& texts = form.FTexts;
         if (atOld != ReplyOutcome::NoAnswer) {
             form.spbBaudRate->setEnabled(true);
-            ModalMessage(texts.BaudRateNotTaken.arg(oldRate), kMessageCaption, MessageIcon::Warning,
-                         MessageButtons::Ok);
+            ModalMessage(texts.BaudRateNotTaken.arg(oldRate), form.FTexts.MessageCaption,
+                         MessageIcon::Warning, MessageButtons::Ok);
             return;
         }
         ModalMessage(texts.BaudLinkLost.arg(newRate).arg(oldRate), texts.Error, MessageIcon::Error,
@@ -192,7 +190,7 @@ void BaudFlowCommands::SetFlowRate() {
     if (!whole || seconds < 0 || seconds > kMaxFlowRate) {
         // The box goes back to what the gateway reported.
         form.Edit1->setText(QString::number(form.FDeviceInfo->Info().flowRateSeconds));
-        ModalMessage(QStringLiteral("Out of range!!"), kMessageCaption, MessageIcon::Exclamation,
+        ModalMessage(form.FTexts.OutOfRange, form.FTexts.MessageCaption, MessageIcon::Exclamation,
                      MessageButtons::Ok);
         return;
     }
@@ -215,15 +213,15 @@ void BaudFlowCommands::SetFlowRate() {
 void BaudFlowCommands::FlowRateAnswered(ReplyOutcome outcome, int reported) {
     switch (outcome) {
     case ReplyOutcome::Matched:
-        ModalMessage(QStringLiteral("Change successfully!!"), kMessageCaption, MessageIcon::None,
+        ModalMessage(form.FTexts.ChangeSuccessfully, form.FTexts.MessageCaption, MessageIcon::None,
                      MessageButtons::Ok);
         break;
     case ReplyOutcome::Different:
-        ModalMessage(form.FTexts.FlowRateNotTaken.arg(reported), kMessageCaption,
+        ModalMessage(form.FTexts.FlowRateNotTaken.arg(reported), form.FTexts.MessageCaption,
                      MessageIcon::Warning, MessageButtons::Ok);
         break;
     case ReplyOutcome::NoAnswer:
-        ModalMessage(form.FTexts.NoAnswer, kMessageCaption, MessageIcon::Warning,
+        ModalMessage(form.FTexts.NoAnswer, form.FTexts.MessageCaption, MessageIcon::Warning,
                      MessageButtons::Ok);
         break;
     }

@@ -35,11 +35,9 @@ void SetCell(QTableWidget& grid, int row, int column, const QString& text) {
     }
 }
 
-void ReportLogWriteError(int error) {
-    ModalMessage(QStringLiteral("The log file could not be written (%1). Recording has stopped; "
-                                "the lines written before are kept.")
-                     .arg(QString::fromLocal8Bit(std::strerror(error))),
-                 QStringLiteral("Error"), MessageIcon::Error, MessageButtons::Ok);
+void ReportLogWriteError(const UiTexts& texts, int error) {
+    ModalMessage(texts.LogWriteError.arg(QString::fromLocal8Bit(std::strerror(error))), texts.Error,
+                 MessageIcon::Error, MessageButtons::Ok);
 }
 
 } // namespace
@@ -99,7 +97,7 @@ void DataView::ShowSentence(const char* line) {
     }
     if (nextRow > kMaxSentenceRows) return;
     form.StringGrid1->setRowCount(nextRow);
-    ShowRow(nextRow, key, TimeText(time), line, length, description->description);
+    ShowRow(nextRow, key, TimeText(time), line, length, description);
     ++nextRow;
 }
 
@@ -107,7 +105,7 @@ void DataView::ShowSentence(const char* line) {
 // (description given) gets every cell; a known one moves its Current Time
 // to Last Time and takes the new time and data.
 void DataView::ShowRow(int row, std::uint64_t key, const QString& now, const char* line,
-                       std::size_t length, const char* description) {
+                       std::size_t length, const varo::SentenceDescription* description) {
     QTableWidget& grid = *form.StringGrid1;
     const int index = row - 1;
     if (description != nullptr) {
@@ -115,7 +113,7 @@ void DataView::ShowRow(int row, std::uint64_t key, const QString& now, const cha
         SetCell(grid, index, kLine, QString::number(row));
         SetCell(grid, index, kTalker, QString::fromLatin1(line + 1, 2));
         SetCell(grid, index, kFormatter, QString::fromLatin1(line + 3, 3));
-        SetCell(grid, index, kName, QString::fromUtf8(description));
+        SetCell(grid, index, kName, NameOf(*description));
         SetCell(grid, index, kLastTime, QString());
     }
     RowState& state = rowState[static_cast<std::size_t>(index)];
@@ -165,6 +163,26 @@ void DataView::MarkStaleRows() {
     }
 }
 
+QString DataView::NameOf(const varo::SentenceDescription& description) const {
+    return MessageName(form.FTexts,
+                       static_cast<std::size_t>(&description - SentenceDescriptionTable.data()));
+}
+
+void DataView::ShowTexts() {
+    const UiTexts& texts = form.FTexts;
+    QTableWidget& grid = *form.StringGrid1;
+    grid.setHorizontalHeaderLabels({texts.ColumnLine, texts.ColumnTalker, texts.ColumnFormatter,
+                                    texts.ColumnName, texts.ColumnLastTime, texts.ColumnCurrentTime,
+                                    texts.ColumnData});
+    for (int row = 1; row < nextRow; ++row) {
+        const QTableWidgetItem* formatter = grid.item(row - 1, kFormatter);
+        const varo::SentenceDescription* description =
+            formatter ? FindSentenceDescription(formatter->text().toLatin1().constData()) : nullptr;
+        if (description != nullptr) SetCell(grid, row - 1, kName, NameOf(*description));
+    }
+    form.SaveSpeedButton->setToolTip(logRecording ? texts.StopLogHint : texts.StartLogHint);
+}
+
 void DataView::NewConnection() {
     for (int row = 1; row < nextRow; ++row) {
         rowState[static_cast<std::size_t>(row - 1)].earlier = true;
@@ -201,7 +219,7 @@ void DataView::ToggleLogRecording() {
 
 void DataView::StartLog() {
     TSaveDialog& dialog = form.SaveLogFileDialog;
-    dialog.Filter = QStringLiteral("Text files (*.txt)|*.txt");
+    dialog.Filter = form.FTexts.LogFileFilter + QStringLiteral("|*.txt");
     dialog.DefaultExt = QStringLiteral("txt");
     if (!dialog.Execute()) {
         logIdle = true;
@@ -212,8 +230,8 @@ void DataView::StartLog() {
         // Buttons that showed a recording which writes nothing would mislead.
         logIdle = true;
         ShowLogState(false);
-        ModalMessage(QStringLiteral("Please input the name of the output file"),
-                     QStringLiteral("Error"), MessageIcon::Error, MessageButtons::Ok);
+        ModalMessage(form.FTexts.NoLogFileName, form.FTexts.Error, MessageIcon::Error,
+                     MessageButtons::Ok);
         return;
     }
     char time[9];
@@ -233,7 +251,7 @@ void DataView::StopLog() {
     if (!wasRecording) return;
     char time[9];
     FormatTimeOfDay(clock(), time);
-    if (!log.WriteEndAndClose(time)) ReportLogWriteError(log.LastError());
+    if (!log.WriteEndAndClose(time)) ReportLogWriteError(form.FTexts, log.LastError());
 }
 
 void DataView::AbandonLog() {
@@ -244,7 +262,7 @@ void DataView::AbandonLog() {
     ShowLogState(false);
     const int error = log.LastError();
     log.Close();
-    ReportLogWriteError(error);
+    ReportLogWriteError(form.FTexts, error);
 }
 
 void DataView::ShowLogState(bool recording) {
@@ -254,8 +272,8 @@ void DataView::ShowLogState(bool recording) {
     form.SaveSpeedButton->setVisible(linked || recording);
     form.Savelog1->setEnabled(linked || recording);
     form.SaveSpeedButton->setChecked(recording);
-    form.SaveSpeedButton->setToolTip(recording ? QStringLiteral("Stop recording Log")
-                                               : QStringLiteral("Start recording Log"));
+    form.SaveSpeedButton->setToolTip(recording ? form.FTexts.StopLogHint
+                                               : form.FTexts.StartLogHint);
     form.Savelog1->setChecked(recording);
 }
 

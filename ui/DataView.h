@@ -11,6 +11,7 @@
 namespace varo {
 
 class TForm1;
+struct SentenceDescription;
 
 // The NMEA0183 DATA VIEW(OUTPUT) page and the data log: StringGrid1 shows one
 // row per talker and formatter with the newest sentence, the time it came and
@@ -51,6 +52,9 @@ public:
     void NewConnection();
     bool RowStale(int row) const { return rowState[static_cast<std::size_t>(row - 1)].stale; }
     bool RowEarlier(int row) const { return rowState[static_cast<std::size_t>(row - 1)].earlier; }
+    // After a language switch: the column headers, the names and the log
+    // button's hint in the new language.
+    void ShowTexts();
     // Sentence rows in use (0 .. kMaxSentenceRows).
     int RowsInUse() const { return nextRow - 1; }
 
@@ -63,7 +67,9 @@ private:
     // A write failed: keeps what was written, closes the file, tells the user once.
     void AbandonLog();
     void ShowRow(int row, std::uint64_t key, const QString& now, const char* line,
-                 std::size_t length, const char* description);
+                 std::size_t length, const varo::SentenceDescription* description);
+    // A sentence's name in the current language.
+    QString NameOf(const varo::SentenceDescription& description) const;
     const QString& TimeText(const char (&time)[9]);
 
     TForm1& form;

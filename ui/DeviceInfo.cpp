@@ -25,14 +25,14 @@ QString DatabaseVersionText(std::uint16_t databaseVersion) {
     return QString::asprintf("%4.3f", static_cast<double>(version));
 }
 
-QString CertificationText(std::uint8_t level) {
+QString CertificationText(const UiTexts& texts, std::uint8_t level) {
     switch (level) {
     case 0:
-        return QStringLiteral("Level A");
+        return texts.LevelA;
     case 1:
-        return QStringLiteral("Level B");
+        return texts.LevelB;
     default:
-        return QStringLiteral("Unknown");
+        return texts.LevelUnknown;
     }
 }
 
@@ -72,7 +72,8 @@ void DeviceInfo::Show(unsigned replaced) {
         form.LabelEdit_Manufacturers_Software_Version_Code->setText(
             TextOf(info.softwareVersionCode));
     if (replaced & kCertificationLevelValue)
-        form.LabelEdit_Certification_Level->setText(CertificationText(info.certificationLevel));
+        form.LabelEdit_Certification_Level->setText(
+            CertificationText(form.FTexts, info.certificationLevel));
     if (replaced & kFlowRateValue) form.Edit1->setText(QString::number(info.flowRateSeconds));
 }
 

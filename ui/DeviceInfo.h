@@ -9,6 +9,8 @@ class QComboBox;
 
 namespace varo {
 
+struct UiTexts;
+
 class TForm1;
 
 // The PROPERTIES page's read-outs of the gateway's static data block: the
@@ -35,8 +37,8 @@ private:
 
 // 2100 -> "2.100": the stored value is thousandths of a version.
 QString DatabaseVersionText(std::uint16_t databaseVersion);
-// "Level A" (0), "Level B" (1), "Unknown" for any other level.
-QString CertificationText(std::uint8_t level);
+// "Level A" (0), "Level B" (1), "Unknown" for any other level, in the texts' language.
+QString CertificationText(const UiTexts& texts, std::uint8_t level);
 // Selects the first item of `list` whose text contains `rate` in decimal,
 // or the first item when none does.
 void SelectBaudItem(QComboBox& list, std::int32_t rate);

@@ -1,9 +1,11 @@
 #include "Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <utility>
 
 namespace varo {
 
@@ -39,22 +41,42 @@ static QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-MessageResult ShowMessageBox(const QString& text, const QString& caption, MessageIcon icon,
-                             MessageButtons buttons) {
-    QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+StandardButtonTexts& ButtonTexts() {
+    static StandardButtonTexts texts;
+    return texts;
+}
+
+std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, const QString& caption,
+                                             MessageIcon icon, MessageButtons buttons) {
+    auto box = std::make_unique<QMessageBox>(ToQtIcon(icon), caption, text, QMessageBox::NoButton,
+                                             QApplication::activeWindow());
     switch (buttons) {
     case MessageButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
         break;
     case MessageButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case MessageButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     }
-    switch (box.exec()) {
+    const StandardButtonTexts& names = ButtonTexts();
+    const std::pair<QMessageBox::StandardButton, const QString*> captions[] = {
+        {QMessageBox::Ok, &names.ok},
+        {QMessageBox::Cancel, &names.cancel},
+        {QMessageBox::Yes, &names.yes},
+        {QMessageBox::No, &names.no}};
+    for (const auto& [which, caption] : captions) {
+        if (QAbstractButton* button = box->button(which)) button->setText(*caption);
+    }
+    return box;
+}
+
+MessageResult ShowMessageBox(const QString& text, const QString& caption, MessageIcon icon,
+                             MessageButtons buttons) {
+    const std::unique_ptr<QMessageBox> box = BuildMessageBox(text, caption, icon, buttons);
+    switch (box->exec()) {
     case QMessageBox::Ok:
         return MessageResult::Ok;
     case QMessageBox::Yes:

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 namespace varo {
 
@@ -28,11 +31,23 @@ using SaveFileFunction =
 MessageBoxFunction& MessageBoxSeam();
 SaveFileFunction& SaveFileSeam();
 
+// The captions of the standard buttons of the production message box.
+struct StandardButtonTexts {
+    QString ok = QStringLiteral("OK");
+    QString cancel = QStringLiteral("Cancel");
+    QString yes = QStringLiteral("Yes");
+    QString no = QStringLiteral("No");
+};
+StandardButtonTexts& ButtonTexts();
+
 // Runs the current message box seam.
 MessageResult ModalMessage(const QString& text, const QString& caption, MessageIcon icon,
                            MessageButtons buttons);
 
-// The production dialogs.
+// The production dialogs. BuildMessageBox makes the box ShowMessageBox shows
+// (its caption, text, icon and buttons in the chosen language) without showing it.
+std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, const QString& caption,
+                                             MessageIcon icon, MessageButtons buttons);
 MessageResult ShowMessageBox(const QString& text, const QString& caption, MessageIcon icon,
                              MessageButtons buttons);
 QString AskSaveFileName(const QString& filter, const QString& defaultExtension);

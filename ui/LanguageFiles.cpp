@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringDecoder>
 #include <QToolButton>
 #include <array>
 #include <cstring>
@@ -37,12 +39,17 @@ bool IsLanguage(int language) {
     return language >= 0 && language < static_cast<int>(kLanguageFiles.size());
 }
 
+// The sections of the texts that only this program's window reads; the
+// specified sections are read in their own order by LoadLanguageFile.
+constexpr std::array<const char*, 6> kWindowSections{
+    "MAIN_MENU", "TOP_PANEL", "PAGE_PROPERTIES", "PAGE_CONFIGURATION", "PAGE_DATAVIEW", "DIALOG"};
+
 // One open language file. Each lookup gives the file's text for the key, or
 // the current text when the key is absent.
 class LanguageFile {
 public:
     explicit LanguageFile(const QString& path)
-        : document(platform::IniDocument::Load(QFile::encodeName(path).toStdString())) {}
+        : document(platform::IniDocument::Parse(ReadLanguageText(path).toStdString())) {}
 
     QString Text(const char* section, const char* key, const QString& current) const {
         std::string value;
@@ -82,6 +89,28 @@ private:
 };
 
 } // namespace
+
+const char* LegacyEncoding(const QString& path) {
+    const QString name = QFileInfo(path).completeBaseName();
+    if (name.compare(QLatin1String("Lang-TW"), Qt::CaseInsensitive) == 0) return "Big5";
+    if (name.compare(QLatin1String("Lang-CN"), Qt::CaseInsensitive) == 0) return "GBK";
+    return nullptr;
+}
+
+QByteArray ReadLanguageText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
+    if (bytes.startsWith("\xEF\xBB\xBF")) return bytes;
+    // A clean UTF-8 decode means UTF-8 (plain ASCII included).
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString asUtf8 = utf8.decode(bytes);
+    const char* legacy = LegacyEncoding(path);
+    if (!utf8.hasError() || legacy == nullptr) return bytes;
+    QStringDecoder decoder(legacy);
+    if (!decoder.isValid()) return bytes;
+    return QString(decoder.decode(bytes)).toUtf8();
+}
 
 QString LanguageFiles::LanguageFilePath(int language) const {
     return form.AppFolder +
@@ -123,6 +152,7 @@ void LanguageFiles::LoadLanguageFile(const QString& path) {
     file.Caption("SYS_BUTTON", "EXIT", form.btnExit);
 
     file.Caption("TAB_BAUD", "Change NMEA Baud Rate", form.spbBaudRate);
+    form.BaudButtonCaption = file.Text("TAB_BAUD", "Change NMEA Baud Rate", form.BaudButtonCaption);
     file.Texts("TAB_BAUD", texts);
 
     file.Caption("CONFIG_SERIAL_PORT", "Serial_Port", form.LabelAutoComPort, form.lblSerialPort);
@@ -151,6 +181,14 @@ void LanguageFiles::LoadLanguageFile(const QString& path) {
         file.Caption("ABOUT", "OK", form.frmAbout->btnOK);
     }
     file.Texts("OTHER_MSG", texts);
+
+    for (const char* section : kWindowSections)
+        file.Texts(section, texts);
+    for (std::size_t i = 0; i < SentenceDescriptionTable.size(); ++i) {
+        texts.MessageNames[i] =
+            file.Text("MESSAGE_NAME", SentenceDescriptionTable[i].code, texts.MessageNames[i]);
+    }
+    form.ShowTexts();
 }
 
 } // namespace varo

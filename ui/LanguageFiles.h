@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QAction;
@@ -32,5 +33,12 @@ private:
 
     TForm1& form;
 };
+
+// The bytes of a language file as UTF-8. A file without a UTF-8 byte order
+// mark that is not valid UTF-8 was saved by an older editor: "Lang-TW" files
+// are read as Big5 and "Lang-CN" files as GBK. A missing file gives nothing.
+QByteArray ReadLanguageText(const QString& path);
+// "Big5" for a Lang-TW file, "GBK" for a Lang-CN file, otherwise nullptr.
+const char* LegacyEncoding(const QString& path);
 
 } // namespace varo

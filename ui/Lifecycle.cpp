@@ -42,7 +42,7 @@ void TForm1::SetLinkControls(bool on) {
     // An unfinished baud-rate change is abandoned.
     baudChangeArmed = false;
     spbBaudRate->setChecked(false);
-    spbBaudRate->setText(QStringLiteral("Change NMEA Baud Rate"));
+    spbBaudRate->setText(BaudButtonCaption);
     Label2->hide();
     cbxBaud_NMEA->hide();
     LabelEdit_Manufacturers_Model_ID->hide();

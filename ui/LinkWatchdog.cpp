@@ -30,8 +30,8 @@ void LinkWatchdog::OnWatchdogTimer() {
     if (form.FLink->FLinkSilenceTicks > kDropAfterTicks) {
         // Disconnecting switches the link controls off, which stops this timer.
         form.OpenPortClick();
-        ModalMessage(QStringLiteral("Please check RZ-60 connection"),
-                     QString::fromUtf8(kApplicationTitle), MessageIcon::None, MessageButtons::Ok);
+        ModalMessage(form.FTexts.CheckConnection, QString::fromUtf8(kApplicationTitle),
+                     MessageIcon::None, MessageButtons::Ok);
     }
 }
 

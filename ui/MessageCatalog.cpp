@@ -28,10 +28,10 @@ QString MessageCode(std::int32_t id) {
     return Text(varo::SentenceDescriptionTable[index].code);
 }
 
-QString MessageDescription(std::int32_t id) {
+QString MessageDescription(const UiTexts& texts, std::int32_t id) {
     const std::size_t index = MessageIndex(id);
     if (index >= varo::SentenceDescriptionTable.size()) return QString::number(id);
-    return Text(varo::SentenceDescriptionTable[index].description);
+    return MessageName(texts, index);
 }
 
 std::size_t Nmea0183EntryCount() {
@@ -54,9 +54,9 @@ const varo::SentenceDescription* FindByCodePrefix(const QString& text) {
     return nullptr;
 }
 
-const varo::SentenceDescription* FindByDescription(const QString& text) {
-    for (const varo::SentenceDescription& entry : varo::SentenceDescriptionTable) {
-        if (Text(entry.description) == text) return &entry;
+const varo::SentenceDescription* FindByDescription(const UiTexts& texts, const QString& text) {
+    for (std::size_t i = 0; i < varo::SentenceDescriptionTable.size(); ++i) {
+        if (MessageName(texts, i) == text) return &varo::SentenceDescriptionTable[i];
     }
     return nullptr;
 }

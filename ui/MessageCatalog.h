@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "UiTexts.h"
 #include "sentence/SentenceTables.h"
 
 namespace varo {
@@ -20,11 +21,12 @@ inline constexpr std::size_t kUnknownIndex = 255;
 // kUnknownIndex when the table has no row for it.
 std::size_t MessageIndex(std::int32_t id);
 
-// The code and the description of `id`. An identifier without a row (the
-// conversion map names 200063 and 130053, which have none) reads as its
-// number, so that the screen never shows an empty name.
+// The code and the description of `id`, the description in the texts'
+// language. An identifier without a row (the conversion map names 200063 and
+// 130053, which have none) reads as its number, so that the screen never
+// shows an empty name.
 QString MessageCode(std::int32_t id);
-QString MessageDescription(std::int32_t id);
+QString MessageDescription(const UiTexts& texts, std::int32_t id);
 
 // The number of leading table entries that are NMEA 0183 sentences
 // (identifier 200000 and up); the rest are NMEA 2000 PGNs.
@@ -35,7 +37,7 @@ bool ListedInTree(const varo::SentenceDescription& entry);
 
 // The first entry whose code begins with `text`, or nullptr.
 const varo::SentenceDescription* FindByCodePrefix(const QString& text);
-// The first entry whose description equals `text`, or nullptr.
-const varo::SentenceDescription* FindByDescription(const QString& text);
+// The first entry whose description in the texts' language equals `text`, or nullptr.
+const varo::SentenceDescription* FindByDescription(const UiTexts& texts, const QString& text);
 
 } // namespace varo

@@ -34,19 +34,22 @@ void MessageTree::BuildMessageTree() {
 }
 
 void MessageTree::AddRoots() {
-    auto label = [this](const varo::SentenceDescription& entry) {
-        return QString::fromLatin1(treeShowsCodes ? entry.code : entry.description);
+    auto label = [this](std::size_t index) {
+        return treeShowsCodes ? QString::fromLatin1(varo::SentenceDescriptionTable[index].code)
+                              : MessageName(form.FTexts, index);
     };
     auto* pgns = new QTreeWidgetItem(form.TreeView1, QStringList{kNmea2000Root});
     auto* sentences = new QTreeWidgetItem(form.TreeView1, QStringList{kNmea0183Root});
     const std::size_t sentenceCount = Nmea0183EntryCount();
     for (std::size_t i = 0; i < varo::SentenceDescriptionTable.size(); ++i) {
         const varo::SentenceDescription& entry = varo::SentenceDescriptionTable[i];
+        QTreeWidgetItem* item = nullptr;
         if (i < sentenceCount) {
-            new QTreeWidgetItem(sentences, QStringList{label(entry)});
+            item = new QTreeWidgetItem(sentences, QStringList{label(i)});
         } else if (ListedInTree(entry)) {
-            new QTreeWidgetItem(pgns, QStringList{label(entry)});
+            item = new QTreeWidgetItem(pgns, QStringList{label(i)});
         }
+        if (item != nullptr) item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     }
 }
 
@@ -73,14 +76,27 @@ void MessageTree::OnTreeSelect() {
     }
 }
 
-void MessageTree::SetCaptions(const QString& input, const QString& output) {
-    form.InputMsgGroup->setTitle(input);
-    form.OutputMsgGroup->setTitle(output);
+void MessageTree::SetCaptions(QString UiTexts::*input, QString UiTexts::*output) {
+    inputCaption = input;
+    outputCaption = output;
+    form.InputMsgGroup->setTitle(form.FTexts.*input);
+    form.OutputMsgGroup->setTitle(form.FTexts.*output);
+}
+
+void MessageTree::ShowTexts() {
+    SetCaptions(inputCaption, outputCaption);
+    if (treeShowsCodes) return;
+    for (int root = 0; root < form.TreeView1->topLevelItemCount(); ++root) {
+        QTreeWidgetItem* parent = form.TreeView1->topLevelItem(root);
+        for (int child = 0; child < parent->childCount(); ++child) {
+            QTreeWidgetItem* item = parent->child(child);
+            item->setText(0, MessageName(form.FTexts, item->data(0, Qt::UserRole).toULongLong()));
+        }
+    }
 }
 
 void MessageTree::SelectNmea0183Root() {
-    SetCaptions(QStringLiteral("NMEA0183 Input Message"),
-                QStringLiteral("NMEA2000 Output Message"));
+    SetCaptions(&UiTexts::Nmea0183InputMessage, &UiTexts::Nmea2000OutputMessage);
     form.OutputMsgGroup->setEnabled(false);
     form.OutputMsgGroup->hide();
     form.DefaultButton->setEnabled(false);
@@ -91,7 +107,7 @@ void MessageTree::SelectNmea0183Root() {
 // Asks for the NMEA 0183 output selection; its group opens disabled and the
 // answer enables it. The output group shares its place and steps aside.
 void MessageTree::SelectNmea2000Root() {
-    SetCaptions(QStringLiteral("NMEA2000 Input Message"), QStringLiteral("Output Message"));
+    SetCaptions(&UiTexts::Nmea2000InputMessage, &UiTexts::OutputMessage);
     form.OutputMsgGroup->setEnabled(false);
     form.OutputMsgGroup->hide();
     // An unanswered RMC continuation would otherwise take this answer.
@@ -112,8 +128,8 @@ void MessageTree::SelectMessage(const QTreeWidgetItem& node) {
     OutputChecks& checks = *form.FOutputChecks;
     form.OutputMsgGroup->show();
     if (checks.ShouldAskToSave() &&
-        ModalMessage(QStringLiteral("Do you want to save your changes?"), form.FTexts.Warning,
-                     MessageIcon::Question, MessageButtons::YesNo) == MessageResult::Yes) {
+        ModalMessage(form.FTexts.SaveChanges, form.FTexts.Warning, MessageIcon::Question,
+                     MessageButtons::YesNo) == MessageResult::Yes) {
         checks.ApplyOutputSelection();
     }
     checks.ArmPrompt();
@@ -121,16 +137,14 @@ void MessageTree::SelectMessage(const QTreeWidgetItem& node) {
     form.All0183MsgGroup->hide();
     form.OutputMsgGroup->setEnabled(true);
     if (IsNmea0183(node.parent()->text(0))) {
-        SetCaptions(QStringLiteral("NMEA0183 Input Message"),
-                    QStringLiteral("NMEA2000 Output Message"));
+        SetCaptions(&UiTexts::Nmea0183InputMessage, &UiTexts::Nmea2000OutputMessage);
     } else {
-        SetCaptions(QStringLiteral("NMEA2000 Input Message"),
-                    QStringLiteral("NMEA0183 Output Message"));
+        SetCaptions(&UiTexts::Nmea2000InputMessage, &UiTexts::Nmea0183OutputMessage);
     }
 
     const QString text = node.text(0);
     const varo::SentenceDescription* entry =
-        treeShowsCodes ? FindByCodePrefix(text) : FindByDescription(text);
+        treeShowsCodes ? FindByCodePrefix(text) : FindByDescription(form.FTexts, text);
     if (entry == nullptr) return;
     checks.StartItem();
     form.FLink->WaitingForRequery = false;

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <functional>
 
+#include "UiTexts.h"
+
 class QEvent;
 class QString;
 class QTreeWidgetItem;
@@ -36,15 +38,22 @@ public:
 
     bool TreeShowsCodes() const { return treeShowsCodes; }
 
+    // After a language switch: the group captions and the descriptions the
+    // tree shows, in the new language.
+    void ShowTexts();
+
 private:
     void AddRoots();
     void SelectNmea0183Root();
     void SelectNmea2000Root();
     void SelectMessage(const QTreeWidgetItem& node);
-    void SetCaptions(const QString& input, const QString& output);
+    void SetCaptions(QString UiTexts::*input, QString UiTexts::*output);
 
     TForm1& form;
     bool treeShowsCodes = true;
+    // The texts the two group captions show.
+    QString UiTexts::*inputCaption = &UiTexts::InputMessage;
+    QString UiTexts::*outputCaption = &UiTexts::OutputMessage;
 };
 
 // Turns the tree widget's key events into the three key handlers: a key

@@ -63,7 +63,8 @@ void OutputChecks::FillOutputChecks(std::int32_t id) {
     for (QLabel* label : {form.Label4, form.Label3, form.Label5})
         label->show();
     if (!continuationMode) {
-        form.Label3->setText(QStringLiteral("Msg Name : %1").arg(MessageDescription(id)));
+        shownId = id;
+        form.Label3->setText(form.FTexts.MsgNameOf.arg(MessageDescription(form.FTexts, id)));
         form.Label5->setText(QStringLiteral("(%1)").arg(MessageCode(id)));
         for (QCheckBox* box : boxes)
             box->setChecked(false);
@@ -129,17 +130,28 @@ void OutputChecks::RequeryContinuation() {
     continuationMode = true;
 }
 
+QString OutputChecks::BoxCaption(std::int32_t output) const {
+    if (output == varo::ConversionAll) return form.FTexts.AllAisMessages;
+    if (MessageIndex(output) < varo::SentenceDescriptionTable.size())
+        return QStringLiteral("%1:%2").arg(MessageCode(output),
+                                           MessageDescription(form.FTexts, output));
+    return QString::number(output);
+}
+
+void OutputChecks::ShowTexts() {
+    if (shownId != 0)
+        form.Label3->setText(form.FTexts.MsgNameOf.arg(MessageDescription(form.FTexts, shownId)));
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (outputs[i] != 0) boxes[i]->setText(BoxCaption(outputs[i]));
+    }
+}
+
 void OutputChecks::ShowBox(std::size_t index, std::int32_t output) {
     QCheckBox* box = Box(index);
     box->show();
-    if (output == varo::ConversionAll) {
-        box->setText(QStringLiteral("All NMEA2000 AIS Message"));
-        form.DefaultButton->setEnabled(false);
-    } else if (MessageIndex(output) < varo::SentenceDescriptionTable.size()) {
-        box->setText(QStringLiteral("%1:%2").arg(MessageCode(output), MessageDescription(output)));
-    } else {
-        box->setText(QString::number(output));
-    }
+    outputs[index] = output;
+    box->setText(BoxCaption(output));
+    if (output == varo::ConversionAll) form.DefaultButton->setEnabled(false);
 }
 
 void OutputChecks::HideBoxes(std::size_t first) {
@@ -208,7 +220,7 @@ void OutputChecks::ApplyOutputSelection() {
     notTaken.clear();
     form.Label4->clear();
     if (!form.FLink->ConfigReceived) {
-        ShowResult(form.Label4, QStringLiteral("Connect fail!!"));
+        ShowResult(form.Label4, form.FTexts.ConnectFail);
         return;
     }
     varo::DeviceRecord& device = ctt::Record();
@@ -234,7 +246,7 @@ void OutputChecks::ApplyOutputSelection() {
     }
     if (pendingChanges.empty()) {
         // Nothing differs from what the gateway reported.
-        form.Label4->setText(QStringLiteral("Modified successfully"));
+        form.Label4->setText(form.FTexts.ModifiedSuccessfully);
         return;
     }
     SendNextChange();
@@ -243,7 +255,7 @@ void OutputChecks::ApplyOutputSelection() {
 void OutputChecks::SendNextChange() {
     if (pendingChanges.empty()) {
         if (notTaken.empty()) {
-            ShowResult(form.Label4, QStringLiteral("Modified successfully"));
+            ShowResult(form.Label4, form.FTexts.ModifiedSuccessfully);
         } else {
             QStringList names;
             for (const QString& name : notTaken)

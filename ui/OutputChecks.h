@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -53,6 +54,10 @@ public:
     void TickAllAndSave();
 
     bool ContinuationMode() const { return continuationMode; }
+
+    // After a language switch: the message name and the boxes' captions in
+    // the new language.
+    void ShowTexts();
     bool RmcSplitLoaded() const { return rmcSplitLoaded; }
     const std::array<bool, kBoxCount>& SavedChecks() const { return savedChecks; }
 
@@ -64,6 +69,8 @@ private:
     void FillContinuation(const varo::ConversionRow& row);
     void RequeryContinuation();
     void ShowBox(std::size_t index, std::int32_t output);
+    // "GGA:Global ...", the AIS box's caption, or the bare number.
+    QString BoxCaption(std::int32_t output) const;
     void HideBoxes(std::size_t first);
     // Ticks `count` boxes from `first` from the answer's slots 1 to `count`.
     void TickFromAnswer(std::size_t first, std::size_t count);
@@ -92,6 +99,8 @@ private:
 
     TForm1& form;
     std::array<QCheckBox*, kBoxCount> boxes;
+    std::int32_t shownId = 0;                      // the message whose outputs are shown
+    std::array<std::int32_t, kBoxCount> outputs{}; // what each box stands for
     bool continuationMode = false;             // the next answer to fill is the RMC continuation
     bool rmcSplitLoaded = false;               // boxes 5 to 7 hold the RMC continuation outputs
     bool promptArmed = true;                   // leaving changed boxes asks to save

@@ -37,8 +37,6 @@ constexpr std::array<StateDigit, kSentenceTagCount> kStateDigits{{
 }};
 constexpr std::uint8_t kLargestDigit = 9;
 
-const QString kModified = QStringLiteral("Modified successfully");
-
 void ShowResult(QLabel* label, const QString& text) {
     SetTextColour(label, kResultGreen);
     label->setText(text);
@@ -171,7 +169,7 @@ void SentenceStates::ApplyAnswered(ReplyOutcome outcome, const CttFields& answer
     // What the gateway now reports is what the panel shows.
     TakeStates(IdentifiersOf(answer));
     if (outcome == ReplyOutcome::Matched) {
-        ShowResult(form.Label9, kModified);
+        ShowResult(form.Label9, form.FTexts.ModifiedSuccessfully);
         return;
     }
     QStringList names;
@@ -205,7 +203,7 @@ void SentenceStates::RestoreDefaults() {
                                 [this](ReplyOutcome outcome, const CttFields& answer) {
                                     DefaultsAnswered(outcome, answer);
                                 })) {
-        form.Label4->setText(QStringLiteral("Error!!"));
+        form.Label4->setText(form.FTexts.ResultError);
         return;
     }
     form.Label4->clear();
@@ -220,12 +218,12 @@ void SentenceStates::DefaultsAnswered(ReplyOutcome outcome, const CttFields& ans
     }
     TakeStates(IdentifiersOf(answer));
     if (outcome != ReplyOutcome::Matched) {
-        form.Label4->setText(QStringLiteral("Error!!"));
+        form.Label4->setText(form.FTexts.ResultError);
         return;
     }
-    ShowResult(form.Label4, kModified);
+    ShowResult(form.Label4, form.FTexts.ModifiedSuccessfully);
     form.FOutputChecks->TickAllAndSave();
-    ShowResult(form.Label9, kModified);
+    ShowResult(form.Label9, form.FTexts.ModifiedSuccessfully);
 }
 
 } // namespace varo

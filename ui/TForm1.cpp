@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,6 +54,7 @@ TForm1::TForm1() {
     CreateViewUnits();
     CreateDeviceUnits();
     RestoreConnectionSettings();
+    RestoreWindowSettings();
     connect(cbxComPort, &QComboBox::currentIndexChanged, this, [this] { ShowChosenPortNote(); });
     connect(HealthTimer, &QTimer::timeout, this, [this] {
         FConnectionStatus->UpdateHealth();
@@ -114,12 +116,34 @@ void TForm1::WriteSettings() {
     connection.port = ChosenPort().toInt();
     connection.baud = BaudItemText(ChosenBaudItem()).toInt();
     connection.mode = AutoMode() ? "Auto" : "Manual";
+    platform::WindowSettings window;
+    const QRect frame = normalGeometry();
+    window.left = frame.x();
+    window.top = frame.y();
+    window.width = frame.width();
+    window.height = frame.height();
+    window.maximized = isMaximized();
+    window.page = PageControlConf->currentIndex();
     const bool written = platform::WriteSettings(file, FLanguage) &&
-                         platform::WriteConnectionSettings(file, connection);
+                         platform::WriteConnectionSettings(file, connection) &&
+                         platform::WriteWindowSettings(file, window);
     // A setting that silently failed to save comes back wrong next time.
     if (!written)
         ModalMessage(FTexts.SettingsWriteError.arg(SettingsFile), FTexts.Error, MessageIcon::Error,
                      MessageButtons::Ok);
+}
+
+void TForm1::RestoreWindowSettings() {
+    const platform::WindowSettings saved = platform::ReadWindowSettings(SettingsFile.toStdString());
+    if (saved.page >= 0 && saved.page < PageControlConf->count())
+        PageControlConf->setCurrentIndex(saved.page);
+    if (saved.width > 0 && saved.height > 0) {
+        const QRect frame(saved.left, saved.top, saved.width, saved.height);
+        resize(frame.size().expandedTo(minimumSize()));
+        // A place on a screen that is gone would open the window out of sight.
+        if (QGuiApplication::screenAt(frame.center()) != nullptr) move(frame.topLeft());
+    }
+    if (saved.maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TForm1::RestoreConnectionSettings() {

@@ -80,6 +80,10 @@ public:
     // Ticks the item of FLanguage and runs its handler (the item's triggered signal).
     void ApplySavedLanguage();
 
+    // Shows every caption of the window and the About box from FTexts: run
+    // after each language file is read, so a switch takes effect at once.
+    void ShowTexts();
+
     // The caption of OpenPort for its tag: 0 "Connect", 1 "Disconnect".
     QString OpenPortCaption(int tag) const;
 
@@ -98,6 +102,9 @@ public:
     std::int32_t FLanguage = 0;   // 0 English, 1 Traditional Chinese, 2 Simplified Chinese
     UiTexts FTexts;               // message and status texts of the current language
     bool baudChangeArmed = false; // between the two presses of spbBaudRate
+    // spbBaudRate's caption while no change is armed: the language file's
+    // TAB_BAUD "Change NMEA Baud Rate" once one was read.
+    QString BaudButtonCaption = QStringLiteral("Change NMEA Baud Rate");
 
     QString AppFolder;      // folder of the program file, with a trailing separator
     QString SettingsFolder; // where the settings file lives, with a trailing separator
@@ -307,6 +314,7 @@ private:
     void ComputeSettingsFolder();     // SettingsFolder (created if missing) and SettingsFile
     void ReadSettings();              // FLanguage from SettingsFile
     void RestoreConnectionSettings(); // the last port, speed and mode, when still offered
+    void RestoreWindowSettings();     // the last size, place and page
     void SetUpSerialPort();    // the device link, the baud list, port discovery, default selections
     void ResetConnection();    // the connection manager's idle state
     void SetUpAisDecoding();   // AIS layouts, message buffers and target table

@@ -122,6 +122,8 @@ void TForm1::BuildOutputMessageGroups() {
     VDMVDOGroup = Place(new QGroupBox(QStringLiteral("Output Message"), TabSheet1), "VDMVDOGroup",
                         kOutputGroupPlace);
     VDMVDOGroup->hide();
+    // The tree and the output groups reach down to the page's bottom edge.
+    new StretchDown(TabSheet1, {InputMsgGroup, OutputMsgGroup, All0183MsgGroup, VDMVDOGroup}, 6);
 }
 
 } // namespace varo

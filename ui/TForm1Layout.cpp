@@ -51,7 +51,7 @@ void TForm1::BuildWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("VARO NMEA Configuration"));
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13));
-    SetBackground(this, kSkyBlue);
+    UseSkyBluePalette(this, kSkyBlue);
     pictures::InitResources();
     LoadImageLists();
 
@@ -61,6 +61,8 @@ void TForm1::BuildWindow() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     setCentralWidget(client);
+    // The window grows and maximises; below its built size the pages would be cut.
+    client->setMinimumSize(kClientWidth, kClientHeight);
 
     Panel1 = new QWidget(client);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -117,11 +119,8 @@ void TForm1::BuildTopPanel() {
     ImageConnectTwoWay->setPixmap(ImageListConnectTwoWay.at(0));
     LabelConnectionStatus = PlaceLabel(Panel1, "LabelConnectionStatus",
                                        QStringLiteral("Disconnect"), QRect(383, 46, 120, 20));
+    // Disabled only means "no link": the window's palette keeps it readable.
     LabelConnectionStatus->setEnabled(false);
-    // Disabled only means "no link": the status stays readable on the panel.
-    QPalette status = LabelConnectionStatus->palette();
-    status.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x40, 0x40, 0x40));
-    LabelConnectionStatus->setPalette(status);
 
     OpenPort = SpeedButton(Panel1, "OpenPort", QRect(545, 9, 76, 60), 99);
     OpenPort->setText(QStringLiteral("Connect"));

@@ -127,8 +127,8 @@ void TForm1::ReportFailure(LinkFailure failure, FailureCause cause) {
         ModalMessage(FTexts.PortOpenError, FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
         break;
     case LinkFailure::PortFolderError:
-        ModalMessage(QStringLiteral("Error!"), QGuiApplication::applicationDisplayName(),
-                     MessageIcon::None, MessageButtons::Ok);
+        ModalMessage(FTexts.ErrorBang, QGuiApplication::applicationDisplayName(), MessageIcon::None,
+                     MessageButtons::Ok);
         break;
     }
 }

@@ -62,7 +62,8 @@ void TForm1::BuildMenu() {
     R1 = Item(V1, "R1", QStringLiteral("Refresh(&R)"));
     bar->addMenu(V1);
 
-    // Hidden: the language comes from the settings file.
+    // The language menu is shown, all three languages with it: a switch
+    // takes effect at once and is remembered in the settings file on exit.
     mnuOption = Menu(this, nullptr, "mnuOption", QStringLiteral("Option(&O)"));
     mnuLanguage = Menu(this, mnuOption, "mnuLanguage", QStringLiteral("Language(&L)"));
     mnuLangEnglish = Item(mnuLanguage, "mnuLangEnglish", QStringLiteral("English(&E)"));
@@ -80,8 +81,7 @@ void TForm1::BuildMenu() {
         languages->addAction(item);
     }
     mnuLangEnglish->setChecked(true);
-    mnuLangSimpChinese->setVisible(false);
-    bar->addMenu(mnuOption)->setVisible(false);
+    bar->addMenu(mnuOption);
 
     mnuHelp = Menu(this, nullptr, "mnuHelp", QStringLiteral("Help(&H)"));
     mnuAbout = Item(mnuHelp, "mnuAbout", QStringLiteral("About(&A)"));

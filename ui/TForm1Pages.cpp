@@ -114,21 +114,20 @@ void TForm1::BuildPropertiesPage() {
                     QRect(10, 54, 160, 28));
 
     LabelEdit_Manufacturers_Model_ID = Readout(TabSheetStatic, "LabelEdit_Manufacturers_Model_ID",
-                                               "Manufacturer's Model ID", QRect(415, 272, 370, 24));
+                                               "Manufacturer's Model ID", QRect(415, 14, 370, 24));
     LabeledEdit2 =
-        Readout(TabSheetStatic, "LabeledEdit2", "Debug Baud Rate", QRect(415, 303, 370, 24));
-    Label1 =
-        PlaceLabel(TabSheetStatic, "Label1", QStringLiteral("RS-232"), QRect(415, 336, 60, 20));
+        Readout(TabSheetStatic, "LabeledEdit2", "Debug Baud Rate", QRect(415, 45, 370, 24));
+    Label1 = PlaceLabel(TabSheetStatic, "Label1", QStringLiteral("RS-232"), QRect(415, 78, 60, 20));
     cbxBaud_RS232 =
-        FixedList(TabSheetStatic, "cbxBaud_RS232", QRect(480, 334, 90, 22),
+        FixedList(TabSheetStatic, "cbxBaud_RS232", QRect(480, 76, 90, 22),
                   {QStringLiteral("115200"), QStringLiteral("57600"), QStringLiteral("38400"),
                    QStringLiteral("19200"), QStringLiteral("9600"), QStringLiteral("4800")});
     Label1->hide();
     cbxBaud_RS232->hide();
     lblFirmVer = PlaceLabel(TabSheetStatic, "lblFirmVer", QStringLiteral("Firmware Version:"),
-                            QRect(415, 366, 370, 20));
-    Memo1 = Place(new QPlainTextEdit(TabSheetStatic), "Memo1", QRect(415, 390, 180, 60));
-    MemoRecord = Place(new QPlainTextEdit(TabSheetStatic), "MemoRecord", QRect(605, 390, 180, 60));
+                            QRect(415, 108, 370, 20));
+    Memo1 = Place(new QPlainTextEdit(TabSheetStatic), "Memo1", QRect(415, 132, 180, 60));
+    MemoRecord = Place(new QPlainTextEdit(TabSheetStatic), "MemoRecord", QRect(605, 132, 180, 60));
     Memo1->hide();
     MemoRecord->hide();
     MemoRecord->setMaximumBlockCount(1000); // the hidden echo keeps the newest lines, not all
@@ -155,6 +154,8 @@ void TForm1::BuildDataViewPage() {
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setDefaultSectionSize(22);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // The Data column takes the room a wider window gives.
+    StringGrid1->horizontalHeader()->setStretchLastSection(true);
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -37,6 +37,9 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     setFont(PixelFont(QStringLiteral("Arial"), 11));
     setFixedSize(kWidth, kHeight);
     setModal(false);
+    // Its coloured titles and memo are drawn for a light background, also
+    // under a dark desktop palette.
+    UseSkyBluePalette(this, Qt::white);
 
     pictures::InitResources();
     Image2 = Place(new QLabel(this), "Image2", QRect(0, 0, kWidth, 110));
@@ -67,6 +70,9 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setFont(PixelFont(QStringLiteral("Arial"), 11));
     SetTextColour(Memo1, kNavy);
+    QPalette memo = Memo1->palette();
+    memo.setColor(QPalette::Base, Qt::white);
+    Memo1->setPalette(memo);
 
     btnOK = Place(new QPushButton(QStringLiteral("OK"), this), "btnOK", QRect(165, 306, 76, 28));
     btnOK->setDefault(true);

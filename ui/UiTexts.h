@@ -3,13 +3,16 @@
 #include <QString>
 #include <array>
 
+#include "sentence/SentenceTables.h"
+
 namespace varo {
 
 // The program's title, shown by the application and its main window.
 inline constexpr const char* kApplicationTitle = "VARO NMEA Configuration";
 
-// The language-dependent texts that code shows in messages and status
-// fields. Each member is named after its key in the language file.
+// The language-dependent texts: those that code shows in messages and status
+// fields, and the captions of the window's controls. Each member is named
+// after its key in the language file (page captions carry their page's name).
 struct UiTexts {
     QString Connect;                            // SYS_BUTTON
     QString Disconnect;                         // SYS_BUTTON
@@ -51,6 +54,33 @@ struct UiTexts {
     QString SettingsWriteError;                 // OTHER_MSG
     QString RowEarlier;                         // OTHER_MSG
     QString RowAge;                             // OTHER_MSG
+
+    // Captions of the window, its pages and dialogs, applied by TForm1::ShowTexts.
+    QString Save_Log, View, Refresh;                                        // MAIN_MENU
+    QString ConnectHint, StartLogHint, StopLogHint, RefreshHint;            // TOP_PANEL
+    QString PropertiesTab, ProductInformation, Nmea0183BaudRate;            // PAGE_PROPERTIES
+    QString DatabaseVersion, ProductCode, ModelVersion, ModelSerialCode;    // PAGE_PROPERTIES
+    QString SoftwareVersionCode, CertificationLevel, IsoAddressClaim;       // PAGE_PROPERTIES
+    QString ManufacturerCode, DeviceInstanceLower, DeviceInstanceUpper;     // PAGE_PROPERTIES
+    QString DeviceFunction, DeviceClass, SystemInstance, IndustryGroup;     // PAGE_PROPERTIES
+    QString BaudRateGroup, NewBaudRate, FlowRateSetting, FlowRate;          // PAGE_PROPERTIES
+    QString FlowRateRange, SetNewFlowRate, ModelId, DebugBaudRate;          // PAGE_PROPERTIES
+    QString LevelA, LevelB, LevelUnknown, ApplyBaudRate;                    // PAGE_PROPERTIES
+    QString MessageCaption, OutOfRange, ChangeSuccessfully;                 // PAGE_PROPERTIES
+    QString ConfigurationTab, InputMessage, OutputMessage;                  // PAGE_CONFIGURATION
+    QString Nmea0183InputMessage, Nmea2000InputMessage;                     // PAGE_CONFIGURATION
+    QString Nmea0183OutputMessage, Nmea2000OutputMessage;                   // PAGE_CONFIGURATION
+    QString Default, DefaultHint, MsgName, MsgNameOf, Apply;                // PAGE_CONFIGURATION
+    QString AllAisMessages, ConnectFail, ModifiedSuccessfully, ResultError; // PAGE_CONFIGURATION
+    QString SaveChanges;                                                    // PAGE_CONFIGURATION
+    QString DataViewTab, ColumnLine, ColumnTalker, ColumnFormatter;         // PAGE_DATAVIEW
+    QString ColumnName, ColumnLastTime, ColumnCurrentTime, ColumnData;      // PAGE_DATAVIEW
+    QString LogFileFilter, NoLogFileName, LogWriteError;                    // PAGE_DATAVIEW
+    QString OK, Cancel, Yes, No, AboutCaption, CheckConnection, ErrorBang;  // DIALOG
+
+    // The names of the sentences and PGNs, in the order of
+    // SentenceDescriptionTable; section MESSAGE_NAME, keyed by code.
+    std::array<QString, SentenceDescriptionTable.size()> MessageNames;
 };
 
 // One entry of the language file: where it lives, its built-in English text
@@ -63,7 +93,7 @@ struct UiTextEntry {
 };
 
 // Every entry, in the order the language file is read.
-inline constexpr std::array<UiTextEntry, 40> kUiTextTable{{
+inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"SYS_BUTTON", "Connect", "Connect", &UiTexts::Connect},
     {"SYS_BUTTON", "Disconnect", "Disconnect", &UiTexts::Disconnect},
     {"TAB_BAUD", "DeviceBaudRateHasBeenChanged", "Device's baud rate has been changed.",
@@ -132,9 +162,104 @@ inline constexpr std::array<UiTextEntry, 40> kUiTextTable{{
      &UiTexts::SettingsWriteError},
     {"OTHER_MSG", "RowEarlier", "from an earlier connection", &UiTexts::RowEarlier},
     {"OTHER_MSG", "RowAge", "%1 s ago", &UiTexts::RowAge},
-}};
+    {"MAIN_MENU", "Save_Log", "Save log(&S)", &UiTexts::Save_Log},
+    {"MAIN_MENU", "View", "View(&V)", &UiTexts::View},
+    {"MAIN_MENU", "Refresh", "Refresh(&R)", &UiTexts::Refresh},
+    {"TOP_PANEL", "ConnectHint", "Connect serial port", &UiTexts::ConnectHint},
+    {"TOP_PANEL", "StartLogHint", "Start recording Log", &UiTexts::StartLogHint},
+    {"TOP_PANEL", "StopLogHint", "Stop recording Log", &UiTexts::StopLogHint},
+    {"TOP_PANEL", "RefreshHint", "Refresh", &UiTexts::RefreshHint},
+    {"PAGE_PROPERTIES", "Tab", "PROPERTIES", &UiTexts::PropertiesTab},
+    {"PAGE_PROPERTIES", "ProductInformation", "Product Information", &UiTexts::ProductInformation},
+    {"PAGE_PROPERTIES", "Nmea0183BaudRate", "NMEA 0183 Baud Rate", &UiTexts::Nmea0183BaudRate},
+    {"PAGE_PROPERTIES", "DatabaseVersion", "NMEA 2000 Database Version", &UiTexts::DatabaseVersion},
+    {"PAGE_PROPERTIES", "ProductCode", "NMEA 2000 Product Code", &UiTexts::ProductCode},
+    {"PAGE_PROPERTIES", "ModelVersion", "Manufacturer's Model Version", &UiTexts::ModelVersion},
+    {"PAGE_PROPERTIES", "ModelSerialCode", "Manufacturer's Model Serial Code",
+     &UiTexts::ModelSerialCode},
+    {"PAGE_PROPERTIES", "SoftwareVersionCode", "Manufacturer's Software Version Code",
+     &UiTexts::SoftwareVersionCode},
+    {"PAGE_PROPERTIES", "CertificationLevel", "NMEA 2000 Certification Level",
+     &UiTexts::CertificationLevel},
+    {"PAGE_PROPERTIES", "IsoAddressClaim", "ISO Address Claim", &UiTexts::IsoAddressClaim},
+    {"PAGE_PROPERTIES", "ManufacturerCode", "Manufacturer Code", &UiTexts::ManufacturerCode},
+    {"PAGE_PROPERTIES", "DeviceInstanceLower", "Device Instance Lower",
+     &UiTexts::DeviceInstanceLower},
+    {"PAGE_PROPERTIES", "DeviceInstanceUpper", "Device Instance Upper",
+     &UiTexts::DeviceInstanceUpper},
+    {"PAGE_PROPERTIES", "DeviceFunction", "Device Function", &UiTexts::DeviceFunction},
+    {"PAGE_PROPERTIES", "DeviceClass", "Device Class", &UiTexts::DeviceClass},
+    {"PAGE_PROPERTIES", "SystemInstance", "System Instance", &UiTexts::SystemInstance},
+    {"PAGE_PROPERTIES", "IndustryGroup", "Industry Group", &UiTexts::IndustryGroup},
+    {"PAGE_PROPERTIES", "BaudRateGroup", "NMEA 0183 Baud Rate ", &UiTexts::BaudRateGroup},
+    {"PAGE_PROPERTIES", "NewBaudRate", "New NMEA 0183 Baud Rate :", &UiTexts::NewBaudRate},
+    {"PAGE_PROPERTIES", "FlowRateSetting", "Flow Rate Setting", &UiTexts::FlowRateSetting},
+    {"PAGE_PROPERTIES", "FlowRate", "Flow Rate : ", &UiTexts::FlowRate},
+    {"PAGE_PROPERTIES", "FlowRateRange", "(1 ~ 5 sec)  (0: no constraint)",
+     &UiTexts::FlowRateRange},
+    {"PAGE_PROPERTIES", "SetNewFlowRate", "Set New Flow Rate", &UiTexts::SetNewFlowRate},
+    {"PAGE_PROPERTIES", "ModelId", "Manufacturer's Model ID", &UiTexts::ModelId},
+    {"PAGE_PROPERTIES", "DebugBaudRate", "Debug Baud Rate", &UiTexts::DebugBaudRate},
+    {"PAGE_PROPERTIES", "LevelA", "Level A", &UiTexts::LevelA},
+    {"PAGE_PROPERTIES", "LevelB", "Level B", &UiTexts::LevelB},
+    {"PAGE_PROPERTIES", "LevelUnknown", "Unknown", &UiTexts::LevelUnknown},
+    {"PAGE_PROPERTIES", "ApplyBaudRate", "Apply", &UiTexts::ApplyBaudRate},
+    {"PAGE_PROPERTIES", "Message", "Message", &UiTexts::MessageCaption},
+    {"PAGE_PROPERTIES", "OutOfRange", "Out of range!!", &UiTexts::OutOfRange},
+    {"PAGE_PROPERTIES", "ChangeSuccessfully", "Change successfully!!",
+     &UiTexts::ChangeSuccessfully},
+    {"PAGE_CONFIGURATION", "Tab", "CONFIGURATION", &UiTexts::ConfigurationTab},
+    {"PAGE_CONFIGURATION", "InputMessage", "Input Message", &UiTexts::InputMessage},
+    {"PAGE_CONFIGURATION", "OutputMessage", "Output Message", &UiTexts::OutputMessage},
+    {"PAGE_CONFIGURATION", "Nmea0183InputMessage", "NMEA0183 Input Message",
+     &UiTexts::Nmea0183InputMessage},
+    {"PAGE_CONFIGURATION", "Nmea2000InputMessage", "NMEA2000 Input Message",
+     &UiTexts::Nmea2000InputMessage},
+    {"PAGE_CONFIGURATION", "Nmea0183OutputMessage", "NMEA0183 Output Message",
+     &UiTexts::Nmea0183OutputMessage},
+    {"PAGE_CONFIGURATION", "Nmea2000OutputMessage", "NMEA2000 Output Message",
+     &UiTexts::Nmea2000OutputMessage},
+    {"PAGE_CONFIGURATION", "Default", "Default", &UiTexts::Default},
+    {"PAGE_CONFIGURATION", "DefaultHint", "Restore Defaults To all messages",
+     &UiTexts::DefaultHint},
+    {"PAGE_CONFIGURATION", "MsgName", "Msg Name :", &UiTexts::MsgName},
+    {"PAGE_CONFIGURATION", "MsgNameOf", "Msg Name : %1", &UiTexts::MsgNameOf},
+    {"PAGE_CONFIGURATION", "Apply", "Apply", &UiTexts::Apply},
+    {"PAGE_CONFIGURATION", "AllAisMessages", "All NMEA2000 AIS Message", &UiTexts::AllAisMessages},
+    {"PAGE_CONFIGURATION", "ConnectFail", "Connect fail!!", &UiTexts::ConnectFail},
+    {"PAGE_CONFIGURATION", "ModifiedSuccessfully", "Modified successfully",
+     &UiTexts::ModifiedSuccessfully},
+    {"PAGE_CONFIGURATION", "Error", "Error!!", &UiTexts::ResultError},
+    {"PAGE_CONFIGURATION", "SaveChanges", "Do you want to save your changes?",
+     &UiTexts::SaveChanges},
+    {"PAGE_DATAVIEW", "Tab", "NMEA0183 DATA VIEW(OUTPUT)", &UiTexts::DataViewTab},
+    {"PAGE_DATAVIEW", "Line", "Line", &UiTexts::ColumnLine},
+    {"PAGE_DATAVIEW", "Talker", "Talker", &UiTexts::ColumnTalker},
+    {"PAGE_DATAVIEW", "Formatter", "Formatter", &UiTexts::ColumnFormatter},
+    {"PAGE_DATAVIEW", "Name", "Name", &UiTexts::ColumnName},
+    {"PAGE_DATAVIEW", "LastTime", "Last Time", &UiTexts::ColumnLastTime},
+    {"PAGE_DATAVIEW", "CurrentTime", "Current Time", &UiTexts::ColumnCurrentTime},
+    {"PAGE_DATAVIEW", "Data", "Data", &UiTexts::ColumnData},
+    {"PAGE_DATAVIEW", "LogFileFilter", "Text files (*.txt)", &UiTexts::LogFileFilter},
+    {"PAGE_DATAVIEW", "NoLogFileName", "Please input the name of the output file",
+     &UiTexts::NoLogFileName},
+    {"PAGE_DATAVIEW", "LogWriteError",
+     "The log file could not be written (%1). Recording has stopped; the lines written before are "
+     "kept.",
+     &UiTexts::LogWriteError},
+    {"DIALOG", "OK", "OK", &UiTexts::OK},
+    {"DIALOG", "Cancel", "Cancel", &UiTexts::Cancel},
+    {"DIALOG", "Yes", "Yes", &UiTexts::Yes},
+    {"DIALOG", "No", "No", &UiTexts::No},
+    {"DIALOG", "About", "About", &UiTexts::AboutCaption},
+    {"DIALOG", "CheckConnection", "Please check RZ-60 connection", &UiTexts::CheckConnection},
+    {"DIALOG", "Error", "Error!", &UiTexts::ErrorBang},
+});
 
 // Fills every text with its built-in English value.
 void SetEnglishTexts(UiTexts& texts);
+
+// The name of entry `index` of SentenceDescriptionTable in the current language.
+QString MessageName(const UiTexts& texts, std::size_t index);
 
 } // namespace varo

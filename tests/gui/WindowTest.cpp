@@ -165,8 +165,8 @@ TEST_F(WindowTest, StartsWithTheLinkControlsOffOnTheDataViewPage) {
     EXPECT_TRUE(form.StringGrid1->isHidden());
     EXPECT_TRUE(form.Image1->isVisible());
     EXPECT_FALSE(form.Savelog1->isEnabled());
-    EXPECT_FALSE(form.mnuOption->menuAction()->isVisible());
-    EXPECT_FALSE(form.mnuLangSimpChinese->isVisible());
+    EXPECT_TRUE(form.mnuOption->menuAction()->isVisible());
+    EXPECT_TRUE(form.mnuLangSimpChinese->isVisible());
     EXPECT_TRUE(form.mnuLangEnglish->isChecked());
 
     EXPECT_EQ(form.PageControlDetectComPortMode->currentWidget(), form.TabSheetManualDetectComPort);

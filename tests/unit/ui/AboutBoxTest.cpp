@@ -21,10 +21,10 @@ TEST_F(AboutBoxTest, ReadMeOfTheLastLanguageThatHasOneStays) {
 
     WriteFile("program/Lang/ReadMe-EN.txt", "English guide\r\nsecond line\r\n");
     form.mnuLangEnglish->trigger();
-    EXPECT_EQ(MemoLines(), QStringList({"English guide", "second line"}));
+    EXPECT_EQ(MemoLines(), QStringList({"English guide second line"}));
 
     form.mnuLangTraChinese->trigger();
-    EXPECT_EQ(MemoLines(), QStringList({"English guide", "second line"}));
+    EXPECT_EQ(MemoLines(), QStringList({"English guide second line"}));
 
     WriteFile("program/Lang/ReadMe-TW.txt", "繁體中文說明\n\n第三行");
     form.mnuLangTraChinese->trigger();
@@ -32,25 +32,28 @@ TEST_F(AboutBoxTest, ReadMeOfTheLastLanguageThatHasOneStays) {
               QStringList({QString::fromUtf8("繁體中文說明"), "", QString::fromUtf8("第三行")}));
 }
 
-TEST_F(AboutBoxTest, LongLinesArriveInPiecesOfAtMost499Characters) {
-    const QByteArray exact(kReadMePieceLength, 'a');
-    const QByteArray longer =
-        QByteArray(kReadMePieceLength, 'b') + QByteArray(kReadMePieceLength, 'c') + "dd";
-    const QString path = WriteFile("long.txt", exact + "\n" + longer + "\nlast\n");
+TEST_F(AboutBoxTest, HardWrappedLinesBecomeParagraphs) {
+    const QString path =
+        WriteFile("wrapped.txt", "Title line\n"
+                                 "\n"
+                                 "1. Connecting\n"
+                                 "   Plug the serial port into the gateway\n"
+                                 "   and press Connect.\n"
+                                 "   Auto: press Connect\n"
+                                 "   and wait\n"
+                                 "\n"
+                                 "   \xE6\x89\x8B\xE5\x8B\x95\xEF\xBC\x9A\xE9\x81\xB8\xE6\x93\x87\n"
+                                 "   \xE5\xBA\x8F\xE5\x88\x97\xE5\x9F\xA0\xE3\x80\x82\n" +
+                                     QByteArray(600, 'a') + "\n");
     ASSERT_TRUE(LoadReadMe(*form.frmAbout, path));
-    EXPECT_EQ(MemoLines(), QStringList({exact, QByteArray(kReadMePieceLength, 'b'),
-                                        QByteArray(kReadMePieceLength, 'c'), "dd", "last"}));
-
-    // A character outside the basic plane is never cut in half.
-    const QString wide = QString(kReadMePieceLength - 1, 'x') + QString::fromUtf8("😀") + "y";
-    ASSERT_TRUE(LoadReadMe(*form.frmAbout, WriteFile("wide.txt", wide.toUtf8())));
-    const QStringList pieces = MemoLines();
-    ASSERT_EQ(pieces.size(), 2);
-    EXPECT_EQ(pieces.join(QString()), wide);
-    EXPECT_LE(pieces[0].size(), kReadMePieceLength);
+    EXPECT_EQ(MemoLines(),
+              QStringList({"Title line", "", "1. Connecting",
+                           "   Plug the serial port into the gateway and press Connect.",
+                           "   Auto: press Connect and wait", "",
+                           QString::fromUtf8("   手動：選擇序列埠。"), QString(600, 'a')}));
 
     EXPECT_FALSE(LoadReadMe(*form.frmAbout, Path("missing.txt")));
-    EXPECT_EQ(MemoLines().join(QString()), wide);
+    EXPECT_EQ(MemoLines().size(), 8);
 }
 
 } // namespace

@@ -303,7 +303,7 @@ TEST_F(FilterGatewayTest, VdoQueryIsAnsweredWhileTheGatewayFloods) {
     options.flood = true;
     ConnectToGateway(options);
     Select(QStringLiteral("VDO"));
-    EXPECT_EQ(form.Label3->text(), "Msg Name : " + MessageDescription(200029));
+    EXPECT_EQ(form.Label3->text(), "Msg Name : " + MessageDescription(form.FTexts, 200029));
     EXPECT_EQ(BoxStates(), "1------");
     EXPECT_TRUE(form.FLink->ConfigReceived);
     form.CheckBox1->click();

@@ -3,11 +3,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "Tag.h"
 #include "TfrmAbout.h"
@@ -47,6 +49,10 @@ protected:
         };
         for (const UiTextEntry& entry : kUiTextTable) {
             texts[std::string(entry.section) + "/" + entry.key] = form.FTexts.*entry.text;
+        }
+        for (std::size_t i = 0; i < SentenceDescriptionTable.size(); ++i) {
+            texts[std::string("MESSAGE_NAME/") + SentenceDescriptionTable[i].code] =
+                form.FTexts.MessageNames[i];
         }
         // Labels that follow another caption or a text.
         EXPECT_EQ(form.lblSerialPort->text(), texts["CONFIG_SERIAL_PORT/Serial_Port"]);
@@ -180,6 +186,33 @@ TEST_F(LanguageFilesTest, MenuItemsSelectByTagAndOtherLanguagesMeanEnglish) {
     form.FLanguageFiles->SelectLanguage(&stranger);
     EXPECT_EQ(form.FLanguage, 0);
     EXPECT_EQ(form.mnuFile->title(), "File(&F)");
+}
+
+// Files saved by older editors: Big5 for Traditional and GBK for Simplified
+// Chinese, without a byte order mark; a UTF-8 file with one still reads as UTF-8.
+TEST_F(LanguageFilesTest, ChineseFilesInBig5AndGbkReadAsTheirUtf8Originals) {
+    for (const auto& [name, encoding] :
+         {std::pair{"Lang-TW.ini", "BIG5"}, {"Lang-CN.ini", "GBK"}}) {
+        SCOPED_TRACE(name);
+        form.FLanguageFiles->LoadLanguageFile(SourceLanguageFile(name));
+        const std::map<std::string, QString> expected = Texts();
+        form.FLanguageFiles->LoadLanguageFile(SourceLanguageFile("Lang-EN.ini"));
+
+        QProcess iconv;
+        iconv.setStandardInputFile(SourceLanguageFile(name));
+        iconv.start("iconv", {"-f", "UTF-8", "-t", encoding});
+        ASSERT_TRUE(iconv.waitForFinished());
+        const QByteArray legacy = iconv.readAllStandardOutput();
+        ASSERT_EQ(iconv.exitCode(), 0);
+        ASSERT_NE(legacy, ReadAll(SourceLanguageFile(name)));
+        form.FLanguageFiles->LoadLanguageFile(WriteFile(QStringLiteral("old/") + name, legacy));
+        EXPECT_EQ(Texts(), expected);
+
+        form.FLanguageFiles->LoadLanguageFile(SourceLanguageFile("Lang-EN.ini"));
+        form.FLanguageFiles->LoadLanguageFile(WriteFile(
+            QStringLiteral("bom/") + name, "\xEF\xBB\xBF" + ReadAll(SourceLanguageFile(name))));
+        EXPECT_EQ(Texts(), expected);
+    }
 }
 
 TEST(Fonts, ChineseTextHasAFont) {

@@ -1,11 +1,16 @@
 // Pictures of the data view with traffic and of the window in Traditional
 // Chinese, saved as PNG files in the build folder.
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <string>
+#include <utility>
+
+#include "Dialogs.h"
 
 #include "TfrmAbout.h"
 #include "UiTestSupport.h"
@@ -86,6 +91,79 @@ TEST_F(Screenshots, DataViewWithTrafficAndWindowInTraditionalChinese) {
     windows.about->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(windows.about));
     Shot(*windows.about, "about-traditional-chinese");
+}
+
+// Each page, the About box and the link's message boxes in each language,
+// with the connection controls greyed as while connected; then the window
+// under a dark desktop palette.
+TEST_F(Screenshots, EveryPageAboutAndMessagesInEachLanguage) {
+    for (const QString& name : QDir(QStringLiteral(LANG_SOURCE_FOLDER)).entryList(QDir::Files))
+        WriteFile("program/Lang/" + name, ReadAll(QStringLiteral(LANG_SOURCE_FOLDER "/") + name));
+    form.AppFolder = Path("program") + "/";
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.SetLinkControls(true);
+    form.EnableModeControls(false);
+    for (const char* line : kTraffic)
+        view.ShowSentence(line);
+
+    const std::pair<QAction*, const char*> languages[] = {{form.mnuLangEnglish, "en"},
+                                                          {form.mnuLangTraChinese, "tw"},
+                                                          {form.mnuLangSimpChinese, "cn"}};
+    for (const auto& [item, code] : languages) {
+        item->trigger();
+        const std::string prefix = std::string("lang-") + code;
+        for (int page = 0; page < 3; ++page) {
+            form.PageControlConf->setCurrentIndex(page);
+            Shot(form, (prefix + "-page-" + std::to_string(page)).c_str());
+        }
+        windows.about->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(windows.about));
+        Shot(*windows.about, (prefix + "-about").c_str());
+        windows.about->hide();
+
+        const UiTexts& texts = form.FTexts;
+        const std::pair<QString, MessageButtons> messages[] = {
+            {texts.PortLost.arg(5), MessageButtons::Ok},
+            {texts.Reconnecting.arg(5).arg(38400), MessageButtons::Ok},
+            {texts.ManualConnectTimeOut + "\n" + texts.CauseOtherSpeed, MessageButtons::Ok},
+            {texts.NotTaken.arg("GGA, RMC"), MessageButtons::Ok},
+            {texts.BaudRateNotTaken.arg(38400), MessageButtons::Ok},
+            {texts.CheckPortError, MessageButtons::OkCancel},
+            {texts.SaveChanges, MessageButtons::YesNo},
+        };
+        int number = 0;
+        for (const auto& [text, buttons] : messages) {
+            const auto box = BuildMessageBox(text, texts.Warning, MessageIcon::Warning, buttons);
+            box->show();
+            Shot(*box, (prefix + "-message-" + std::to_string(number++)).c_str());
+        }
+    }
+
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+    dark.setColor(QPalette::ButtonText, QColor(0xE0, 0xE0, 0xE0));
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(dark);
+    {
+        const ApplicationWindows darkWindows = CreateApplicationWindows();
+        TForm1& darkForm = *darkWindows.form;
+        darkForm.AppFolder = form.AppFolder;
+        darkForm.mnuLangTraChinese->trigger();
+        darkForm.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&darkForm));
+        darkForm.SetLinkControls(true);
+        darkForm.EnableModeControls(false);
+        darkForm.PageControlConf->setCurrentIndex(0);
+        Shot(darkForm, "dark-palette-properties");
+        darkWindows.about->show();
+        Shot(*darkWindows.about, "dark-palette-about");
+    }
+    QApplication::setPalette(before);
 }
 
 } // namespace
