@@ -151,7 +151,10 @@ void TForm1::ShowPortNotes(const std::vector<PortNote>& notes) {
     for (int item = 0; item < cbxComPort->count(); ++item) {
         const bool known = static_cast<std::size_t>(item) < notes.size();
         const PortNote note = known ? notes[static_cast<std::size_t>(item)] : PortNote{};
-        QString text = QString::fromStdString(note.description);
+        // The kind of a port without maker and model is the program's own word.
+        QString text = note.description == "pseudo-terminal"
+                           ? FTexts.PseudoTerminal
+                           : QString::fromStdString(note.description);
         if (note.busyPid != 0)
             text += QStringLiteral(" - ") +
                     FTexts.PortBusy.arg(QString::fromStdString(note.busyProgram)).arg(note.busyPid);

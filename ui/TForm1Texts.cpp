@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "ConnectionStatus.h"
 #include "DataView.h"
 #include "Dialogs.h"
 #include "MessageTree.h"
@@ -76,8 +77,16 @@ void TForm1::ShowTexts() {
     PageControlConf->setTabText(PageControlConf->indexOf(TabSheet2), texts.DataViewTab);
     if (FDataView != nullptr) FDataView->ShowTexts();
 
+    ShowPortNotes(FPortNotes);
+    if (FConnectionStatus != nullptr) FConnectionStatus->UpdateHealth();
+
     ButtonTexts() = StandardButtonTexts{texts.OK, texts.Cancel, texts.Yes, texts.No};
-    if (frmAbout != nullptr) frmAbout->setWindowTitle(texts.AboutCaption);
+    if (frmAbout != nullptr) {
+        frmAbout->setWindowTitle(texts.AboutCaption);
+        frmAbout->Label6->setText(texts.Version);
+        // The window bears the product's title in the chosen language.
+        setWindowTitle(frmAbout->StaticTextProduct->text());
+    }
 }
 
 } // namespace varo

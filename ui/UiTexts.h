@@ -58,6 +58,7 @@ struct UiTexts {
     // Captions of the window, its pages and dialogs, applied by TForm1::ShowTexts.
     QString Save_Log, View, Refresh;                                        // MAIN_MENU
     QString ConnectHint, StartLogHint, StopLogHint, RefreshHint;            // TOP_PANEL
+    QString PseudoTerminal;                                                 // TOP_PANEL
     QString PropertiesTab, ProductInformation, Nmea0183BaudRate;            // PAGE_PROPERTIES
     QString DatabaseVersion, ProductCode, ModelVersion, ModelSerialCode;    // PAGE_PROPERTIES
     QString SoftwareVersionCode, CertificationLevel, IsoAddressClaim;       // PAGE_PROPERTIES
@@ -77,6 +78,7 @@ struct UiTexts {
     QString ColumnName, ColumnLastTime, ColumnCurrentTime, ColumnData;      // PAGE_DATAVIEW
     QString LogFileFilter, NoLogFileName, LogWriteError;                    // PAGE_DATAVIEW
     QString OK, Cancel, Yes, No, AboutCaption, CheckConnection, ErrorBang;  // DIALOG
+    QString Version;                                                        // DIALOG
 
     // The names of the sentences and PGNs, in the order of
     // SentenceDescriptionTable; section MESSAGE_NAME, keyed by code.
@@ -169,6 +171,7 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"TOP_PANEL", "StartLogHint", "Start recording Log", &UiTexts::StartLogHint},
     {"TOP_PANEL", "StopLogHint", "Stop recording Log", &UiTexts::StopLogHint},
     {"TOP_PANEL", "RefreshHint", "Refresh", &UiTexts::RefreshHint},
+    {"TOP_PANEL", "PseudoTerminal", "pseudo-terminal", &UiTexts::PseudoTerminal},
     {"PAGE_PROPERTIES", "Tab", "PROPERTIES", &UiTexts::PropertiesTab},
     {"PAGE_PROPERTIES", "ProductInformation", "Product Information", &UiTexts::ProductInformation},
     {"PAGE_PROPERTIES", "Nmea0183BaudRate", "NMEA 0183 Baud Rate", &UiTexts::Nmea0183BaudRate},
@@ -254,6 +257,7 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"DIALOG", "About", "About", &UiTexts::AboutCaption},
     {"DIALOG", "CheckConnection", "Please check RZ-60 connection", &UiTexts::CheckConnection},
     {"DIALOG", "Error", "Error!", &UiTexts::ErrorBang},
+    {"DIALOG", "Version", "Ver 1.0.0.3   2013.11.26", &UiTexts::Version},
 });
 
 // Fills every text with its built-in English value.

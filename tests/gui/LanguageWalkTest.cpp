@@ -3,11 +3,13 @@
 // each Chinese language: a text that stays English has no key.
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <map>
 
@@ -62,12 +65,14 @@ Texts VisibleTexts(QWidget& root) {
             }
         }
         if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
+            int index = 0;
             for (QTreeWidgetItemIterator it(tree); *it; ++it)
-                Add(texts, tree, (*it)->text(0) + QString::number(tree->indexOfTopLevelItem(*it)),
-                    (*it)->text(0));
+                Add(texts, tree, QString::number(index++), (*it)->text(0));
         }
-        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
-            Add(texts, memo, "text", memo->toPlainText());
+        // The window's two memos are never shown; the About box's is.
+        auto* memo = qobject_cast<QPlainTextEdit*>(widget);
+        if (memo != nullptr && qobject_cast<QMainWindow*>(&root) != nullptr) continue;
+        if (memo != nullptr) Add(texts, memo, "text", memo->toPlainText());
     }
     for (const QAction* action : root.findChildren<QAction*>()) {
         if (!action->objectName().isEmpty()) Add(texts, action, "text", action->text());
