@@ -139,9 +139,12 @@ void TForm1::RestoreWindowSettings() {
         PageControlConf->setCurrentIndex(saved.page);
     if (saved.width > 0 && saved.height > 0) {
         const QRect frame(saved.left, saved.top, saved.width, saved.height);
-        resize(frame.size().expandedTo(minimumSize()));
         // A place on a screen that is gone would open the window out of sight.
-        if (QGuiApplication::screenAt(frame.center()) != nullptr) move(frame.topLeft());
+        if (QGuiApplication::screenAt(frame.center()) != nullptr) {
+            setGeometry(frame);
+        } else {
+            resize(frame.size());
+        }
     }
     if (saved.maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -339,6 +340,31 @@ TEST_F(WindowTest, EveryWayOfClosingAsksTheExitQuestion) {
         EXPECT_EQ(boxes.asked.size(), 2u);
         EXPECT_FALSE(form.isVisible());
     }
+}
+
+// Size, page and language chosen in one run open the next one.
+TEST_F(WindowTest, SizePageAndLanguageComeBackAfterExit) {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.resize(1200, 760);
+    form.PageControlConf->setCurrentIndex(0);
+    form.mnuLangSimpChinese->trigger();
+    RecordingMessageBoxes boxes(MessageResult::Ok);
+    form.close();
+    ASSERT_FALSE(form.isVisible());
+
+    const ApplicationWindows next = CreateApplicationWindows();
+    QFile::remove(next.form->SettingsFile); // the other tests start afresh
+    EXPECT_EQ(next.form->size(), QSize(1200, 760));
+    EXPECT_EQ(next.form->PageControlConf->currentIndex(), 0);
+    EXPECT_EQ(next.form->FLanguage, 2);
+    EXPECT_TRUE(next.form->mnuLangSimpChinese->isChecked());
+    // The grid's Data column takes the wider window.
+    next.form->show();
+    next.form->PageControlConf->setCurrentIndex(2);
+    next.form->SetLinkControls(true);
+    QApplication::processEvents();
+    EXPECT_GT(next.form->StringGrid1->columnWidth(6), 324 + 200);
 }
 
 TEST_F(WindowTest, SavedLanguagePicksItsMenuItem) {
