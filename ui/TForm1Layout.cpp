@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -80,7 +81,22 @@ void TForm1::BuildWindow() {
     BuildConfigurationPage();
     BuildDataViewPage();
 
+    // The pages are white under any desktop palette: their captions are dark.
+    for (QWidget* page : {TabSheetStatic, TabSheet1, TabSheet2})
+        SetBackground(page, Qt::white);
+    QPalette tabs = PageControlConf->tabBar()->palette();
+    tabs.setColor(QPalette::Button, QColor(0xE8, 0xE8, 0xE8));
+    tabs.setColor(QPalette::Window, QColor(0xE8, 0xE8, 0xE8));
+    tabs.setColor(QPalette::ButtonText, Qt::black);
+    MakeDisabledLegible(tabs);
+    PageControlConf->tabBar()->setPalette(tabs);
+
     BuildMenu();
+    // The menu bar sits on sky blue too; its captions are drawn as button text.
+    QPalette bar = menuBar()->palette();
+    bar.setColor(QPalette::ButtonText, Qt::black);
+    MakeDisabledLegible(bar);
+    menuBar()->setPalette(bar);
     BuildTimers();
     BuildHealthBar();
     ConnectSignals();
