@@ -89,8 +89,11 @@ void TForm1::BuildPropertiesPage() {
     LabeledEdit9 = claim[6];
     GroupBox4->hide();
 
+    // The baud-rate and flow-rate groups and the other read-outs stand in a
+    // second column beside the product information, in the place of the
+    // address claim group, which is never shown.
     GroupBox7 = Place(new QGroupBox(QStringLiteral("NMEA 0183 Baud Rate "), TabSheetStatic),
-                      "GroupBox7", QRect(8, 264, 389, 90));
+                      "GroupBox7", QRect(405, 6, 389, 90));
     spbBaudRate = Place(new QToolButton(GroupBox7), "spbBaudRate", QRect(10, 22, 230, 26));
     spbBaudRate->setText(QStringLiteral("Change NMEA 0183 Baud Rate"));
     spbBaudRate->setCheckable(true);
@@ -105,7 +108,7 @@ void TForm1::BuildPropertiesPage() {
     cbxBaud_NMEA->hide();
 
     GroupBox8 = Place(new QGroupBox(QStringLiteral("Flow Rate Setting"), TabSheetStatic),
-                      "GroupBox8", QRect(8, 360, 389, 90));
+                      "GroupBox8", QRect(405, 102, 389, 90));
     Label7 = PlaceLabel(GroupBox8, "Label7", QStringLiteral("Flow Rate : "), QRect(10, 26, 76, 20));
     Edit1 = Place(new QLineEdit(QStringLiteral("0"), GroupBox8), "Edit1", QRect(88, 24, 40, 22));
     Label8 = PlaceLabel(GroupBox8, "Label8", QStringLiteral("(1 ~ 5 sec)  (0: no constraint)"),
@@ -114,20 +117,21 @@ void TForm1::BuildPropertiesPage() {
                     QRect(10, 54, 160, 28));
 
     LabelEdit_Manufacturers_Model_ID = Readout(TabSheetStatic, "LabelEdit_Manufacturers_Model_ID",
-                                               "Manufacturer's Model ID", QRect(415, 14, 370, 24));
+                                               "Manufacturer's Model ID", QRect(415, 204, 370, 24));
     LabeledEdit2 =
-        Readout(TabSheetStatic, "LabeledEdit2", "Debug Baud Rate", QRect(415, 45, 370, 24));
-    Label1 = PlaceLabel(TabSheetStatic, "Label1", QStringLiteral("RS-232"), QRect(415, 78, 60, 20));
+        Readout(TabSheetStatic, "LabeledEdit2", "Debug Baud Rate", QRect(415, 235, 370, 24));
+    Label1 =
+        PlaceLabel(TabSheetStatic, "Label1", QStringLiteral("RS-232"), QRect(415, 268, 60, 20));
     cbxBaud_RS232 =
-        FixedList(TabSheetStatic, "cbxBaud_RS232", QRect(480, 76, 90, 22),
+        FixedList(TabSheetStatic, "cbxBaud_RS232", QRect(480, 266, 90, 22),
                   {QStringLiteral("115200"), QStringLiteral("57600"), QStringLiteral("38400"),
                    QStringLiteral("19200"), QStringLiteral("9600"), QStringLiteral("4800")});
     Label1->hide();
     cbxBaud_RS232->hide();
     lblFirmVer = PlaceLabel(TabSheetStatic, "lblFirmVer", QStringLiteral("Firmware Version:"),
-                            QRect(415, 108, 370, 20));
-    Memo1 = Place(new QPlainTextEdit(TabSheetStatic), "Memo1", QRect(415, 132, 180, 60));
-    MemoRecord = Place(new QPlainTextEdit(TabSheetStatic), "MemoRecord", QRect(605, 132, 180, 60));
+                            QRect(415, 298, 370, 20));
+    Memo1 = Place(new QPlainTextEdit(TabSheetStatic), "Memo1", QRect(415, 322, 180, 60));
+    MemoRecord = Place(new QPlainTextEdit(TabSheetStatic), "MemoRecord", QRect(605, 322, 180, 60));
     Memo1->hide();
     MemoRecord->hide();
     MemoRecord->setMaximumBlockCount(1000); // the hidden echo keeps the newest lines, not all
