@@ -1,10 +1,12 @@
 #include "LanguageFiles.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +15,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "AboutBox.h"
 #include "DeviceLink.h"
@@ -130,7 +133,26 @@ void LanguageFiles::SelectLanguage(QAction* item) {
     // No font character set is chosen: Qt text is Unicode and the font
     // database falls back to a font that has the Chinese glyphs.
     LoadLanguageFile(LanguageFilePath(language));
+    LoadToolkitTexts(language);
     if (form.frmAbout != nullptr) LoadReadMe(*form.frmAbout, ReadMePath(language));
+}
+
+void LanguageFiles::LoadToolkitTexts(int language) {
+    static constexpr std::array<const char*, 3> kToolkitFiles{nullptr, "qtbase_zh_TW",
+                                                              "qtbase_zh_CN"};
+    if (toolkitTexts != nullptr) QCoreApplication::removeTranslator(toolkitTexts.get());
+    toolkitTexts.reset();
+    const char* name = kToolkitFiles.at(static_cast<std::size_t>(language));
+    if (name == nullptr) return;
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QString::fromLatin1(name),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get()))
+        toolkitTexts = std::move(translator);
+}
+
+LanguageFiles::~LanguageFiles() {
+    if (toolkitTexts != nullptr) QCoreApplication::removeTranslator(toolkitTexts.get());
 }
 
 void LanguageFiles::LoadLanguageFile(const QString& path) {

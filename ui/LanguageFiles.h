@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTranslator>
+#include <memory>
 
 class QAction;
 
@@ -15,6 +17,7 @@ class TForm1;
 class LanguageFiles {
 public:
     explicit LanguageFiles(TForm1& form) : form(form) {}
+    ~LanguageFiles();
 
     // The handler of the three language menu items; the item's tag is the
     // language index (0 English, 1 Traditional, 2 Simplified Chinese). Any
@@ -27,11 +30,15 @@ public:
     void LoadLanguageFile(const QString& path);
 
 private:
+    // The toolkit's own texts (the file dialog of Save log) in the language.
+    void LoadToolkitTexts(int language);
+
     // The files of a language index 0 .. 2, under the program's folder.
     QString LanguageFilePath(int language) const;
     QString ReadMePath(int language) const;
 
     TForm1& form;
+    std::unique_ptr<QTranslator> toolkitTexts; // installed while a Chinese language is chosen
 };
 
 // The bytes of a language file as UTF-8. A file without a UTF-8 byte order

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -102,6 +103,12 @@ protected:
         texts.merge(VisibleTexts(*form.frmAbout));
         const auto box = BuildMessageBox("x", "y", MessageIcon::Question, MessageButtons::YesNo);
         const auto okBox = BuildMessageBox("x", "y", MessageIcon::None, MessageButtons::OkCancel);
+        // The save dialog of Save log is the toolkit's own.
+        QFileDialog saveLog;
+        saveLog.setOption(QFileDialog::DontUseNativeDialog);
+        saveLog.setAcceptMode(QFileDialog::AcceptSave);
+        for (const auto& [where, text] : VisibleTexts(saveLog))
+            texts["save/" + where] = text;
         int index = 0;
         for (QAbstractButton* button : box->buttons() + okBox->buttons())
             texts["box/" + QString::number(index++)] = button->text();
