@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "LineAssembler.h"
+#include "gateway/LineAssembler.h"
 #include "LinkHealth.h"
 #include "LinkView.h"
 #include "ReplyWait.h"

@@ -13,13 +13,13 @@
 #include "OutputChecks.h"
 #include "SentenceStates.h"
 #include "TForm1.h"
+#include "config/FilterCatalog.h"
 
 namespace varo {
 namespace {
 
 const QString kNmea2000Root = QStringLiteral("NMEA2000");
 const QString kNmea0183Root = QStringLiteral("NMEA0183");
-constexpr std::int32_t kOutputStatesItem = 200184;
 constexpr int kTreeFontSize = 10;
 
 // A root's text names its side by the characters "0183" after "NMEA".
@@ -39,13 +39,12 @@ void MessageTree::AddRoots() {
     };
     auto* pgns = new QTreeWidgetItem(form.TreeView1, QStringList{kNmea2000Root});
     auto* sentences = new QTreeWidgetItem(form.TreeView1, QStringList{kNmea0183Root});
-    const std::size_t sentenceCount = Nmea0183EntryCount();
-    for (std::size_t i = 0; i < varo::SentenceDescriptionTable.size(); ++i) {
-        const varo::SentenceDescription& entry = varo::SentenceDescriptionTable[i];
-        if (i < sentenceCount) {
-            new QTreeWidgetItem(sentences, QStringList{label(entry)});
-        } else if (ListedInTree(entry)) {
-            new QTreeWidgetItem(pgns, QStringList{label(entry)});
+    // The tree lists the inputs of the filter catalogue, which profiles use too.
+    for (bool nmea0183 : {true, false}) {
+        for (const FilterInput& input : FilterInputs(nmea0183)) {
+            const varo::SentenceDescription& entry =
+                varo::SentenceDescriptionTable[MessageIndex(input.input)];
+            new QTreeWidgetItem(nmea0183 ? sentences : pgns, QStringList{label(entry)});
         }
     }
 }
