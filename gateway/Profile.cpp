@@ -47,6 +47,12 @@ constexpr std::array<InputSide, 2> kInputSides{{
 }};
 constexpr const char* kOutputsKey = "nmea0183_outputs";
 
+// Texts from the gateway's static data block are bytes off the serial line:
+// what is not UTF-8 is written as U+FFFD rather than failing the whole file.
+std::string Dump(const Json& value, int indent = -1) {
+    return value.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
 Json StateJson(std::uint8_t state) {
     if (state <= 1) return Json(state == 1);
     return Json(state);
@@ -227,10 +233,13 @@ bool Loader::Load(const Json& document, Profile& profile) {
     return true;
 }
 
+// Values are compared as they are written, so that a text the file could
+// only keep with U+FFFD in it still matches.
 void Add(std::vector<ProfileDifference>& differences, std::string key, const Json& gateway,
          const Json& file, bool identity = false) {
-    if (gateway != file)
-        differences.push_back({std::move(key), gateway.dump(), file.dump(), identity});
+    std::string ours = Dump(gateway), theirs = Dump(file);
+    if (ours != theirs)
+        differences.push_back({std::move(key), std::move(ours), std::move(theirs), identity});
 }
 
 } // namespace
@@ -262,7 +271,7 @@ ProfileIdentity IdentityOf(const ProductInfo& info) {
 std::string IdentityJson(const ProfileIdentity& identity, int comNumber, std::uint32_t baud) {
     Json object = IdentityObject(identity);
     object["port"] = {{"number", comNumber}, {"baud", baud}};
-    return object.dump() + "\n";
+    return Dump(object) + "\n";
 }
 
 std::string ProfileJson(const Profile& profile) {
@@ -285,7 +294,7 @@ std::string ProfileJson(const Profile& profile) {
     for (std::size_t i = 0; i < kOutputSentenceTags.size(); ++i)
         outputs[kOutputSentenceTags[i].code] = StateJson(profile.outputs[i]);
     document[kOutputsKey] = std::move(outputs);
-    return document.dump(2) + "\n";
+    return Dump(document, 2) + "\n";
 }
 
 bool LoadProfile(std::string_view text, Profile& profile, std::string& error,

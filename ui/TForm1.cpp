@@ -25,6 +25,7 @@
 #include "MessageTree.h"
 #include "OutputChecks.h"
 #include "OutputSentences.h"
+#include "ProfileActions.h"
 #include "SentenceStates.h"
 #include "TClickableLabel.h"
 #include "Tag.h"
@@ -49,6 +50,7 @@ TForm1::TForm1() {
     SetUpAisDecoding();
     PageControlConf->setCurrentIndex(2);
     InitMessageScreens();
+    FProfileActions = std::make_unique<ProfileActions>(*this);
     FLink->FLinkSilenceTicks = 0;
     CreateViewUnits();
     CreateDeviceUnits();

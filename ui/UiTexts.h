@@ -51,6 +51,24 @@ struct UiTexts {
     QString SettingsWriteError;                 // OTHER_MSG
     QString RowEarlier;                         // OTHER_MSG
     QString RowAge;                             // OTHER_MSG
+    QString ProfileSaveItem;                    // PROFILE
+    QString ProfileApplyItem;                   // PROFILE
+    QString ProfileCompareItem;                 // PROFILE
+    QString ProfileFileFilter;                  // PROFILE
+    QString ProfileReading;                     // PROFILE
+    QString ProfileWriting;                     // PROFILE
+    QString ProfileCancel;                      // PROFILE
+    QString ProfileSaved;                       // PROFILE
+    QString ProfileWriteError;                  // PROFILE
+    QString ProfileFileRefused;                 // PROFILE
+    QString ProfileMatches;                     // PROFILE
+    QString ProfileApplied;                     // PROFILE
+    QString ProfileDiffers;                     // PROFILE
+    QString ProfileNotTaken;                    // PROFILE
+    QString ProfileTitle;                       // PROFILE
+    QString ProfileSetting;                     // PROFILE
+    QString ProfileGateway;                     // PROFILE
+    QString ProfileFile;                        // PROFILE
 };
 
 // One entry of the language file: where it lives, its built-in English text
@@ -63,7 +81,7 @@ struct UiTextEntry {
 };
 
 // Every entry, in the order the language file is read.
-inline constexpr std::array<UiTextEntry, 40> kUiTextTable{{
+inline constexpr std::array<UiTextEntry, 58> kUiTextTable{{
     {"SYS_BUTTON", "Connect", "Connect", &UiTexts::Connect},
     {"SYS_BUTTON", "Disconnect", "Disconnect", &UiTexts::Disconnect},
     {"TAB_BAUD", "DeviceBaudRateHasBeenChanged", "Device's baud rate has been changed.",
@@ -132,6 +150,29 @@ inline constexpr std::array<UiTextEntry, 40> kUiTextTable{{
      &UiTexts::SettingsWriteError},
     {"OTHER_MSG", "RowEarlier", "from an earlier connection", &UiTexts::RowEarlier},
     {"OTHER_MSG", "RowAge", "%1 s ago", &UiTexts::RowAge},
+    {"PROFILE", "ProfileSaveItem", "Save gateway configuration...", &UiTexts::ProfileSaveItem},
+    {"PROFILE", "ProfileApplyItem", "Apply configuration file...", &UiTexts::ProfileApplyItem},
+    {"PROFILE", "ProfileCompareItem", "Compare with file...", &UiTexts::ProfileCompareItem},
+    {"PROFILE", "ProfileFileFilter", "Gateway configuration (*.json)|*.json|All files|*",
+     &UiTexts::ProfileFileFilter},
+    {"PROFILE", "ProfileReading", "Reading the gateway's configuration...",
+     &UiTexts::ProfileReading},
+    {"PROFILE", "ProfileWriting", "Writing the configuration to the gateway...",
+     &UiTexts::ProfileWriting},
+    {"PROFILE", "ProfileCancel", "Cancel", &UiTexts::ProfileCancel},
+    {"PROFILE", "ProfileSaved", "The gateway's configuration was saved to %1.",
+     &UiTexts::ProfileSaved},
+    {"PROFILE", "ProfileWriteError", "%1 could not be written.", &UiTexts::ProfileWriteError},
+    {"PROFILE", "ProfileFileRefused", "%1 cannot be used: %2", &UiTexts::ProfileFileRefused},
+    {"PROFILE", "ProfileMatches", "The gateway matches the file.", &UiTexts::ProfileMatches},
+    {"PROFILE", "ProfileApplied", "The gateway now matches the file.", &UiTexts::ProfileApplied},
+    {"PROFILE", "ProfileDiffers", "The gateway differs from the file in %1 settings.",
+     &UiTexts::ProfileDiffers},
+    {"PROFILE", "ProfileNotTaken", "not taken", &UiTexts::ProfileNotTaken},
+    {"PROFILE", "ProfileTitle", "Gateway and file", &UiTexts::ProfileTitle},
+    {"PROFILE", "ProfileSetting", "Setting", &UiTexts::ProfileSetting},
+    {"PROFILE", "ProfileGateway", "Gateway", &UiTexts::ProfileGateway},
+    {"PROFILE", "ProfileFile", "File", &UiTexts::ProfileFile},
 }};
 
 // Fills every text with its built-in English value.

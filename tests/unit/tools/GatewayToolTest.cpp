@@ -1,12 +1,16 @@
-// varo-nmea gateway against simulated gateways on real pseudo-terminals.
+// varo-nmea gateway against simulated gateways on real pseudo-terminals, in
+// a COM folder of the test's own.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <fstream>
+#include <memory>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
-#include "SimulatedPorts.h"
+#include "../../support/PtyPair.h"
 #include "ToolRun.h"
+#include "platform/ComFolder.h"
+#include "sim/SimulatedGateway.h"
 
 namespace varo {
 namespace {
@@ -16,11 +20,33 @@ using Json = nlohmann::ordered_json;
 
 class GatewayTool : public testing::Test {
 protected:
-    GatewayTool() : ports([](int, bool) { return true; }) {}
-
-    std::string Path(const char* name) const {
-        return ports.folder.filePath(QString::fromLatin1(name)).toStdString();
+    GatewayTool() {
+        // The program run by the test sees only this folder's ports and settings.
+        setenv("VARO_COM_DIR", folder.Path.c_str(), 1);
+        setenv("HOME", folder.Path.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", folder.Path.c_str(), 1);
     }
+    ~GatewayTool() override {
+        for (auto& gateway : gateways)
+            gateway->Stop();
+    }
+
+    void StartGateway(int number, std::uint32_t baud, sim::SimOptions options = {}) {
+        options.comNumber = number;
+        options.linkFolder = folder.Path.string();
+        options.nmeaBaud = baud;
+        auto gateway = std::make_unique<sim::SimulatedGateway>(options);
+        std::string error;
+        EXPECT_TRUE(gateway->Start(error)) << error;
+        gateways.push_back(std::move(gateway));
+    }
+    void AddSilentPort(int number) {
+        silent.push_back(std::make_unique<PtyPair>());
+        std::filesystem::create_symlink(silent.back()->SlavePath,
+                                        platform::ComLinkPath(folder.Path.string(), number));
+    }
+
+    std::string Path(const char* name) const { return folder / name; }
     Json ReadJson(const std::string& path) const {
         std::ifstream in(path);
         return Json::parse(in, nullptr, false);
@@ -35,15 +61,19 @@ protected:
         return ReadJson(path);
     }
 
-    SimulatedPorts ports;
+    TempFolder folder;
+    std::vector<std::unique_ptr<sim::SimulatedGateway>> gateways;
+    std::vector<std::unique_ptr<PtyPair>> silent;
 };
 
 TEST_F(GatewayTool, InfoReadAndDiffAgreeWithTheGateway) {
-    ports.StartGateway(4, 9600);
+    sim::SimOptions options;
+    options.modelId = "RZ-60\xb0"; // not UTF-8: bytes off the line
+    StartGateway(4, 9600, options);
     const auto info = RunNmea("gateway info --com 4");
     ASSERT_EQ(info.status, 0);
     const Json identity = Json::parse(info.output);
-    EXPECT_EQ(identity["model_id"], "RZ-60");
+    EXPECT_EQ(identity["model_id"], "RZ-60\xef\xbf\xbd") << "written as U+FFFD";
     EXPECT_EQ(identity["nmea_baud_rate"], 9600);
     EXPECT_EQ(identity["port"], Json({{"number", 4}, {"baud", 9600}}))
         << "found by the speed search";
@@ -62,7 +92,7 @@ TEST_F(GatewayTool, InfoReadAndDiffAgreeWithTheGateway) {
 }
 
 TEST_F(GatewayTool, ApplyWritesWhatDiffersAndDefaultRestoresTheFiltering) {
-    ports.StartGateway(2, 38400);
+    StartGateway(2, 38400);
     const std::string file = Path("wanted.json");
     Json profile = ReadProfile(2, file);
     profile["flow_rate"] = 3;
@@ -92,7 +122,7 @@ TEST_F(GatewayTool, ApplyWritesWhatDiffersAndDefaultRestoresTheFiltering) {
 }
 
 TEST_F(GatewayTool, ApplyFollowsTheGatewayToItsNewSpeedOnlyWhenAsked) {
-    ports.StartGateway(3, 38400);
+    StartGateway(3, 38400);
     const std::string file = Path("baud.json");
     Json profile = ReadProfile(3, file);
     profile["identity"]["nmea_baud_rate"] = 9600;
@@ -108,7 +138,7 @@ TEST_F(GatewayTool, ApplyFollowsTheGatewayToItsNewSpeedOnlyWhenAsked) {
 TEST_F(GatewayTool, ApplyToAGatewayThatLosesCommandsNamesWhatDidNotTake) {
     sim::SimOptions lossy;
     lossy.dropCommands = 1;
-    ports.StartGateway(5, 38400, lossy);
+    StartGateway(5, 38400, lossy);
     const std::string file = Path("lossy.json");
     Json profile = ReadProfile(5, file);
     profile["nmea0183_inputs"]["GGA"]["126992"] = false;
@@ -121,7 +151,7 @@ TEST_F(GatewayTool, ApplyToAGatewayThatLosesCommandsNamesWhatDidNotTake) {
 }
 
 TEST_F(GatewayTool, DamagedOrForeignFilesAreRefusedWithTheKeyNamed) {
-    ports.StartGateway(6, 38400);
+    StartGateway(6, 38400);
     const std::string good = Path("good.json");
     const Json profile = ReadProfile(6, good);
     auto refusal = [&](Json changed) {
@@ -162,7 +192,7 @@ TEST_F(GatewayTool, DamagedOrForeignFilesAreRefusedWithTheKeyNamed) {
 }
 
 TEST_F(GatewayTool, APortWithoutAGatewayOrWithoutADeviceEndsWithStatus3) {
-    ports.AddSilentPort(7);
+    AddSilentPort(7);
     EXPECT_EQ(RunNmea("gateway info --com 7 --baud 38400 2>/dev/null").status, 3);
     EXPECT_EQ(RunNmea("gateway read --com 8 2>/dev/null").status, 3);
     EXPECT_EQ(RunNmea("gateway read 2>/dev/null").status, 2);
