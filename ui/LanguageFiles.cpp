@@ -151,6 +151,7 @@ void LanguageFiles::LoadLanguageFile(const QString& path) {
         file.Caption("ABOUT", "OK", form.frmAbout->btnOK);
     }
     file.Texts("OTHER_MSG", texts);
+    file.Texts("PROFILE", texts);
 }
 
 } // namespace varo

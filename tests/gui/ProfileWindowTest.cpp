@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
 #include <nlohmann/json.hpp>
@@ -87,7 +89,7 @@ TEST_F(ProfileWindow, SavesComparesAndAppliesWhileConnected) {
     EXPECT_EQ(LastMessage(), "The gateway matches the file.");
 }
 
-TEST_F(ProfileWindow, ADamagedFileIsRefusedWithTheKeyNamed) {
+TEST_F(ProfileWindow, ADamagedFileIsRefusedAndCancelStopsTheWork) {
     StartGateway(42, 38400);
     ChooseManual(42, "38400");
     form.OpenPort->click();
@@ -100,6 +102,17 @@ TEST_F(ProfileWindow, ADamagedFileIsRefusedWithTheKeyNamed) {
     EXPECT_FALSE(Actions().Running());
     EXPECT_EQ(LastMessage(),
               QStringLiteral("%1 cannot be used: identity: not an object").arg(path));
+
+    const std::size_t asked = boxes.asked.size();
+    Actions().SaveAction->trigger();
+    ASSERT_TRUE(Actions().Running());
+    Actions().Progress->findChild<QPushButton*>()->click(); // Cancel
+    EXPECT_FALSE(Actions().Running());
+    EXPECT_FALSE(WaitFor([&] { return boxes.asked.size() > asked; }, 1500ms))
+        << "a cancelled job reports nothing";
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().startsWith("{\"format\"")) << "not overwritten";
 }
 
 } // namespace
