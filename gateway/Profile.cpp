@@ -302,7 +302,8 @@ bool LoadProfile(std::string_view text, Profile& profile, std::string& error,
     Json document;
     try {
         document = Json::parse(text);
-    } catch (const Json::parse_error& fault) {
+    } catch (const Json::exception& fault) {
+        // A syntax error, and also a number beyond a double's range ("2e809").
         error = std::string("(file): not JSON: ") + fault.what();
         return false;
     }

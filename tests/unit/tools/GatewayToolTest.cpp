@@ -181,6 +181,8 @@ TEST_F(GatewayTool, DamagedOrForeignFilesAreRefusedWithTheKeyNamed) {
     const std::string cut = Path("cut.json");
     WriteText(cut, profile.dump().substr(0, 100));
     EXPECT_EQ(RunNmea("gateway diff " + cut + " --com 6 2>/dev/null").status, 2);
+    WriteText(cut, "{\"format\": 2e809}"); // a number beyond a double's range
+    EXPECT_EQ(RunNmea("gateway diff " + cut + " --com 6 2>/dev/null").status, 2);
 
     Json extra = profile;
     extra["nmea0183_inputs"]["GGA"]["999999"] = true;
