@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "ProductInfo.h"
+#include "config/ProductInfo.h"
 
 namespace varo {
 namespace {

@@ -1,7 +1,7 @@
 // The serial line delivers any bytes in reads of any size. The assembler
 // must hand out exactly the lines a simple model of the stream expects: the
 // text between LFs with NUL and CR removed, when at most 82 characters long.
-#include "LineAssembler.h"
+#include "gateway/LineAssembler.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Lines of the gateway's static data block come off the serial line: any
 // bytes (as the receive path hands them on, at most 82 characters and CR LF)
 // must read without a fault, and every text kept must end inside its field.
-#include "ProductInfo.h"
+#include "config/ProductInfo.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -5,14 +5,16 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
-#include "LineAssembler.h"
 #include "LinkHealth.h"
 #include "LinkView.h"
 #include "ReplyWait.h"
+#include "gateway/LineAssembler.h"
 #include "platform/DeviceNotifier.h"
 
 namespace varo {
@@ -104,6 +106,9 @@ public:
     ReplyWait FReplyWait;
     // Forgets every outstanding request: the link went down.
     void ClearReplyWait();
+    // Sees every received line (without CR LF) after the link's own consumers:
+    // set while the window's profile actions talk to the gateway.
+    std::function<void(std::string_view line)> FLineTap;
 
     // ---- The link's units ----
     std::unique_ptr<PortList> FPortList;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "LineAssembler.h"
+#include "gateway/LineAssembler.h"
 
 #include "sentence/SentenceParser.h"
 

@@ -77,6 +77,7 @@ void ReceivePath::HandleLine(std::string_view line) {
     link.View.ParseDeviceInformation(copy);
     // Last, so that a request's outcome sees the line's effects on the screen.
     link.FReplyWait.OnLine(line);
+    if (link.FLineTap) link.FLineTap(line);
 }
 
 bool ReceivePath::ParseReply(const char* line) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "config/OutputStates.h"
 #include "sentence/SentenceRecord.h"
 
 namespace varo {
@@ -11,9 +12,10 @@ namespace varo {
 class DeviceLink;
 class TThreadComm;
 
-// Configuration item identifiers that reply matching treats specially.
-inline constexpr std::int32_t kOutputStatesItem = 200184; // answers keep the request outstanding
-inline constexpr std::int32_t kRmcItem = 200005;          // its answer leaves Apply disabled
+// Configuration item identifiers that reply matching treats specially: the
+// answers about kOutputStatesItem (config/OutputStates.h) keep the request
+// outstanding, and RMC's answer leaves Apply disabled.
+inline constexpr std::int32_t kRmcItem = 200005;
 
 // The receive handler of the port: reads what arrived, cuts it into lines and
 // hands every accepted line, in a fixed order, to the echo, the baud

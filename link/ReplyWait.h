@@ -6,25 +6,15 @@
 #include <functional>
 #include <string_view>
 
-#include "sentence/SentenceRecord.h"
+#include "gateway/ReplyLogic.h"
 
 namespace varo {
-
-// How a request that expects an answer ended.
-enum class ReplyOutcome {
-    Matched,   // the gateway answered and the answer is what was asked for
-    Different, // the gateway answered, but not as asked (refused, other values)
-    NoAnswer,  // no answer before the deadline, even after the one resend
-};
-
-// What one received line means to the request being waited for.
-enum class LineVerdict { Pending, Matched, Different };
 
 // One request that expects an answer: it is sent, armed with what it expects
 // and a deadline, sent again once when the deadline passes, and ends in
 // exactly one ReplyOutcome. Only one request waits at a time; starting another
 // replaces it without an outcome. Needs nothing but QtCore's timer and an
-// event loop, so the window and a headless client use it alike.
+// event loop; the judgement and the attempts are gateway/ReplyLogic's.
 class ReplyWait {
 public:
     // Sends the request; `attempt` is 0 the first time, 1 for the resend.
@@ -49,14 +39,14 @@ public:
     void Expire();
     // Disarms without an outcome (the link went down).
     void Cancel();
-    bool Waiting() const { return armed; }
+    bool Waiting() const { return attempts.Armed(); }
 
     // The deadline for an answer of a few lines at `baudRate`: the base time
     // plus the time a long answer (a static data block behind a batch of
     // output) takes on the line, about 2 s at 38400 baud and 5.7 s at 4800.
     std::chrono::milliseconds DeadlineAt(std::uint32_t baudRate) const;
     // The base of every deadline; tests shorten it.
-    std::chrono::milliseconds Base{1500};
+    std::chrono::milliseconds Base{kReplyBase};
 
     QTimer Deadline; // single shot, runs Expire
 
@@ -66,20 +56,7 @@ private:
     Send send;
     Check check;
     Done done;
-    int resendsLeft = 0;
-    int attempt = 0;
-    bool armed = false;
+    ReplyAttempts attempts;
 };
-
-// ---- Checks for the gateway's answers ----
-
-// The fields of a CTT sentence in `line` (without CR LF); false when the
-// line is no valid CTT sentence.
-bool ReadCttSentence(std::string_view line, CttFields& fields);
-// The value of a static data line "KEY = (VALUE)"; false when the line is
-// not `key`'s.
-bool ReadStaticValue(std::string_view line, std::string_view key, std::string_view& value);
-// The last line of the static data block.
-bool IsStaticDataEnd(std::string_view line);
 
 } // namespace varo

@@ -20,7 +20,19 @@ struct Arguments {
     std::vector<std::string> cttItems;
     std::vector<std::string> dbgPairs;
     std::string zqt;
+    GatewayOptions gateway;
 };
+
+// --com or --device, and --baud, for every gateway action.
+void AddPortOptions(CLI::App* action, GatewayOptions& options) {
+    auto* com = action->add_option("--com", options.com, "The COM number of the port.")
+                    ->check(CLI::Range(1, 9999));
+    auto* device = action->add_option("--device", options.device, "The device path of the port.");
+    com->excludes(device);
+    device->excludes(com);
+    action->add_option("--baud", options.baud, "The speed (4800, 9600, 38400); else searched.")
+        ->check(CLI::IsMember({4800, 9600, 38400}));
+}
 
 void Describe(CLI::App& app, Arguments& a) {
     app.description("The codec's command line for the VARO RZ-60 gateway: decode captured NMEA "
@@ -28,7 +40,8 @@ void Describe(CLI::App& app, Arguments& a) {
                     "ports.");
     app.set_version_flag("--version", std::string("varo-nmea ") + VARO_VERSION);
     app.require_subcommand(1, 1);
-    app.footer("Exit status: 0 success, 1 a line that did not decode, 2 usage or file error.");
+    app.footer("Exit status: 0 success, 1 a line that did not decode (gateway: differs from the "
+               "file), 2 usage or file error, 3 no gateway on the port.");
 
     CLI::App* decode = app.add_subcommand(
         "decode", "Decode every input line to one JSON object (standard input without FILE).");
@@ -55,6 +68,29 @@ void Describe(CLI::App& app, Arguments& a) {
     dbg->add_option("--zqt", a.zqt, "Send as $PZQT with this command letter (A to Z).");
 
     app.add_subcommand("ports", "Run port discovery once and print the ports as JSON.");
+
+    CLI::App* gateway = app.add_subcommand(
+        "gateway", "Read, save, compare and write a gateway's configuration (exit 3: no gateway).");
+    gateway->require_subcommand(1, 1);
+    GatewayOptions& g = a.gateway;
+    CLI::App* info = gateway->add_subcommand("info", "Print the identity and rates as JSON.");
+    AddPortOptions(info, g);
+    CLI::App* read = gateway->add_subcommand("read", "Read the whole configuration as a profile.");
+    AddPortOptions(read, g);
+    read->add_option("-o,--output", g.output, "Write the profile to this file.");
+    CLI::App* apply = gateway->add_subcommand(
+        "apply", "Write a profile's settings that differ, read back (exit 1: differs).");
+    AddPortOptions(apply, g);
+    apply->add_option("FILE", g.file, "The profile file.")->required();
+    apply->add_flag("--with-baud", g.withBaud, "Also apply the NMEA baud rate.");
+    CLI::App* diff = gateway->add_subcommand(
+        "diff", "Compare the gateway with a profile, one line per difference (exit 1: differs).");
+    AddPortOptions(diff, g);
+    diff->add_option("FILE", g.file, "The profile file.")->required();
+    diff->add_flag("--identity", g.identity, "Identity differences count too.");
+    CLI::App* restore = gateway->add_subcommand(
+        "default", "Restore the default filtering and print the profile read back.");
+    AddPortOptions(restore, g);
 }
 
 } // namespace
@@ -81,6 +117,16 @@ int main(int argc, char** argv) {
     if (name == "decode") return RunDecode(arguments.decode);
     if (name == "targets") return RunTargets(arguments.targetFiles);
     if (name == "ports") return RunPorts();
+    if (name == "gateway") {
+        CLI::App* action = chosen->get_subcommands().front();
+        if (action->count("--com") + action->count("--device") == 0) {
+            std::fprintf(stderr, "varo-nmea: gateway %s needs --com N or --device PATH\n",
+                         action->get_name().c_str());
+            return kUsageError;
+        }
+        arguments.gateway.action = action->get_name();
+        return RunGateway(arguments.gateway);
+    }
     const std::string kind = chosen->get_subcommands().front()->get_name();
     if (kind == "tst") return ComposeTst(arguments.tstCode);
     if (kind == "ctt")

@@ -3,6 +3,7 @@
 // (a line that did not decode), 2 a usage or file error.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,21 @@ struct DecodeOptions {
 int RunDecode(const DecodeOptions& options);
 int RunTargets(const std::vector<std::string>& files);
 int RunPorts();
+
+// gateway info|read|apply|diff|default: besides 0, 1 (the gateway differs from
+// the file) and 2, exit status 3 when the port cannot be opened or no
+// gateway answers on it.
+struct GatewayOptions {
+    std::string action; // info, read, apply, diff, default
+    int com = 0;
+    std::string device;
+    std::uint32_t baud = 0; // 0: search
+    std::string file;       // apply, diff
+    std::string output;     // read -o
+    bool withBaud = false;  // apply --with-baud
+    bool identity = false;  // diff --identity
+};
+int RunGateway(const GatewayOptions& options);
 
 // compose tst CODE
 int ComposeTst(const std::string& code);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "ProductInfo.h"
+#include "config/ProductInfo.h"
 
 class QComboBox;
 

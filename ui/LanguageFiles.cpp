@@ -210,6 +210,7 @@ void LanguageFiles::LoadLanguageFile(const QString& path) {
         texts.MessageNames[i] =
             file.Text("MESSAGE_NAME", SentenceDescriptionTable[i].code, texts.MessageNames[i]);
     }
+    file.Texts("PROFILE", texts);
     form.ShowTexts();
 }
 

@@ -12,6 +12,7 @@
 
 #include "DataView.h"
 #include "DeviceLink.h"
+#include "ProfileActions.h"
 #include "TForm1.h"
 #include "TLabeledEdit.h"
 #include "TfrmAbout.h"
@@ -28,6 +29,7 @@ void TForm1::SetLinkControls(bool on) {
     // A running log can always be stopped, link or not.
     const bool recording = FDataView != nullptr && FDataView->IsRecording();
     Savelog1->setEnabled(on || recording);
+    if (FProfileActions != nullptr) FProfileActions->EnableActions(on);
     SaveSpeedButton->setVisible(on || recording);
     BitBtn1->setVisible(on);
     StringGrid1->setVisible(on);

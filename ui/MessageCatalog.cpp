@@ -5,9 +5,6 @@
 namespace varo {
 namespace {
 
-constexpr std::int32_t kFirstSentenceId = 200000;
-constexpr const char* kUnlistedCode = "129798";
-
 QString Text(const char* field) {
     return QString::fromLatin1(field);
 }
@@ -32,19 +29,6 @@ QString MessageDescription(const UiTexts& texts, std::int32_t id) {
     const std::size_t index = MessageIndex(id);
     if (index >= varo::SentenceDescriptionTable.size()) return QString::number(id);
     return MessageName(texts, index);
-}
-
-std::size_t Nmea0183EntryCount() {
-    std::size_t count = 0;
-    while (count < varo::SentenceDescriptionTable.size() &&
-           varo::SentenceDescriptionTable[count].identifier >= kFirstSentenceId) {
-        ++count;
-    }
-    return count;
-}
-
-bool ListedInTree(const varo::SentenceDescription& entry) {
-    return !Text(entry.code).startsWith(Text(kUnlistedCode));
 }
 
 const varo::SentenceDescription* FindByCodePrefix(const QString& text) {

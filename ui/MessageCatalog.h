@@ -28,13 +28,6 @@ std::size_t MessageIndex(std::int32_t id);
 QString MessageCode(std::int32_t id);
 QString MessageDescription(const UiTexts& texts, std::int32_t id);
 
-// The number of leading table entries that are NMEA 0183 sentences
-// (identifier 200000 and up); the rest are NMEA 2000 PGNs.
-std::size_t Nmea0183EntryCount();
-
-// False for the one entry the tree never lists (AIS SAR Aircraft Position Report).
-bool ListedInTree(const varo::SentenceDescription& entry);
-
 // The first entry whose code begins with `text`, or nullptr.
 const varo::SentenceDescription* FindByCodePrefix(const QString& text);
 // The first entry whose description in the texts' language equals `text`, or nullptr.

@@ -13,13 +13,13 @@
 #include "OutputChecks.h"
 #include "SentenceStates.h"
 #include "TForm1.h"
+#include "config/FilterCatalog.h"
 
 namespace varo {
 namespace {
 
 const QString kNmea2000Root = QStringLiteral("NMEA2000");
 const QString kNmea0183Root = QStringLiteral("NMEA0183");
-constexpr std::int32_t kOutputStatesItem = 200184;
 constexpr int kTreeFontSize = 10;
 
 // A root's text names its side by the characters "0183" after "NMEA".
@@ -40,16 +40,14 @@ void MessageTree::AddRoots() {
     };
     auto* pgns = new QTreeWidgetItem(form.TreeView1, QStringList{kNmea2000Root});
     auto* sentences = new QTreeWidgetItem(form.TreeView1, QStringList{kNmea0183Root});
-    const std::size_t sentenceCount = Nmea0183EntryCount();
-    for (std::size_t i = 0; i < varo::SentenceDescriptionTable.size(); ++i) {
-        const varo::SentenceDescription& entry = varo::SentenceDescriptionTable[i];
-        QTreeWidgetItem* item = nullptr;
-        if (i < sentenceCount) {
-            item = new QTreeWidgetItem(sentences, QStringList{label(i)});
-        } else if (ListedInTree(entry)) {
-            item = new QTreeWidgetItem(pgns, QStringList{label(i)});
+    // The tree lists the inputs of the filter catalogue, which profiles use too.
+    for (bool nmea0183 : {true, false}) {
+        for (const FilterInput& input : FilterInputs(nmea0183)) {
+            const std::size_t index = MessageIndex(input.input);
+            auto* item =
+                new QTreeWidgetItem(nmea0183 ? sentences : pgns, QStringList{label(index)});
+            item->setData(0, Qt::UserRole, static_cast<qulonglong>(index));
         }
-        if (item != nullptr) item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     }
 }
 

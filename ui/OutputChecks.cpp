@@ -12,16 +12,15 @@
 #include "MessageCatalog.h"
 #include "TForm1.h"
 #include "config/ConversionMap.h"
+#include "config/FilterCatalog.h"
 
 namespace varo {
 namespace {
 
 constexpr std::int32_t kRmcItem = 200005;
-constexpr std::int32_t kRmcContinuation = 200069;
+constexpr std::int32_t kRmcContinuation = kRmcContinuationItem;
 constexpr std::int32_t kVdmItem = 200028;
 constexpr std::int32_t kVdoItem = 200029;
-// How the tool names "all NMEA 2000 AIS PGNs" in a change of VDM or VDO.
-constexpr std::uint32_t kAllAisOutputs = 210028;
 // RMC's own row holds four outputs before the continuation marker.
 constexpr std::size_t kRmcOwnOutputs = 4;
 constexpr std::array<std::uint32_t, kRmcOwnOutputs> kRmcOutputs{129025, 129026, 129029, 129033};
@@ -229,7 +228,7 @@ void OutputChecks::ApplyOutputSelection() {
         TakeFlags(0, kItemBoxes);
         const auto subject = static_cast<std::int32_t>(device.cttSubject);
         if (subject == kVdmItem || subject == kVdoItem)
-            device.cttItems[0].identifier = kAllAisOutputs;
+            device.cttItems[0].identifier = kAllAisChangeItem;
         QueueIfChanged(0, kItemBoxes);
     } else {
         // RMC: first the continuation, whose answer the record still holds,

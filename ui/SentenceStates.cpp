@@ -17,24 +17,7 @@
 namespace varo {
 namespace {
 
-constexpr std::uint32_t kApplyOutputStatesSubject = 200183;
 constexpr std::uint32_t kRestoreDefaultsSubject = 32767;
-constexpr std::int32_t kOutputStatesItem = 200184;
-
-// Where a tag's state travels: the slot and the power of ten of its digit.
-struct StateDigit {
-    std::size_t slot;
-    std::uint32_t position;
-};
-
-// Tags 0 to 24 in order; tag 11 has no digit.
-constexpr std::array<StateDigit, kSentenceTagCount> kStateDigits{{
-    {0, 100000}, {0, 10000}, {0, 1000}, {0, 100}, {0, 10}, {0, 1}, // GGA GLL GSA GSV RMC VTG
-    {1, 100000}, {1, 10000}, {1, 1000}, {1, 100}, {1, 10}, {0, 0}, // ZDA ROT HDT HDG VDM -
-    {2, 100000}, {2, 10000}, {2, 1000}, {2, 100}, {2, 10}, {2, 1}, // DSC RSA VHW VLW DPT DBT
-    {3, 100000}, {3, 10000}, {3, 1000}, {3, 100}, {3, 10}, {3, 1}, // XTE APB VWR MWV MWD MTW
-    {4, 100000},                                                   // VDR
-}};
 constexpr std::uint8_t kLargestDigit = 9;
 
 void ShowResult(QLabel* label, const QString& text) {
@@ -51,25 +34,6 @@ const OutputSentence* SentenceOfTag(int tag) {
 
 } // namespace
 
-SentenceStateTable UnpackSentenceStates(const OutputIdentifiers& identifiers) {
-    SentenceStateTable states{};
-    for (std::size_t tag = 0; tag < kSentenceTagCount; ++tag) {
-        const StateDigit& digit = kStateDigits[tag];
-        if (digit.position == 0) continue;
-        states[tag] = static_cast<std::uint8_t>(identifiers[digit.slot] / digit.position % 10);
-    }
-    return states;
-}
-
-OutputIdentifiers PackSentenceStates(const SentenceStateTable& states) {
-    OutputIdentifiers identifiers{};
-    for (std::size_t tag = 0; tag < kSentenceTagCount; ++tag) {
-        const StateDigit& digit = kStateDigits[tag];
-        identifiers[digit.slot] += std::min(states[tag], kLargestDigit) * digit.position;
-    }
-    return identifiers;
-}
-
 void SentenceStates::ShowSentenceStates() {
     const varo::DeviceRecord& device = ctt::Record();
     OutputIdentifiers identifiers{};
@@ -83,7 +47,7 @@ void SentenceStates::TakeStates(const OutputIdentifiers& identifiers) {
     bool allKnown = true;
     for (const OutputSentence& sentence : kOutputSentences) {
         const auto tag = static_cast<std::size_t>(sentence.tag);
-        known[tag] = identifiers[kStateDigits[tag].slot] != ctt::kNoOutput;
+        known[tag] = identifiers[SentenceStateSlot(sentence.tag)] != ctt::kNoOutput;
         // An unknown state shows the picture of an unusual state.
         if (!known[tag]) states[tag] = kLargestDigit;
         allKnown = allKnown && known[tag];
@@ -134,7 +98,7 @@ void SentenceStates::ApplySentenceStates() {
     for (std::size_t slot = 0; slot < identifiers.size(); ++slot)
         device.cttItems[slot] = {identifiers[slot], 0, 0};
     device.cttMode = ctt::kApply;
-    device.cttSubject = kApplyOutputStatesSubject;
+    device.cttSubject = kApplyOutputStatesItem;
     auto accept = [identifiers](const CttFields& answer) {
         for (std::size_t slot = 0; slot < identifiers.size(); ++slot) {
             if (static_cast<std::uint32_t>(answer.items[slot].identifier) != identifiers[slot])

@@ -8,30 +8,14 @@ class QString;
 #include <cstdint>
 
 #include "ReplyWait.h"
+#include "config/OutputStates.h"
 
 namespace varo {
 
 class TForm1;
 
-// The NMEA 0183 output selection: which of 24 sentences the gateway emits.
-// Each sentence has a tag (0 to 24, 11 unused) and a state: 0 off, 1 on; the
-// gateway may report other digits, which are kept and shown as the third
-// picture. On the wire the states are decimal digits of the five CTT output
-// identifiers:
-//   slot 1: GGA GLL GSA GSV RMC VTG   (10^5 ... 10^0)
-//   slot 2: ZDA ROT HDT HDG VDM 0
-//   slot 3: DSC RSA VHW VLW DPT DBT
-//   slot 4: XTE APB VWR MWV MWD MTW
-//   slot 5: VDR 0 0 0 0 0
-inline constexpr std::size_t kSentenceTagCount = 25;
-using SentenceStateTable = std::array<std::uint8_t, kSentenceTagCount>;
-using OutputIdentifiers = std::array<std::uint32_t, 5>;
-
-// The state of every tag from the identifiers' digits (tag 11 stays 0).
-SentenceStateTable UnpackSentenceStates(const OutputIdentifiers& identifiers);
-// The identifiers that carry `states`; digits above 9 are sent as 9.
-OutputIdentifiers PackSentenceStates(const SentenceStateTable& states);
-
+// The NMEA 0183 output selection on the CONFIGURATION page (its encoding is
+// in config/OutputStates.h).
 class SentenceStates {
 public:
     explicit SentenceStates(TForm1& form) : form(form) {}

@@ -26,6 +26,7 @@
 #include "MessageTree.h"
 #include "OutputChecks.h"
 #include "OutputSentences.h"
+#include "ProfileActions.h"
 #include "SentenceStates.h"
 #include "TClickableLabel.h"
 #include "Tag.h"
@@ -50,6 +51,7 @@ TForm1::TForm1() {
     SetUpAisDecoding();
     PageControlConf->setCurrentIndex(2);
     InitMessageScreens();
+    FProfileActions = std::make_unique<ProfileActions>(*this);
     FLink->FLinkSilenceTicks = 0;
     CreateViewUnits();
     CreateDeviceUnits();

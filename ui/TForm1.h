@@ -46,6 +46,7 @@ class DeviceInfo;
 class BaudFlowCommands;
 class LinkWatchdog;
 class MessageTree;
+class ProfileActions;
 class OutputChecks;
 class SentenceStates;
 
@@ -123,6 +124,7 @@ public:
     std::unique_ptr<OutputChecks> FOutputChecks; // an input's output check boxes and their Apply
     std::unique_ptr<SentenceStates> FSentenceStates; // the NMEA 0183 output selection and Default
     std::unique_ptr<ConnectionStatus> FConnectionStatus; // the status pictures and label
+    std::unique_ptr<ProfileActions> FProfileActions;     // File: save, apply, compare profiles
     // The device link. Declared after every unit so that it closes first: its
     // events reach them.
     std::unique_ptr<DeviceLink> FLink;

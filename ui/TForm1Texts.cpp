@@ -16,6 +16,7 @@
 #include "Dialogs.h"
 #include "MessageTree.h"
 #include "OutputChecks.h"
+#include "ProfileActions.h"
 #include "TForm1.h"
 #include "TLabeledEdit.h"
 #include "TfrmAbout.h"
@@ -76,6 +77,7 @@ void TForm1::ShowTexts() {
 
     PageControlConf->setTabText(PageControlConf->indexOf(TabSheet2), texts.DataViewTab);
     if (FDataView != nullptr) FDataView->ShowTexts();
+    if (FProfileActions != nullptr) FProfileActions->ShowTexts();
 
     ShowPortNotes(FPortNotes);
     if (FConnectionStatus != nullptr) FConnectionStatus->UpdateHealth();

@@ -83,6 +83,25 @@ struct UiTexts {
     // The names of the sentences and PGNs, in the order of
     // SentenceDescriptionTable; section MESSAGE_NAME, keyed by code.
     std::array<QString, SentenceDescriptionTable.size()> MessageNames;
+
+    QString ProfileSaveItem;    // PROFILE
+    QString ProfileApplyItem;   // PROFILE
+    QString ProfileCompareItem; // PROFILE
+    QString ProfileFileFilter;  // PROFILE
+    QString ProfileReading;     // PROFILE
+    QString ProfileWriting;     // PROFILE
+    QString ProfileCancel;      // PROFILE
+    QString ProfileSaved;       // PROFILE
+    QString ProfileWriteError;  // PROFILE
+    QString ProfileFileRefused; // PROFILE
+    QString ProfileMatches;     // PROFILE
+    QString ProfileApplied;     // PROFILE
+    QString ProfileDiffers;     // PROFILE
+    QString ProfileNotTaken;    // PROFILE
+    QString ProfileTitle;       // PROFILE
+    QString ProfileSetting;     // PROFILE
+    QString ProfileGateway;     // PROFILE
+    QString ProfileFile;        // PROFILE
 };
 
 // One entry of the language file: where it lives, its built-in English text
@@ -258,6 +277,29 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"DIALOG", "CheckConnection", "Please check RZ-60 connection", &UiTexts::CheckConnection},
     {"DIALOG", "Error", "Error!", &UiTexts::ErrorBang},
     {"DIALOG", "Version", "Ver 1.0.0.3   2013.11.26", &UiTexts::Version},
+    {"PROFILE", "ProfileSaveItem", "Save gateway configuration...", &UiTexts::ProfileSaveItem},
+    {"PROFILE", "ProfileApplyItem", "Apply configuration file...", &UiTexts::ProfileApplyItem},
+    {"PROFILE", "ProfileCompareItem", "Compare with file...", &UiTexts::ProfileCompareItem},
+    {"PROFILE", "ProfileFileFilter", "Gateway configuration (*.json)|*.json|All files|*",
+     &UiTexts::ProfileFileFilter},
+    {"PROFILE", "ProfileReading", "Reading the gateway's configuration...",
+     &UiTexts::ProfileReading},
+    {"PROFILE", "ProfileWriting", "Writing the configuration to the gateway...",
+     &UiTexts::ProfileWriting},
+    {"PROFILE", "ProfileCancel", "Cancel", &UiTexts::ProfileCancel},
+    {"PROFILE", "ProfileSaved", "The gateway's configuration was saved to %1.",
+     &UiTexts::ProfileSaved},
+    {"PROFILE", "ProfileWriteError", "%1 could not be written.", &UiTexts::ProfileWriteError},
+    {"PROFILE", "ProfileFileRefused", "%1 cannot be used: %2", &UiTexts::ProfileFileRefused},
+    {"PROFILE", "ProfileMatches", "The gateway matches the file.", &UiTexts::ProfileMatches},
+    {"PROFILE", "ProfileApplied", "The gateway now matches the file.", &UiTexts::ProfileApplied},
+    {"PROFILE", "ProfileDiffers", "The gateway differs from the file in %1 settings.",
+     &UiTexts::ProfileDiffers},
+    {"PROFILE", "ProfileNotTaken", "not taken", &UiTexts::ProfileNotTaken},
+    {"PROFILE", "ProfileTitle", "Gateway and file", &UiTexts::ProfileTitle},
+    {"PROFILE", "ProfileSetting", "Setting", &UiTexts::ProfileSetting},
+    {"PROFILE", "ProfileGateway", "Gateway", &UiTexts::ProfileGateway},
+    {"PROFILE", "ProfileFile", "File", &UiTexts::ProfileFile},
 });
 
 // Fills every text with its built-in English value.

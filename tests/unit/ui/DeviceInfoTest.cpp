@@ -12,7 +12,7 @@
 
 #include "DeviceInfo.h"
 #include "LinkWatchdog.h"
-#include "ProductInfo.h"
+#include "config/ProductInfo.h"
 #include "ReceivePath.h"
 #include "TLabeledEdit.h"
 #include "Tag.h"

@@ -1,4 +1,4 @@
-#include "LineAssembler.h"
+#include "gateway/LineAssembler.h"
 
 namespace varo {
 

@@ -1,4 +1,4 @@
-#include "ProductInfo.h"
+#include "config/ProductInfo.h"
 
 #include <algorithm>
 #include <array>

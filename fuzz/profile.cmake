@@ -1,0 +1,1 @@
+varo_fuzz_target(fuzz_profile ProfileFuzz.cpp gateway)

@@ -1,0 +1,262 @@
+#include "ProfileActions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "CommandSender.h"
+#include "DeviceLink.h"
+#include "Dialogs.h"
+#include "TForm1.h"
+#include "comm/TermiosBuilder.h"
+#include "comm/ThreadComm.h"
+
+namespace varo {
+namespace {
+
+QString AskOpenFileName(const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
+                                        ToQtNameFilter(filter));
+}
+
+constexpr int kTableWidth = 560;
+constexpr int kTableHeight = 360;
+
+} // namespace
+
+ProfileActions::OpenFileFunction& ProfileActions::OpenFileSeam() {
+    static OpenFileFunction seam = AskOpenFileName;
+    return seam;
+}
+
+ProfileActions::ProfileActions(TForm1& form) : form(form) {
+    SaveAction = new QAction(form.mnuFile);
+    SaveAction->setObjectName(QStringLiteral("mnuSaveGatewayConfiguration"));
+    ApplyAction = new QAction(form.mnuFile);
+    ApplyAction->setObjectName(QStringLiteral("mnuApplyConfigurationFile"));
+    CompareAction = new QAction(form.mnuFile);
+    CompareAction->setObjectName(QStringLiteral("mnuCompareWithFile"));
+    form.mnuFile->insertActions(form.mnuExit, {SaveAction, ApplyAction, CompareAction});
+    form.mnuFile->insertSeparator(form.mnuExit);
+    ShowTexts();
+    connect(SaveAction, &QAction::triggered, this, [this] { SaveConfiguration(); });
+    connect(ApplyAction, &QAction::triggered, this, [this] { ApplyConfigurationFile(); });
+    connect(CompareAction, &QAction::triggered, this, [this] { CompareWithFile(); });
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, this, [this] {
+        session.OnTime(GatewaySession::Clock::now());
+        Pump();
+    });
+    // Lines reach the session only while a job runs.
+    form.FLink->FLineTap = [this](std::string_view line) {
+        if (job == nullptr) return;
+        session.OnLine(line, GatewaySession::Clock::now());
+        Pump();
+    };
+    EnableActions(false);
+}
+
+// The window's link is gone by now (it is declared after this unit): only
+// this unit's own parts are stopped.
+ProfileActions::~ProfileActions() {
+    deadline.stop();
+}
+
+void ProfileActions::ShowTexts() {
+    SaveAction->setText(form.FTexts.ProfileSaveItem);
+    ApplyAction->setText(form.FTexts.ProfileApplyItem);
+    CompareAction->setText(form.FTexts.ProfileCompareItem);
+}
+
+void ProfileActions::EnableActions(bool connected) {
+    for (QAction* action : {SaveAction, ApplyAction, CompareAction})
+        action->setEnabled(connected);
+    // The link went down: nothing is left to talk to.
+    if (!connected && job != nullptr) Stop();
+}
+
+void ProfileActions::Run(ProfileJob::Kind kind, const Profile* file, const QString& label,
+                         Finished finished) {
+    Stop();
+    const DeviceLink& link = *form.FLink;
+    session.SetBaudRate(BaudRateValue(link.FComm->BaudRate()));
+    job = std::make_unique<ProfileJob>(session, kind);
+    if (file != nullptr) job->SetFile(*file, false);
+    whenFinished = std::move(finished);
+    Progress = new QProgressDialog(label, form.FTexts.ProfileCancel, 0, 1, &form);
+    Progress->setObjectName(QStringLiteral("ProfileProgress"));
+    Progress->setWindowModality(Qt::WindowModal);
+    Progress->setMinimumDuration(0);
+    Progress->setAutoClose(false);
+    Progress->setAutoReset(false);
+    connect(Progress, &QProgressDialog::canceled, this, [this] { Stop(); });
+    Progress->show();
+    job->Start();
+    session.Run(GatewaySession::Clock::now());
+    Pump();
+}
+
+void ProfileActions::Pump() {
+    if (job == nullptr) return;
+    DeviceLink& link = *form.FLink;
+    for (const std::string& line : session.TakeOutgoing())
+        link.FCommandSender->WriteRaw(line.data(), line.size());
+    if (job == nullptr) return; // a failed write took the link down
+    if (Progress != nullptr) {
+        Progress->setMaximum(session.Queued());
+        Progress->setValue(session.Ended());
+    }
+    if (!job->Finished()) {
+        if (const auto due = session.Deadline()) {
+            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
+                *due - GatewaySession::Clock::now());
+            deadline.start(std::max<std::chrono::milliseconds>(wait, std::chrono::milliseconds(0)));
+        }
+        return;
+    }
+    // The outcome is handed on from the event loop, not from the receive handler.
+    std::shared_ptr<ProfileJob> done(job.release());
+    Finished finished = std::move(whenFinished);
+    Stop();
+    QTimer::singleShot(0, this, [done, finished] {
+        if (finished) finished(*done);
+    });
+}
+
+void ProfileActions::Stop() {
+    deadline.stop();
+    session.Cancel();
+    job.reset();
+    whenFinished = nullptr;
+    if (Progress != nullptr) {
+        Progress->disconnect(this);
+        Progress->close();
+        Progress->deleteLater();
+        Progress = nullptr;
+    }
+}
+
+bool ProfileActions::ChooseProfile(Profile& profile) {
+    const QString path = OpenFileSeam()(form.FTexts.ProfileFileFilter);
+    if (path.isEmpty()) return false;
+    QFile in(path);
+    QString why;
+    std::string error;
+    std::vector<std::string> unknown;
+    if (!in.open(QIODevice::ReadOnly)) {
+        why = in.errorString();
+    } else if (const QByteArray text = in.readAll(); !LoadProfile(
+                   std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                   profile, error, unknown)) {
+        why = QString::fromStdString(error);
+    }
+    if (why.isEmpty()) return true;
+    ModalMessage(form.FTexts.ProfileFileRefused.arg(path, why), form.FTexts.Error,
+                 MessageIcon::Error, MessageButtons::Ok);
+    return false;
+}
+
+bool ProfileActions::TellFailure(const ProfileJob& done) {
+    if (!done.Failed()) return false;
+    ModalMessage(form.FTexts.NoAnswer, form.FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
+    return true;
+}
+
+void ProfileActions::SaveConfiguration() {
+    TSaveDialog dialog{form.FTexts.ProfileFileFilter, QStringLiteral("json"), {}};
+    if (!dialog.Execute()) return;
+    const QString path = dialog.FileName;
+    Run(ProfileJob::Kind::Read, nullptr, form.FTexts.ProfileReading,
+        [this, path](ProfileJob& done) {
+            if (TellFailure(done)) return;
+            QFile out(path);
+            const std::string text = ProfileJson(done.Gateway());
+            const bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                                 out.write(text.data(), static_cast<qint64>(text.size())) ==
+                                     static_cast<qint64>(text.size()) &&
+                                 out.flush();
+            if (written)
+                ModalMessage(form.FTexts.ProfileSaved.arg(path), form.FTexts.ProfileTitle,
+                             MessageIcon::Information, MessageButtons::Ok);
+            else
+                ModalMessage(form.FTexts.ProfileWriteError.arg(path), form.FTexts.Error,
+                             MessageIcon::Error, MessageButtons::Ok);
+        });
+}
+
+void ProfileActions::ApplyConfigurationFile() {
+    Profile file;
+    if (!ChooseProfile(file)) return;
+    Run(ProfileJob::Kind::Apply, &file, form.FTexts.ProfileWriting, [this](ProfileJob& done) {
+        if (TellFailure(done)) return;
+        std::vector<ProfileDifference> counted;
+        for (const ProfileDifference& difference : done.Differences())
+            if (!difference.identity) counted.push_back(difference);
+        if (counted.empty() && done.NotTaken().empty()) {
+            ModalMessage(form.FTexts.ProfileApplied, form.FTexts.ProfileTitle,
+                         MessageIcon::Information, MessageButtons::Ok);
+            return;
+        }
+        ShowDifferences(form.FTexts.ProfileDiffers.arg(counted.size() + done.NotTaken().size()),
+                        done, counted);
+    });
+}
+
+void ProfileActions::CompareWithFile() {
+    auto file = std::make_shared<Profile>();
+    if (!ChooseProfile(*file)) return;
+    Run(ProfileJob::Kind::Read, nullptr, form.FTexts.ProfileReading,
+        [this, file](ProfileJob& done) {
+            if (TellFailure(done)) return;
+            const std::vector<ProfileDifference> differences =
+                CompareProfiles(done.Gateway(), *file);
+            if (differences.empty()) {
+                ModalMessage(form.FTexts.ProfileMatches, form.FTexts.ProfileTitle,
+                             MessageIcon::Information, MessageButtons::Ok);
+                return;
+            }
+            ShowDifferences(form.FTexts.ProfileDiffers.arg(differences.size()), done, differences);
+        });
+}
+
+// A table of the differences (and of the changes not taken) beside the window.
+void ProfileActions::ShowDifferences(const QString& title, const ProfileJob& done,
+                                     const std::vector<ProfileDifference>& differences) {
+    if (DifferencesDialog != nullptr) DifferencesDialog->deleteLater();
+    DifferencesDialog = new QDialog(&form);
+    DifferencesDialog->setObjectName(QStringLiteral("ProfileDifferences"));
+    DifferencesDialog->setWindowTitle(title);
+    auto* layout = new QVBoxLayout(DifferencesDialog);
+    DifferencesTable = new QTableWidget(0, 3, DifferencesDialog);
+    DifferencesTable->setObjectName(QStringLiteral("ProfileDifferencesTable"));
+    DifferencesTable->setHorizontalHeaderLabels(
+        {form.FTexts.ProfileSetting, form.FTexts.ProfileGateway, form.FTexts.ProfileFile});
+    DifferencesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DifferencesTable->verticalHeader()->setVisible(false);
+    auto addRow = [this](const QString& key, const QString& gateway, const QString& file) {
+        const int row = DifferencesTable->rowCount();
+        DifferencesTable->insertRow(row);
+        DifferencesTable->setItem(row, 0, new QTableWidgetItem(key));
+        DifferencesTable->setItem(row, 1, new QTableWidgetItem(gateway));
+        DifferencesTable->setItem(row, 2, new QTableWidgetItem(file));
+    };
+    for (const std::string& key : done.NotTaken())
+        addRow(QString::fromStdString(key), form.FTexts.ProfileNotTaken, QString());
+    for (const ProfileDifference& difference : differences)
+        addRow(QString::fromStdString(difference.key), QString::fromStdString(difference.gateway),
+               QString::fromStdString(difference.file));
+    DifferencesTable->resizeColumnsToContents();
+    DifferencesTable->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(DifferencesTable);
+    DifferencesDialog->resize(kTableWidth, kTableHeight);
+    DifferencesDialog->show();
+}
+
+} // namespace varo
