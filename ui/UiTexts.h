@@ -51,6 +51,28 @@ struct UiTexts {
     QString SettingsWriteError;                 // OTHER_MSG
     QString RowEarlier;                         // OTHER_MSG
     QString RowAge;                             // OTHER_MSG
+    QString DataPaneDetail;                     // DATA_VIEW
+    QString DataPaneAis;                        // DATA_VIEW
+    QString DataPaneRaw;                        // DATA_VIEW
+    QString PauseView;                          // DATA_VIEW
+    QString ViewFilter;                         // DATA_VIEW
+    QString DataCounters;                       // DATA_VIEW
+    QString GridCountColumns;                   // DATA_VIEW
+    QString DetailColumns;                      // DATA_VIEW
+    QString NotAvailable;                       // DATA_VIEW
+    QString AisMessageType;                     // DATA_VIEW
+    QString AisColumns;                         // DATA_VIEW
+    QString OwnVessel;                          // DATA_VIEW
+    QString DropChecksum;                       // DATA_VIEW
+    QString DropEnding;                         // DATA_VIEW
+    QString DropTooLong;                        // DATA_VIEW
+    QString DropNotSentence;                    // DATA_VIEW
+    QString DropUnknownFormatter;               // DATA_VIEW
+    QString OpenLog;                            // DATA_VIEW
+    QString ReplaySpeeds;                       // DATA_VIEW
+    QString ReplayStop;                         // DATA_VIEW
+    QString ReplayOf;                           // DATA_VIEW
+    QString ReplayOpenError;                    // DATA_VIEW
 };
 
 // One entry of the language file: where it lives, its built-in English text
@@ -63,7 +85,7 @@ struct UiTextEntry {
 };
 
 // Every entry, in the order the language file is read.
-inline constexpr std::array<UiTextEntry, 40> kUiTextTable{{
+inline constexpr std::array<UiTextEntry, 62> kUiTextTable{{
     {"SYS_BUTTON", "Connect", "Connect", &UiTexts::Connect},
     {"SYS_BUTTON", "Disconnect", "Disconnect", &UiTexts::Disconnect},
     {"TAB_BAUD", "DeviceBaudRateHasBeenChanged", "Device's baud rate has been changed.",
@@ -132,6 +154,35 @@ inline constexpr std::array<UiTextEntry, 40> kUiTextTable{{
      &UiTexts::SettingsWriteError},
     {"OTHER_MSG", "RowEarlier", "from an earlier connection", &UiTexts::RowEarlier},
     {"OTHER_MSG", "RowAge", "%1 s ago", &UiTexts::RowAge},
+    {"DATA_VIEW", "DataPaneDetail", "Decoded fields", &UiTexts::DataPaneDetail},
+    {"DATA_VIEW", "DataPaneAis", "AIS targets", &UiTexts::DataPaneAis},
+    {"DATA_VIEW", "DataPaneRaw", "Raw monitor", &UiTexts::DataPaneRaw},
+    {"DATA_VIEW", "PauseView", "Pause", &UiTexts::PauseView},
+    {"DATA_VIEW", "ViewFilter", "Filter: talker, formatter or text", &UiTexts::ViewFilter},
+    {"DATA_VIEW", "DataCounters",
+     "Shown: %1 | dropped: %2 checksum, %3 ending, %4 too long, %5 unknown formatter, %6 not a "
+     "sentence | garbage bytes: %7",
+     &UiTexts::DataCounters},
+    {"DATA_VIEW", "GridCountColumns", "Count|Rate (/s)", &UiTexts::GridCountColumns},
+    {"DATA_VIEW", "DetailColumns", "Field|Value|Unit", &UiTexts::DetailColumns},
+    {"DATA_VIEW", "NotAvailable", "not available", &UiTexts::NotAvailable},
+    {"DATA_VIEW", "AisMessageType", "AIS message type %1", &UiTexts::AisMessageType},
+    {"DATA_VIEW", "AisColumns",
+     "MMSI|Name|Call sign|Ship type|Latitude|Longitude|SOG (kn)|COG (deg)|Heading (deg)|Last "
+     "seen|Messages",
+     &UiTexts::AisColumns},
+    {"DATA_VIEW", "OwnVessel", "own vessel", &UiTexts::OwnVessel},
+    {"DATA_VIEW", "DropChecksum", "checksum", &UiTexts::DropChecksum},
+    {"DATA_VIEW", "DropEnding", "ending", &UiTexts::DropEnding},
+    {"DATA_VIEW", "DropTooLong", "too long", &UiTexts::DropTooLong},
+    {"DATA_VIEW", "DropNotSentence", "not a sentence", &UiTexts::DropNotSentence},
+    {"DATA_VIEW", "DropUnknownFormatter", "unknown formatter", &UiTexts::DropUnknownFormatter},
+    {"DATA_VIEW", "OpenLog", "Open log...", &UiTexts::OpenLog},
+    {"DATA_VIEW", "ReplaySpeeds", "Recorded speed|x10|As fast as possible", &UiTexts::ReplaySpeeds},
+    {"DATA_VIEW", "ReplayStop", "Stop", &UiTexts::ReplayStop},
+    {"DATA_VIEW", "ReplayOf", "Replay of %1", &UiTexts::ReplayOf},
+    {"DATA_VIEW", "ReplayOpenError", "The log %1 could not be opened: %2",
+     &UiTexts::ReplayOpenError},
 }};
 
 // Fills every text with its built-in English value.

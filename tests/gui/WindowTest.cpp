@@ -251,11 +251,12 @@ TEST_F(WindowTest, OutputSentencesCarryTheirTagsAndCodes) {
 }
 
 TEST_F(WindowTest, DataGridHasSevenSizedColumnsAndOneEmptyRow) {
+    // The seven columns of the data view, then the count and the rate.
     QTableWidget* grid = form.StringGrid1;
     const QStringList headers = {"Line",      "Talker",       "Formatter", "Name",
                                  "Last Time", "Current Time", "Data"};
     const std::vector<int> widths = {52, 52, 65, 273, 84, 86, 324};
-    ASSERT_EQ(grid->columnCount(), 7);
+    ASSERT_EQ(grid->columnCount(), 9);
     EXPECT_EQ(grid->rowCount(), 1);
     for (int column = 0; column < 7; ++column) {
         EXPECT_EQ(grid->horizontalHeaderItem(column)->text(), headers[column]);
