@@ -1,9 +1,15 @@
 #include "ais/AisFieldValue.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace varo {
 namespace {
+
+constexpr bool StoredAsReal(AisCoding coding) {
+    return coding == acSignedReal || coding == acUnsignedReal || coding == acRateOfTurn ||
+           coding == acLongitude || coding == acLatitude || coding == acCourse;
+}
 
 // Reads the value stored at `offset`; `size` gets the bytes it took.
 AisFieldValue ReadValue(const AisMessageRecord& m, std::size_t offset, const AisField& field,
@@ -12,46 +18,19 @@ AisFieldValue ReadValue(const AisMessageRecord& m, std::size_t offset, const Ais
     const std::size_t left = kAisMessageRecordSize - offset;
     AisFieldValue value;
     size = AisStoredSize(field);
-    switch (field.coding) {
-    case acUnsigned8:
-    case acTimeStamp:
-        value.integer = *at;
-        break;
-    case acUnsigned16:
-    case acFunctionId:
-    case acHeading: {
-        uint16_t stored;
-        std::memcpy(&stored, at, sizeof stored);
-        value.integer = stored;
-        break;
-    }
-    case acUnsigned32:
-    case acIdentifier:
-    case acCommState:
-    case acDimensions:
-    case acEta: {
-        uint32_t stored;
-        std::memcpy(&stored, at, sizeof stored);
-        value.integer = stored;
-        break;
-    }
-    case acSignedReal:
-    case acUnsignedReal:
-    case acRateOfTurn:
-    case acLongitude:
-    case acLatitude:
-    case acCourse:
+    if (StoredAsReal(field.coding)) {
         value.kind = AisFieldValue::Kind::Real;
-        std::memcpy(&value.real, at, sizeof value.real);
-        break;
-    case acText:
-    case acTextToEnd: {
+        std::memcpy(&value.real, at, std::min(sizeof value.real, left));
+    } else if (field.coding == acText || field.coding == acTextToEnd) {
         const char* text = reinterpret_cast<const char*>(at);
         value.kind = AisFieldValue::Kind::Text;
         value.text = std::string_view(text, strnlen(text, left));
         if (field.coding == acTextToEnd) size = value.text.size() + 1;
-        break;
-    }
+    } else {
+        // Unsigned integers of their stored size, low byte first.
+        std::uint32_t stored = 0;
+        std::memcpy(&stored, at, std::min({size, sizeof stored, left}));
+        value.integer = stored;
     }
     return value;
 }

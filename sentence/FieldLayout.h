@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -39,6 +40,13 @@ struct FieldLayout {
     std::uint16_t stride = 0; // arrays and group members; Text: the field size
     std::span<const FieldLayout> members = {};
 };
+
+// The value of type T stored at `at`, which need not be aligned.
+template <typename T> T ReadStored(const unsigned char* at) {
+    T value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
 
 // The field set layout of a formatter ("GGA", "Q", ...), empty when unknown.
 std::span<const FieldLayout> FieldSetLayout(const char* formatter);

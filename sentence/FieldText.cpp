@@ -9,12 +9,6 @@
 namespace varo {
 namespace {
 
-template <typename T> T Read(const unsigned char* at) {
-    T value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
-}
-
 struct UnitEntry {
     std::string_view name;
     std::string_view unit;
@@ -83,14 +77,6 @@ std::string ValueText(const FieldValue& value) {
     return {};
 }
 
-// Degrees as "ddd mm.mmmm' H".
-std::string Angle(float degrees, char positive, char negative) {
-    const double magnitude = std::fabs(static_cast<double>(degrees));
-    const int whole = static_cast<int>(magnitude);
-    return Format("%d %07.4f' %c", whole, (magnitude - whole) * 60.0,
-                  degrees < 0 ? negative : positive);
-}
-
 void Add(std::vector<FieldText>& out, std::string name, std::string value, std::string_view unit) {
     out.push_back({std::move(name), std::move(value), unit});
 }
@@ -102,15 +88,15 @@ void Describe(std::vector<FieldText>& out, const FieldLayout& field, const unsig
     const std::string_view unit = FieldUnit(field.name);
     switch (field.type) {
     case FieldKind::LatLon: {
-        const auto position = Read<LatLon>(at);
+        const auto position = ReadStored<LatLon>(at);
         Add(out, prefix + "Latitude",
-            position.latitude == kNoLatitude ? "" : Angle(position.latitude, 'N', 'S'), {});
+            position.latitude == kNoLatitude ? "" : AngleText(position.latitude, 'N', 'S'), {});
         Add(out, prefix + "Longitude",
-            position.longitude == kNoLongitude ? "" : Angle(position.longitude, 'E', 'W'), {});
+            position.longitude == kNoLongitude ? "" : AngleText(position.longitude, 'E', 'W'), {});
         return;
     }
     case FieldKind::Time: {
-        const auto time = Read<UtcTime>(at);
+        const auto time = ReadStored<UtcTime>(at);
         Add(out, name,
             time.hour >= kNoHour ? ""
                                  : Format("%02u:%02u:%02u.%02u", time.hour, time.minute,
@@ -119,7 +105,7 @@ void Describe(std::vector<FieldText>& out, const FieldLayout& field, const unsig
         return;
     }
     case FieldKind::Date: {
-        const auto date = Read<NmeaDate>(at);
+        const auto date = ReadStored<NmeaDate>(at);
         Add(out, name,
             date.month == 0 ? "" : Format("%04d-%02d-%02d", date.year, date.month, date.day), {});
         return;
@@ -159,20 +145,20 @@ FieldValue ReadFieldValue(FieldKind type, const unsigned char* at, std::size_t s
     FieldValue value;
     switch (type) {
     case FieldKind::Int8:
-        value.integer = Read<std::int8_t>(at);
+        value.integer = ReadStored<std::int8_t>(at);
         break;
     case FieldKind::UInt8:
         value.integer = *at;
         break;
     case FieldKind::Int16:
-        value.integer = Read<std::int16_t>(at);
+        value.integer = ReadStored<std::int16_t>(at);
         break;
     case FieldKind::Int32:
-        value.integer = Read<std::int32_t>(at);
+        value.integer = ReadStored<std::int32_t>(at);
         break;
     case FieldKind::Real:
         value.kind = FieldValue::Kind::Real;
-        value.real = Read<float>(at);
+        value.real = ReadStored<float>(at);
         break;
     case FieldKind::Char:
         value.kind = FieldValue::Kind::Character;
@@ -190,6 +176,14 @@ FieldValue ReadFieldValue(FieldKind type, const unsigned char* at, std::size_t s
         break;
     }
     return value;
+}
+
+std::string AngleText(double degrees, char positive, char negative) {
+    // The codec keeps positions as float, good to about 0.0002 minutes: the
+    // minutes are shown to thousandths, rounded once.
+    const long long total = std::llround(std::fabs(degrees) * 60000.0);
+    return Format("%lld %06.3f' %c", total / 60000, static_cast<double>(total % 60000) / 1000.0,
+                  degrees < 0 ? negative : positive);
 }
 
 std::string_view FieldUnit(std::string_view name) {

@@ -16,6 +16,9 @@ struct FieldText {
     std::string_view unit;
 };
 
+// Degrees as "ddd mm.mmm' H", H `positive` or `negative` by the sign.
+std::string AngleText(double degrees, char positive, char negative);
+
 // "speed_over_ground" -> "Speed over ground".
 std::string FieldDisplayName(std::string_view name);
 

@@ -7,12 +7,6 @@
 namespace varo {
 namespace {
 
-template <typename T> T Read(const unsigned char* at) {
-    T value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
-}
-
 // Top-level keys of one field set; a name that repeats gets _2, _3, ...
 class KeyNamer {
 public:
@@ -41,7 +35,7 @@ private:
 };
 
 void WriteTime(JsonWriter& json, const unsigned char* at) {
-    const auto time = Read<UtcTime>(at);
+    const auto time = ReadStored<UtcTime>(at);
     json.open('{');
     json.key("hour");
     json.integer(time.hour);
@@ -55,7 +49,7 @@ void WriteTime(JsonWriter& json, const unsigned char* at) {
 }
 
 void WriteDate(JsonWriter& json, const unsigned char* at) {
-    const auto date = Read<NmeaDate>(at);
+    const auto date = ReadStored<NmeaDate>(at);
     json.open('{');
     json.key("year");
     json.integer(date.year);
@@ -112,7 +106,7 @@ void WriteField(JsonWriter& json, KeyNamer& keys, const FieldLayout& field,
                 const unsigned char* base) {
     const unsigned char* at = base + field.offset;
     if (field.type == FieldKind::LatLon) {
-        const auto position = Read<LatLon>(at);
+        const auto position = ReadStored<LatLon>(at);
         keys.write(json, "latitude");
         json.real(position.latitude);
         keys.write(json, "longitude");

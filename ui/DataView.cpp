@@ -229,12 +229,14 @@ void DataView::Repaint() {
         ApplyFilter();
     }
     bool detailChanged = false;
+    bool anyChanged = false;
     for (int row = 1; row < nextRow; ++row) {
         if (!rows[static_cast<std::size_t>(row - 1)].dirty) continue;
         PaintCells(row);
+        anyChanged = true;
         detailChanged = detailChanged || row == detailRow;
-        if (!filter.isEmpty()) ApplyFilter();
     }
+    if (anyChanged && !filter.isEmpty()) ApplyFilter();
     const int selected = grid.currentRow() + 1;
     if (selected != detailRow || detailChanged) {
         detailRow = selected >= 1 && selected < nextRow ? selected : 0;
@@ -347,14 +349,15 @@ void DataView::ToggleLogRecording() {
 
 void DataView::StartLog() {
     TSaveDialog& dialog = form.SaveLogFileDialog;
-    dialog.Filter = QStringLiteral("Text files (*.txt)|*.txt|Raw NMEA (*.nmea)|*.nmea");
+    dialog.Filter = QStringLiteral("Text files (*.txt)|*.txt");
     dialog.DefaultExt = QStringLiteral("txt");
     if (!dialog.Execute()) {
         logIdle = true;
         ShowLogState(false);
         return;
     }
-    // A file named *.nmea gets the raw NMEA format, any other the data log.
+    // A file named *.nmea (typed over the dialog's .txt) gets the raw NMEA
+    // format, any other the data log.
     const DataLog::Format format =
         dialog.FileName.endsWith(QStringLiteral(".nmea"), Qt::CaseInsensitive)
             ? DataLog::Format::Raw

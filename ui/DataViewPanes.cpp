@@ -73,15 +73,10 @@ void SetHeaders(QTableWidget& table, const QString& joined) {
     }
 }
 
-// Degrees as "ddd mm.mmmm' H", "" when not available.
+// Degrees as "ddd mm.mmm' H", "" when not available.
 QString Angle(double degrees, double missing, char positive, char negative) {
     if (std::fabs(degrees) >= missing) return {};
-    const double magnitude = std::fabs(degrees);
-    const int whole = static_cast<int>(magnitude);
-    return QStringLiteral("%1 %2' %3")
-        .arg(whole)
-        .arg((magnitude - whole) * 60.0, 7, 'f', 4, QLatin1Char('0'))
-        .arg(QLatin1Char(degrees < 0 ? negative : positive));
+    return QString::fromStdString(AngleText(degrees, positive, negative));
 }
 
 QString Number(double value, double missing) {

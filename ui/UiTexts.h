@@ -51,28 +51,28 @@ struct UiTexts {
     QString SettingsWriteError;                 // OTHER_MSG
     QString RowEarlier;                         // OTHER_MSG
     QString RowAge;                             // OTHER_MSG
-    QString DataPaneDetail;                     // DATA_VIEW
-    QString DataPaneAis;                        // DATA_VIEW
-    QString DataPaneRaw;                        // DATA_VIEW
-    QString PauseView;                          // DATA_VIEW
-    QString ViewFilter;                         // DATA_VIEW
-    QString DataCounters;                       // DATA_VIEW
-    QString GridCountColumns;                   // DATA_VIEW
-    QString DetailColumns;                      // DATA_VIEW
-    QString NotAvailable;                       // DATA_VIEW
-    QString AisMessageType;                     // DATA_VIEW
-    QString AisColumns;                         // DATA_VIEW
-    QString OwnVessel;                          // DATA_VIEW
-    QString DropChecksum;                       // DATA_VIEW
-    QString DropEnding;                         // DATA_VIEW
-    QString DropTooLong;                        // DATA_VIEW
-    QString DropNotSentence;                    // DATA_VIEW
-    QString DropUnknownFormatter;               // DATA_VIEW
-    QString OpenLog;                            // DATA_VIEW
-    QString ReplaySpeeds;                       // DATA_VIEW
-    QString ReplayStop;                         // DATA_VIEW
-    QString ReplayOf;                           // DATA_VIEW
-    QString ReplayOpenError;                    // DATA_VIEW
+    QString DataPaneDetail;                     // OTHER_MSG, data view
+    QString DataPaneAis;                        // OTHER_MSG, data view
+    QString DataPaneRaw;                        // OTHER_MSG, data view
+    QString PauseView;                          // OTHER_MSG, data view
+    QString ViewFilter;                         // OTHER_MSG, data view
+    QString DataCounters;                       // OTHER_MSG, data view
+    QString GridCountColumns;                   // OTHER_MSG, data view
+    QString DetailColumns;                      // OTHER_MSG, data view
+    QString NotAvailable;                       // OTHER_MSG, data view
+    QString AisMessageType;                     // OTHER_MSG, data view
+    QString AisColumns;                         // OTHER_MSG, data view
+    QString OwnVessel;                          // OTHER_MSG, data view
+    QString DropChecksum;                       // OTHER_MSG, data view
+    QString DropEnding;                         // OTHER_MSG, data view
+    QString DropTooLong;                        // OTHER_MSG, data view
+    QString DropNotSentence;                    // OTHER_MSG, data view
+    QString DropUnknownFormatter;               // OTHER_MSG, data view
+    QString OpenLog;                            // OTHER_MSG, data view
+    QString ReplaySpeeds;                       // OTHER_MSG, data view
+    QString ReplayStop;                         // OTHER_MSG, data view
+    QString ReplayOf;                           // OTHER_MSG, data view
+    QString ReplayOpenError;                    // OTHER_MSG, data view
 };
 
 // One entry of the language file: where it lives, its built-in English text
@@ -154,34 +154,34 @@ inline constexpr std::array<UiTextEntry, 62> kUiTextTable{{
      &UiTexts::SettingsWriteError},
     {"OTHER_MSG", "RowEarlier", "from an earlier connection", &UiTexts::RowEarlier},
     {"OTHER_MSG", "RowAge", "%1 s ago", &UiTexts::RowAge},
-    {"DATA_VIEW", "DataPaneDetail", "Decoded fields", &UiTexts::DataPaneDetail},
-    {"DATA_VIEW", "DataPaneAis", "AIS targets", &UiTexts::DataPaneAis},
-    {"DATA_VIEW", "DataPaneRaw", "Raw monitor", &UiTexts::DataPaneRaw},
-    {"DATA_VIEW", "PauseView", "Pause", &UiTexts::PauseView},
-    {"DATA_VIEW", "ViewFilter", "Filter: talker, formatter or text", &UiTexts::ViewFilter},
-    {"DATA_VIEW", "DataCounters",
+    {"OTHER_MSG", "DataPaneDetail", "Decoded fields", &UiTexts::DataPaneDetail},
+    {"OTHER_MSG", "DataPaneAis", "AIS targets", &UiTexts::DataPaneAis},
+    {"OTHER_MSG", "DataPaneRaw", "Raw monitor", &UiTexts::DataPaneRaw},
+    {"OTHER_MSG", "PauseView", "Pause", &UiTexts::PauseView},
+    {"OTHER_MSG", "ViewFilter", "Filter: talker, formatter or text", &UiTexts::ViewFilter},
+    {"OTHER_MSG", "DataCounters",
      "Shown: %1 | dropped: %2 checksum, %3 ending, %4 too long, %5 unknown formatter, %6 not a "
      "sentence | garbage bytes: %7",
      &UiTexts::DataCounters},
-    {"DATA_VIEW", "GridCountColumns", "Count|Rate (/s)", &UiTexts::GridCountColumns},
-    {"DATA_VIEW", "DetailColumns", "Field|Value|Unit", &UiTexts::DetailColumns},
-    {"DATA_VIEW", "NotAvailable", "not available", &UiTexts::NotAvailable},
-    {"DATA_VIEW", "AisMessageType", "AIS message type %1", &UiTexts::AisMessageType},
-    {"DATA_VIEW", "AisColumns",
+    {"OTHER_MSG", "GridCountColumns", "Count|Rate (/s)", &UiTexts::GridCountColumns},
+    {"OTHER_MSG", "DetailColumns", "Field|Value|Unit", &UiTexts::DetailColumns},
+    {"OTHER_MSG", "NotAvailable", "not available", &UiTexts::NotAvailable},
+    {"OTHER_MSG", "AisMessageType", "AIS message type %1", &UiTexts::AisMessageType},
+    {"OTHER_MSG", "AisColumns",
      "MMSI|Name|Call sign|Ship type|Latitude|Longitude|SOG (kn)|COG (deg)|Heading (deg)|Last "
      "seen|Messages",
      &UiTexts::AisColumns},
-    {"DATA_VIEW", "OwnVessel", "own vessel", &UiTexts::OwnVessel},
-    {"DATA_VIEW", "DropChecksum", "checksum", &UiTexts::DropChecksum},
-    {"DATA_VIEW", "DropEnding", "ending", &UiTexts::DropEnding},
-    {"DATA_VIEW", "DropTooLong", "too long", &UiTexts::DropTooLong},
-    {"DATA_VIEW", "DropNotSentence", "not a sentence", &UiTexts::DropNotSentence},
-    {"DATA_VIEW", "DropUnknownFormatter", "unknown formatter", &UiTexts::DropUnknownFormatter},
-    {"DATA_VIEW", "OpenLog", "Open log...", &UiTexts::OpenLog},
-    {"DATA_VIEW", "ReplaySpeeds", "Recorded speed|x10|As fast as possible", &UiTexts::ReplaySpeeds},
-    {"DATA_VIEW", "ReplayStop", "Stop", &UiTexts::ReplayStop},
-    {"DATA_VIEW", "ReplayOf", "Replay of %1", &UiTexts::ReplayOf},
-    {"DATA_VIEW", "ReplayOpenError", "The log %1 could not be opened: %2",
+    {"OTHER_MSG", "OwnVessel", "own vessel", &UiTexts::OwnVessel},
+    {"OTHER_MSG", "DropChecksum", "checksum", &UiTexts::DropChecksum},
+    {"OTHER_MSG", "DropEnding", "ending", &UiTexts::DropEnding},
+    {"OTHER_MSG", "DropTooLong", "too long", &UiTexts::DropTooLong},
+    {"OTHER_MSG", "DropNotSentence", "not a sentence", &UiTexts::DropNotSentence},
+    {"OTHER_MSG", "DropUnknownFormatter", "unknown formatter", &UiTexts::DropUnknownFormatter},
+    {"OTHER_MSG", "OpenLog", "Open log...", &UiTexts::OpenLog},
+    {"OTHER_MSG", "ReplaySpeeds", "Recorded speed|x10|As fast as possible", &UiTexts::ReplaySpeeds},
+    {"OTHER_MSG", "ReplayStop", "Stop", &UiTexts::ReplayStop},
+    {"OTHER_MSG", "ReplayOf", "Replay of %1", &UiTexts::ReplayOf},
+    {"OTHER_MSG", "ReplayOpenError", "The log %1 could not be opened: %2",
      &UiTexts::ReplayOpenError},
 }};
 

@@ -3,6 +3,7 @@
 // targets; the panes below the grid are rendered to PNG files.
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -134,6 +135,12 @@ TEST_F(DataViewStream, ReplayOfTheRawLogGivesTheLiveView) {
     ASSERT_TRUE(WaitFor([&] { return !replay.Playing(); }, 60000ms));
     EXPECT_EQ(State(), expected);
     EXPECT_TRUE(boxes.asked.empty());
+
+    // The filter keeps the rows that hold its text.
+    view.edtViewFilter->setText(QStringLiteral("$gpgga"));
+    EXPECT_FALSE(form.StringGrid1->isRowHidden(RowOf("GGA")));
+    EXPECT_TRUE(form.StringGrid1->isRowHidden(RowOf("VDM")));
+    view.edtViewFilter->clear();
 
     // The detail of a position and of an AIS row, then the three panes.
     form.StringGrid1->setCurrentCell(RowOf("GGA"), 0);

@@ -34,8 +34,8 @@ TEST(FieldText, NamesValuesUnitsAndEmptyFields) {
     const std::vector<std::pair<const char*, std::vector<Expected>>> cases = {
         {"$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,*76\r\n",
          {{"Time", "09:27:50.00", "UTC"},
-          {"Latitude", "53 21.6802' N", ""},
-          {"Longitude", "6 30.3372' W", ""},
+          {"Latitude", "53 21.680' N", ""},
+          {"Longitude", "6 30.337' W", ""},
           {"Satellites in use", "8", ""},
           {"Altitude", "61.7", "m"},
           {"Age of differential data", "", "s"}}},
@@ -45,7 +45,7 @@ TEST(FieldText, NamesValuesUnitsAndEmptyFields) {
           {"Speed over ground", "", "kn"},
           {"Date", "", ""},
           {"Mode", "N", ""}}},
-        {"$GPVTG,54.7,T,34.4,M,005.5,N,010.2,K*48\r\n",
+        {"$GPVTG,54.7,T,34.4,M,005.5,N,010.2,K,A*25\r\n",
          {{"Course true", "54.7", "deg"}, {"Speed kmh", "10.2", "km/h"}}},
     };
     for (const auto& [line, expected] : cases) {

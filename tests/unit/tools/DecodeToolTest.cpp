@@ -204,7 +204,7 @@ TEST(DecodeLine, LengthLimitAndJsonEscaping) {
 TEST(DecodeLogs, DataLogAndRawLogDecodeLikeTheirSentences) {
     const std::string gga =
         "$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,*76";
-    const std::string vtg = "$GPVTG,54.7,T,34.4,M,005.5,N,010.2,K*48";
+    const std::string vtg = "$GPVTG,54.7,T,34.4,M,005.5,N,010.2,K,A*25";
     const std::vector<std::pair<std::string, std::string>> logs = {
         {"data", "Start Time (09:27:50)\r\nTime       Message Type   Data\r\n"
                  "====       ============   ====\r\n09:27:50   NMEA0183       " +
