@@ -98,8 +98,17 @@ void DataView::ShowSentence(const char* line) {
     // under damaged talkers (filling the grid for good) or overwrite the good
     // copy of its sentence. The health figures count it.
     if (!varo::VerifyChecksum(line)) return;
+    // A pair with a row has a known formatter; only a new pair is looked up.
+    const std::uint64_t key = PairKey(line);
+    int found = 0;
+    for (int row = 1; row < nextRow; ++row) {
+        if (rows[static_cast<std::size_t>(row - 1)].key == key) {
+            found = row;
+            break;
+        }
+    }
     const char formatter[4] = {line[3], line[4], line[5], '\0'};
-    if (varo::FindSentenceDescription(formatter) == nullptr) {
+    if (found == 0 && varo::FindSentenceDescription(formatter) == nullptr) {
         ++unknownFormatter;
         return;
     }
@@ -113,14 +122,6 @@ void DataView::ShowSentence(const char* line) {
     // The grid shows the sentence without its line end.
     while (length > 0 && (line[length - 1] == '\r' || line[length - 1] == '\n'))
         --length;
-    const std::uint64_t key = PairKey(line);
-    int found = 0;
-    for (int row = 1; row < nextRow; ++row) {
-        if (rows[static_cast<std::size_t>(row - 1)].key == key) {
-            found = row;
-            break;
-        }
-    }
     const auto at = std::chrono::steady_clock::now();
     if (found == 0) {
         if (nextRow > kMaxSentenceRows) {
