@@ -110,6 +110,7 @@ void DataView::ShowSentence(const char* line) {
     const char formatter[4] = {line[3], line[4], line[5], '\0'};
     if (found == 0 && varo::FindSentenceDescription(formatter) == nullptr) {
         ++unknownFormatter;
+        raw.MarkNewest(LineDrop::UnknownFormatter);
         return;
     }
     ++linesShown;

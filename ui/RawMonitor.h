@@ -29,6 +29,10 @@ public:
     // `reasons` names the drops, indexed by LineDrop.
     void Flush(QPlainTextEdit* echo, QPlainTextEdit* monitor,
                const std::array<QString, kLineDropCount>& reasons);
+    // The newest line turned out dropped after all (its formatter is unknown).
+    void MarkNewest(LineDrop drop) {
+        if (taken != 0) ring[(taken - 1) % kCapacity].drop = drop;
+    }
     std::uint64_t Taken() const { return taken; }
 
 private:

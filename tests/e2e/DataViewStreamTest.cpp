@@ -155,7 +155,9 @@ TEST_F(DataViewStream, ReplayOfTheRawLogGivesTheLiveView) {
     Shot(*view.AisTargetGrid, "ais-targets");
     EXPECT_EQ(view.AisTargetGrid->rowCount(), static_cast<int>(live.targets.size()));
     Shot(*view.RawMonitorText, "raw-monitor");
-    EXPECT_TRUE(view.RawMonitorText->toPlainText().contains(QStringLiteral("$GPHDT,123.4,T   <")));
+    const QString monitor = view.RawMonitorText->toPlainText();
+    EXPECT_TRUE(monitor.contains(QStringLiteral("$GPHDT,123.4,T   <")));
+    EXPECT_TRUE(monitor.contains(QStringLiteral("$GPXYZ,1,2*4F   <")));
 }
 
 } // namespace
