@@ -7,7 +7,9 @@
 #include <exception>
 #include <string_view>
 
+#include "DataView.h"
 #include "Dialogs.h"
+#include "LogReplay.h"
 #include "SimulatedSession.h"
 #include "Startup.h"
 #include "TForm1.h"
@@ -20,6 +22,7 @@ struct Options {
     bool autoConnect = false;
     QString screenshot; // saved, then the program quits, after quitAfterSeconds
     double quitAfterSeconds = 0;
+    QString replay; // a log played into the data view once the window is shown
 };
 
 Options ParseOptions(const QCoreApplication& application) {
@@ -41,13 +44,18 @@ Options ParseOptions(const QCoreApplication& application) {
         QStringLiteral("quit-after"),
         QStringLiteral("Quit after <seconds>, without the exit question."),
         QStringLiteral("seconds"));
-    parser.addOptions({simulate, autoConnect, screenshot, quitAfter});
+    const QCommandLineOption replay(
+        QStringLiteral("replay"),
+        QStringLiteral("Play the raw NMEA file or data log <file> into the data view."),
+        QStringLiteral("file"));
+    parser.addOptions({simulate, autoConnect, screenshot, quitAfter, replay});
     parser.process(application);
     Options options;
     options.simulate = parser.isSet(simulate);
     options.autoConnect = parser.isSet(autoConnect);
     options.screenshot = parser.value(screenshot);
     options.quitAfterSeconds = parser.value(quitAfter).toDouble();
+    options.replay = parser.value(replay);
     if (!options.screenshot.isEmpty() && options.quitAfterSeconds <= 0)
         options.quitAfterSeconds = 5;
     return options;
@@ -94,6 +102,10 @@ int main(int argc, char** argv) {
         TForm1* form = windows.form.get();
         if (options.simulate) simulation.Present(*form);
         form->show();
+        if (!options.replay.isEmpty()) {
+            QTimer::singleShot(
+                0, form, [form, path = options.replay] { form->FDataView->Replay().Start(path); });
+        }
         if (options.autoConnect) {
             QTimer::singleShot(0, form, [form] { form->OpenPort->click(); });
         }

@@ -20,6 +20,8 @@ public:
     // then shows until the next byte.
     bool Add(std::uint8_t byte);
     std::string_view Line() const { return {FText.data(), FCompleted}; }
+    // After the LF of a line dropped for its length: its first characters.
+    std::string_view DroppedStart() const { return {FText.data(), FText.size()}; }
     // Characters of the line under construction (at most kMaxLineLength + 1).
     std::size_t PendingLength() const { return FLength; }
 

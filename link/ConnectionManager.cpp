@@ -82,6 +82,8 @@ void ConnectionManager::OpenPortClick() {
     if (!FPressed) return;
     StaticDataWatcher(nullptr);
     link.FHealth.Reset(LinkHealth::Clock::now());
+    // A line the last port left unfinished is no start for this one's first.
+    link.FRxLine = LineAssembler{};
     if (Automatic()) {
         link.RefreshPorts();
         // The scan works on its own copy: a device change during it rebuilds

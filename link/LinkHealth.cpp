@@ -1,6 +1,7 @@
 #include "LinkHealth.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "gateway/LineAssembler.h"
 
@@ -36,30 +37,38 @@ void LinkHealth::NoteBytes(const std::uint8_t* bytes, std::size_t count) {
         if (!IsTextOrLineEnd(bytes[i])) ++FOtherSpeedBytes;
 }
 
-void LinkHealth::NoteLine(std::string_view line, Clock::time_point now) {
-    if (line.empty()) return; // a bare line end says nothing
+LineDrop LinkHealth::NoteLine(std::string_view line, Clock::time_point now) {
+    if (line.empty()) return LineDrop::None; // a bare line end says nothing
     for (char c : line) {
         if (!IsText(static_cast<std::uint8_t>(c))) {
             ++FNotSentence;
-            return;
+            return LineDrop::NotSentence;
         }
     }
-    if (!line.empty() && (line.front() == '$' || line.front() == '!')) {
+    if (line.front() == '$' || line.front() == '!') {
+        const std::size_t star = line.rfind('*');
+        if (star == std::string_view::npos || star + 3 > line.size() ||
+            std::isxdigit(static_cast<unsigned char>(line[star + 1])) == 0 ||
+            std::isxdigit(static_cast<unsigned char>(line[star + 2])) == 0) {
+            ++FEnding;
+            return LineDrop::Ending;
+        }
         char sentence[LineAssembler::kMaxLineLength + 1] = {};
         line.copy(sentence, std::min(line.size(), LineAssembler::kMaxLineLength));
         if (!VerifyChecksum(sentence)) {
             ++FChecksum;
-            return;
+            return LineDrop::Checksum;
         }
         ++FSentences;
     } else if (line.size() < kShortestTextLine) {
         // Short text without a start character is what junk at another
         // speed leaves between its line ends now and then.
         ++FNotSentence;
-        return;
+        return LineDrop::NotSentence;
     }
     ++FLines;
     FLastLine = now;
+    return LineDrop::None;
 }
 
 double LinkHealth::SilentSeconds(Clock::time_point now) const {
@@ -78,7 +87,8 @@ LinkHealth::Cause LinkHealth::FailureCause() const {
     // Short junk at the wrong speed may look like text now and then; a
     // sentence with a good checksum never does.
     if (FSentences != 0) return Cause::NoStaticDataEnd;
-    if (FOtherSpeedBytes != 0 || FNotSentence != 0 || FChecksum != 0) return Cause::OtherSpeed;
+    if (FOtherSpeedBytes != 0 || FNotSentence != 0 || FChecksum != 0 || FEnding != 0)
+        return Cause::OtherSpeed;
     return FLines != 0 ? Cause::NoStaticDataEnd : Cause::NothingReceived;
 }
 

@@ -7,6 +7,17 @@
 
 namespace varo {
 
+// Why a received line was dropped; None for a line that was taken.
+enum class LineDrop : std::uint8_t {
+    None,
+    Checksum,         // a "$" or "!" line whose checksum does not match
+    Ending,           // a "$" or "!" line that does not end in "*hh"
+    TooLong,          // longer than a line may be
+    NotSentence,      // bytes that are no text, or short text without a start character
+    UnknownFormatter, // a sentence whose formatter the data view does not know
+};
+inline constexpr std::size_t kLineDropCount = 6;
+
 // What the technician needs to judge the line: when the last line came, how
 // many come per second, how many were dropped and why, and how many bytes
 // looked like a gateway talking at another speed. Fed by the receive path's
@@ -25,9 +36,10 @@ public:
     // ends are what another speed turns a sentence into.
     void NoteBytes(const std::uint8_t* bytes, std::size_t count);
     // A line the assembler accepted (without CR LF). A line with bytes that
-    // are no text is dropped as "not a sentence"; a "$" or "!" line whose
-    // checksum fails as "checksum".
-    void NoteLine(std::string_view line, Clock::time_point now);
+    // are no text is dropped as "not a sentence"; a "$" or "!" line without
+    // its "*hh" ending as "ending", one whose checksum fails as "checksum".
+    // Returns why it was dropped.
+    LineDrop NoteLine(std::string_view line, Clock::time_point now);
     // A line the assembler dropped for its length.
     void NoteTooLong() { ++FTooLong; }
 
@@ -44,6 +56,7 @@ public:
 
     std::uint64_t Lines() const { return FLines; }
     std::uint64_t DroppedChecksum() const { return FChecksum; }
+    std::uint64_t DroppedEnding() const { return FEnding; }
     std::uint64_t DroppedTooLong() const { return FTooLong; }
     std::uint64_t DroppedNotSentence() const { return FNotSentence; }
     std::uint64_t OtherSpeedBytes() const { return FOtherSpeedBytes; }
@@ -57,6 +70,7 @@ private:
     std::uint64_t FLines = 0;
     std::uint64_t FSentences = 0; // good lines that are sentences with a good checksum
     std::uint64_t FChecksum = 0;
+    std::uint64_t FEnding = 0;
     std::uint64_t FTooLong = 0;
     std::uint64_t FNotSentence = 0;
     std::uint64_t FOtherSpeedBytes = 0;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "LinkHealth.h"
+
 namespace varo {
 
 // What the connection status shows.
@@ -88,8 +90,10 @@ public:
     virtual void RunWatchdog(bool on) = 0;
 
     // ---- Received lines, in the order the receive path calls them ----
-    // Every accepted line, without CR LF.
-    virtual void ShowReceivedLine(std::string_view line) = 0;
+    // Every line, without CR LF, and why the health figures dropped it
+    // (LineDrop::None when they did not). A line dropped for its length
+    // comes with its first characters and goes no further.
+    virtual void ShowReceivedLine(std::string_view line, LineDrop drop) = 0;
     virtual void ShowBaudReadout(BaudReadout readout, const QString& value) = 0;
     // Every line that begins with "$" or "!", with CR LF.
     virtual void ShowSentence(const char* line) = 0;

@@ -47,10 +47,12 @@ void ReceivePath::Receive(const std::uint8_t* bytes, std::size_t count) {
     link.FHealth.NoteBytes(bytes, count);
     for (std::size_t i = 0; i < count; ++i) {
         if (link.FRxLine.Add(bytes[i])) {
-            link.FHealth.NoteLine(link.FRxLine.Line(), LinkHealth::Clock::now());
-            HandleLine(link.FRxLine.Line());
+            const LineDrop drop =
+                link.FHealth.NoteLine(link.FRxLine.Line(), LinkHealth::Clock::now());
+            HandleLine(link.FRxLine.Line(), drop);
         } else if (bytes[i] == '\n') {
             link.FHealth.NoteTooLong();
+            link.View.ShowReceivedLine(link.FRxLine.DroppedStart(), LineDrop::TooLong);
         }
     }
 }
@@ -62,12 +64,12 @@ void ReceivePath::ShowBaudReadouts(std::string_view line) {
     if (ReadBaudValue(line, kNmeaBaud, value)) link.View.ShowBaudReadout(BaudReadout::Nmea, value);
 }
 
-void ReceivePath::HandleLine(std::string_view line) {
+void ReceivePath::HandleLine(std::string_view line, LineDrop drop) {
     link.FLinkSilenceTicks = 0;
     // The line with CR LF, as every consumer after the read-outs takes it.
     char copy[kLineBufferSize] = {};
     std::memcpy(copy, line.data(), line.size());
-    link.View.ShowReceivedLine(line);
+    link.View.ShowReceivedLine(line, drop);
     ShowBaudReadouts(line);
     std::memcpy(copy + line.size(), "\r\n", 2);
 

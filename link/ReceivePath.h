@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "LinkHealth.h"
 #include "config/OutputStates.h"
 #include "sentence/SentenceRecord.h"
 
@@ -32,7 +33,9 @@ public:
     void Receive(const std::uint8_t* bytes, std::size_t count);
 
 private:
-    void HandleLine(std::string_view line);
+    // Every accepted line goes on, also one the health figures count as
+    // dropped: the data view drops it, the reply matching ignores it.
+    void HandleLine(std::string_view line, LineDrop drop);
     void ShowBaudReadouts(std::string_view line);
     // Files the line in the store; true when its CTT subject answers the request.
     bool ParseReply(const char* line);

@@ -1,5 +1,7 @@
 #include "tools/AisJson.h"
 
+#include "ais/AisFieldValue.h"
+
 #include <array>
 #include <cctype>
 #include <cstring>
@@ -26,56 +28,6 @@ const std::array<std::vector<std::string>, kAisLayoutCount>& LayoutKeys() {
         return all;
     }();
     return keys;
-}
-
-// Writes the value stored at `offset`; returns the bytes it took.
-std::size_t WriteValue(JsonWriter& json, const AisMessageRecord& m, std::size_t offset,
-                       const AisField& field) {
-    const uint8_t* at = m.bytes + offset;
-    const std::size_t left = kAisMessageRecordSize - offset;
-    switch (field.coding) {
-    case acUnsigned8:
-    case acTimeStamp:
-        json.integer(*at);
-        return 1;
-    case acUnsigned16:
-    case acFunctionId:
-    case acHeading: {
-        uint16_t value;
-        std::memcpy(&value, at, sizeof value);
-        json.integer(value);
-        return 2;
-    }
-    case acUnsigned32:
-    case acIdentifier:
-    case acCommState:
-    case acDimensions:
-    case acEta: {
-        uint32_t value;
-        std::memcpy(&value, at, sizeof value);
-        json.integer(value);
-        return 4;
-    }
-    case acSignedReal:
-    case acUnsignedReal:
-    case acRateOfTurn:
-    case acLongitude:
-    case acLatitude:
-    case acCourse: {
-        float value;
-        std::memcpy(&value, at, sizeof value);
-        json.real(value);
-        return 4;
-    }
-    case acText:
-    case acTextToEnd: {
-        const char* text = reinterpret_cast<const char*>(at);
-        json.string(std::string_view(text, strnlen(text, left)));
-        return field.coding == acText ? AisStoredSize(field) : strnlen(text, left) + 1;
-    }
-    }
-    json.null();
-    return AisStoredSize(field);
 }
 
 } // namespace
@@ -106,10 +58,21 @@ void WriteAisJson(JsonWriter& json, const AisMessageRecord& message, int target)
     const AisLayout* layout = AisRecordLayout(message);
     if (layout != nullptr) {
         const auto& keys = LayoutKeys()[static_cast<std::size_t>(layout - AisFieldLayoutTable)];
-        std::size_t offset = 0;
-        for (std::size_t i = 0; i < layout->fields.size() && offset < kAisMessageRecordSize; ++i) {
+        const std::vector<AisNamedValue> values = AisMessageValues(message);
+        for (std::size_t i = 0; i < values.size(); ++i) {
             json.key(keys[i]);
-            offset += WriteValue(json, message, offset, layout->fields[i]);
+            const AisFieldValue& value = values[i].value;
+            switch (value.kind) {
+            case AisFieldValue::Kind::Integer:
+                json.integer(value.integer);
+                break;
+            case AisFieldValue::Kind::Real:
+                json.real(value.real);
+                break;
+            case AisFieldValue::Kind::Text:
+                json.string(value.text);
+                break;
+            }
         }
         if (message.bytes[0] == 22) {
             uint32_t destinations[2];

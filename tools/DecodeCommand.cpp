@@ -1,7 +1,9 @@
 // varo-nmea decode [--quiet] [FILE...]: every input line through the receive
 // path's entry (parser, store, AIS path), one JSON object per line (or only a
 // summary with --quiet). varo-nmea targets [FILE...]: the same input, then the
-// AIS target table.
+// AIS target table. Input is raw NMEA or a data log of the window: a data log
+// line is read without its time and message type, and the log's start, end
+// and heading lines and the raw log's time comments are passed over.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "ais/AisState.h"
+#include "config/DataLogFormat.h"
 #include "config/ReceiveSentence.h"
 #include "tools/AisJson.h"
 #include "tools/DecodeLine.h"
@@ -188,7 +191,10 @@ int RunDecode(const DecodeOptions& options) {
     SetStampClock(CoarseStampClock);
     JsonWriter json(stdout);
     DecodeTally tally;
-    const int status = ForEachInputLine(files, [&](std::string_view line) {
+    const int status = ForEachInputLine(files, [&](std::string_view text) {
+        const LogLine read = ReadLogLine(text);
+        if (read.kind != LogLine::Kind::Line) return;
+        const std::string_view line = read.text;
         ++tally.lines;
         const ParseFailure failure =
             DecodeInputLine(line, tally.lines, record, options.quiet ? nullptr : &json);
@@ -212,8 +218,10 @@ int RunTargets(const std::vector<std::string>& inputFiles) {
     static SentenceRecord record{};
     SetStampClock(CoarseStampClock);
     std::size_t lineNumber = 0;
-    const int status = ForEachInputLine(files, [&](std::string_view line) {
-        DecodeInputLine(line, ++lineNumber, record, nullptr);
+    const int status = ForEachInputLine(files, [&](std::string_view text) {
+        const LogLine read = ReadLogLine(text);
+        if (read.kind == LogLine::Kind::Line)
+            DecodeInputLine(read.text, ++lineNumber, record, nullptr);
     });
     JsonWriter json(stdout);
     WriteAisTargetsJson(json, ProgramAisState().decoder.targets);

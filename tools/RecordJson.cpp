@@ -7,12 +7,6 @@
 namespace varo {
 namespace {
 
-template <typename T> T Read(const unsigned char* at) {
-    T value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
-}
-
 // Top-level keys of one field set; a name that repeats gets _2, _3, ...
 class KeyNamer {
 public:
@@ -40,10 +34,8 @@ private:
     int count_ = 0;
 };
 
-void WriteValue(JsonWriter& json, const JsonField& field, const unsigned char* at);
-
 void WriteTime(JsonWriter& json, const unsigned char* at) {
-    const auto time = Read<UtcTime>(at);
+    const auto time = ReadStored<UtcTime>(at);
     json.open('{');
     json.key("hour");
     json.integer(time.hour);
@@ -57,7 +49,7 @@ void WriteTime(JsonWriter& json, const unsigned char* at) {
 }
 
 void WriteDate(JsonWriter& json, const unsigned char* at) {
-    const auto date = Read<NmeaDate>(at);
+    const auto date = ReadStored<NmeaDate>(at);
     json.open('{');
     json.key("year");
     json.integer(date.year);
@@ -78,52 +70,43 @@ void WriteMobData(JsonWriter& json, const unsigned char* base) {
     json.close(']');
 }
 
-void WriteValue(JsonWriter& json, const JsonField& field, const unsigned char* at) {
+void WriteValue(JsonWriter& json, const FieldLayout& field, const unsigned char* at) {
     switch (field.type) {
-    case JsonValue::Int8:
-        json.integer(Read<std::int8_t>(at));
-        break;
-    case JsonValue::UInt8:
-        json.integer(*at);
-        break;
-    case JsonValue::Int16:
-        json.integer(Read<std::int16_t>(at));
-        break;
-    case JsonValue::Int32:
-        json.integer(Read<std::int32_t>(at));
-        break;
-    case JsonValue::Real:
-        json.real(Read<float>(at));
-        break;
-    case JsonValue::Char:
-        json.character(static_cast<char>(*at));
-        break;
-    case JsonValue::TwoChars:
-        json.string(std::string_view(reinterpret_cast<const char*>(at),
-                                     strnlen(reinterpret_cast<const char*>(at), 2)));
-        break;
-    case JsonValue::Text:
-        json.string(std::string_view(reinterpret_cast<const char*>(at),
-                                     strnlen(reinterpret_cast<const char*>(at), field.stride)));
-        break;
-    case JsonValue::Time:
+    case FieldKind::Time:
         WriteTime(json, at);
-        break;
-    case JsonValue::Date:
+        return;
+    case FieldKind::Date:
         WriteDate(json, at);
+        return;
+    case FieldKind::LatLon:
+    case FieldKind::MobData:
+    case FieldKind::Group:
+        return; // written by WriteField, which knows the keys
+    default:
         break;
-    case JsonValue::LatLon:
-    case JsonValue::MobData:
-    case JsonValue::Group:
-        break; // written by WriteField, which knows the keys
+    }
+    const FieldValue value = ReadFieldValue(field.type, at, field.stride);
+    switch (value.kind) {
+    case FieldValue::Kind::Integer:
+        json.integer(value.integer);
+        break;
+    case FieldValue::Kind::Real:
+        json.real(static_cast<float>(value.real));
+        break;
+    case FieldValue::Kind::Character:
+        json.character(static_cast<char>(value.integer));
+        break;
+    case FieldValue::Kind::Text:
+        json.string(value.text);
+        break;
     }
 }
 
-void WriteField(JsonWriter& json, KeyNamer& keys, const JsonField& field,
+void WriteField(JsonWriter& json, KeyNamer& keys, const FieldLayout& field,
                 const unsigned char* base) {
     const unsigned char* at = base + field.offset;
-    if (field.type == JsonValue::LatLon) {
-        const auto position = Read<LatLon>(at);
+    if (field.type == FieldKind::LatLon) {
+        const auto position = ReadStored<LatLon>(at);
         keys.write(json, "latitude");
         json.real(position.latitude);
         keys.write(json, "longitude");
@@ -131,13 +114,13 @@ void WriteField(JsonWriter& json, KeyNamer& keys, const JsonField& field,
         return;
     }
     keys.write(json, field.name);
-    if (field.type == JsonValue::MobData) {
+    if (field.type == FieldKind::MobData) {
         WriteMobData(json, base);
-    } else if (field.type == JsonValue::Group) {
+    } else if (field.type == FieldKind::Group) {
         json.open('[');
         for (int i = 0; i < field.count; ++i) {
             json.open('{');
-            for (const JsonField& member : field.members) {
+            for (const FieldLayout& member : field.members) {
                 json.key(member.name);
                 WriteValue(json, member, at + member.offset + i * member.stride);
             }
@@ -159,7 +142,7 @@ void WriteField(JsonWriter& json, KeyNamer& keys, const JsonField& field,
 
 void WriteFieldSet(JsonWriter& json, const SentenceRecord& record) {
     KeyNamer keys;
-    for (const JsonField& field : FieldSetLayout(record.formatter)) {
+    for (const FieldLayout& field : FieldSetLayout(record.formatter)) {
         WriteField(json, keys, field, record.payload.bytes);
     }
 }

@@ -107,7 +107,7 @@ void ConnectionStatus::UpdateHealth() {
         FOtherSpeedBytesSeen = health.OtherSpeedBytes();
         text = form.FTexts.HealthFigures.arg(silent, 0, 'f', 1)
                    .arg(health.SampleLinesPerSecond(now), 0, 'f', 1)
-                   .arg(health.DroppedChecksum())
+                   .arg(health.DroppedChecksum() + health.DroppedEnding())
                    .arg(health.DroppedTooLong())
                    .arg(health.DroppedNotSentence())
                    .arg(health.OtherSpeedBytes());

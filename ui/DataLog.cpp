@@ -3,15 +3,19 @@
 #include <cerrno>
 #include <cstring>
 
+#include "config/DataLogFormat.h"
+
 namespace varo {
 
 DataLog::~DataLog() {
     Close();
 }
 
-bool DataLog::Open(const std::string& path) {
+bool DataLog::Open(const std::string& path, Format format) {
     Close();
     error_ = 0;
+    format_ = format;
+    stampedSecond_ = -1;
     file_ = std::fopen(path.c_str(), "w+");
     if (file_ == nullptr) error_ = errno;
     return file_ != nullptr;
@@ -34,6 +38,7 @@ bool DataLog::Flush() {
 
 bool DataLog::WriteHeader(const char* time) {
     if (file_ == nullptr) return false;
+    if (format_ == Format::Raw) return true;
     return Write("Start Time (") && Write(time) && Write(")\r\n") &&
            Write("Time       Message Type   Data\r\n") &&
            Write("====       ============   ====\r\n") && Flush();
@@ -41,13 +46,38 @@ bool DataLog::WriteHeader(const char* time) {
 
 bool DataLog::WriteSentence(const char* time, const char* line) {
     if (file_ == nullptr) return false;
-    return Write(time) && Write("   NMEA0183       ") && Write(line) && Flush();
+    unflushed_ = true;
+    return Write(time) && Write(kLogMessageType.data()) && Write(line);
+}
+
+bool DataLog::WriteRawLine(std::string_view line, std::int64_t utcSeconds) {
+    if (file_ == nullptr) return false;
+    if (utcSeconds != stampedSecond_) {
+        stampedSecond_ = utcSeconds;
+        char stamp[64];
+        FormatRawLogStamp(utcSeconds, stamp);
+        if (!Write(stamp)) return false;
+    }
+    errno = 0;
+    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size()) {
+        error_ = errno != 0 ? errno : EIO;
+        return false;
+    }
+    unflushed_ = true;
+    return Write("\r\n");
 }
 
 bool DataLog::WriteEndAndClose(const char* time) {
     if (file_ == nullptr) return false;
+    if (format_ == Format::Raw) return Close();
     const bool written = Write("End Time (") && Write(time) && Write(")\r\n");
     return Close() && written;
+}
+
+bool DataLog::FlushLines() {
+    if (file_ == nullptr || !unflushed_) return true;
+    unflushed_ = false;
+    return Flush();
 }
 
 bool DataLog::Close() {

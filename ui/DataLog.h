@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace varo {
 
@@ -13,9 +15,14 @@ namespace varo {
 //   hh:mm:ss   NMEA0183       $GPGGA,...      (one line per shown sentence)
 //   End Time (hh:mm:ss)
 //
-// Every line is flushed as it is written, so a log cut short (the program
-// killed, the machine still up) holds every sentence written before. Each
-// write returns false on failure and keeps errno in LastError.
+// or, in the raw NMEA format, every received line as it came with a UTC time
+// comment each second (see config/DataLogFormat.h).
+//
+// The header and end lines are flushed as they are written, the received
+// lines by FlushLines, which the data view calls at each repaint (40 ms): a
+// log cut short (the program killed, the machine still up) holds every line
+// written up to then, and a busy stream costs no write to the disk per line.
+// Each write returns false on failure and keeps errno in LastError.
 class DataLog {
 public:
     DataLog() = default;
@@ -23,16 +30,23 @@ public:
     DataLog(const DataLog&) = delete;
     DataLog& operator=(const DataLog&) = delete;
 
+    enum class Format { Data, Raw };
+
     // Creates or empties the file at path (bytes in the file system's encoding).
-    bool Open(const std::string& path);
+    bool Open(const std::string& path, Format format = Format::Data);
+    Format LogFormat() const { return format_; }
     bool IsOpen() const { return file_ != nullptr; }
 
     // The start line and the two heading lines; time is "hh:mm:ss".
     bool WriteHeader(const char* time);
     // One sentence; line brings its own line end.
     bool WriteSentence(const char* time, const char* line);
+    // Raw format: one received line (without line end) at `utcSeconds`.
+    bool WriteRawLine(std::string_view line, std::int64_t utcSeconds);
     // The end line, then the file is closed (also when the line fails).
     bool WriteEndAndClose(const char* time);
+    // Hands the lines written since the last flush to the file system.
+    bool FlushLines();
     // Closes without writing more; false when buffered data could not be written.
     bool Close();
 
@@ -43,6 +57,9 @@ private:
     bool Flush();
 
     std::FILE* file_ = nullptr;
+    bool unflushed_ = false;
+    Format format_ = Format::Data;
+    std::int64_t stampedSecond_ = -1; // the second of the raw log's last time comment
     int error_ = 0;
 };
 

@@ -285,7 +285,7 @@ public:
     bool ConfirmForcedConnect() override;
     bool ConfigurationPageShown() const override;
     void RunWatchdog(bool on) override;
-    void ShowReceivedLine(std::string_view line) override;
+    void ShowReceivedLine(std::string_view line, LineDrop drop) override;
     void ShowBaudReadout(BaudReadout readout, const QString& value) override;
     void ShowSentence(const char* line) override;
     void ShowConfigItem(std::int32_t item) override;

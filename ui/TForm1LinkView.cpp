@@ -195,9 +195,9 @@ void TForm1::RunWatchdog(bool on) {
     }
 }
 
-void TForm1::ShowReceivedLine(std::string_view line) {
-    MemoRecord->appendPlainText(
-        QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+void TForm1::ShowReceivedLine(std::string_view line, LineDrop drop) {
+    // The hidden echo is filled from the data view's raw monitor at its repaint.
+    FDataView->ShowRawLine(line, drop);
 }
 
 void TForm1::ShowBaudReadout(BaudReadout readout, const QString& value) {

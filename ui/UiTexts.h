@@ -54,6 +54,28 @@ struct UiTexts {
     QString SettingsWriteError;                 // OTHER_MSG
     QString RowEarlier;                         // OTHER_MSG
     QString RowAge;                             // OTHER_MSG
+    QString DataPaneDetail;                     // OTHER_MSG, data view
+    QString DataPaneAis;                        // OTHER_MSG, data view
+    QString DataPaneRaw;                        // OTHER_MSG, data view
+    QString PauseView;                          // OTHER_MSG, data view
+    QString ViewFilter;                         // OTHER_MSG, data view
+    QString DataCounters;                       // OTHER_MSG, data view
+    QString GridCountColumns;                   // OTHER_MSG, data view
+    QString DetailColumns;                      // OTHER_MSG, data view
+    QString NotAvailable;                       // OTHER_MSG, data view
+    QString AisMessageType;                     // OTHER_MSG, data view
+    QString AisColumns;                         // OTHER_MSG, data view
+    QString OwnVessel;                          // OTHER_MSG, data view
+    QString DropChecksum;                       // OTHER_MSG, data view
+    QString DropEnding;                         // OTHER_MSG, data view
+    QString DropTooLong;                        // OTHER_MSG, data view
+    QString DropNotSentence;                    // OTHER_MSG, data view
+    QString DropUnknownFormatter;               // OTHER_MSG, data view
+    QString OpenLog;                            // OTHER_MSG, data view
+    QString ReplaySpeeds;                       // OTHER_MSG, data view
+    QString ReplayStop;                         // OTHER_MSG, data view
+    QString ReplayOf;                           // OTHER_MSG, data view
+    QString ReplayOpenError;                    // OTHER_MSG, data view
 
     // Captions of the window, its pages and dialogs, applied by TForm1::ShowTexts.
     QString Save_Log, View, Refresh;                                        // MAIN_MENU
@@ -183,6 +205,35 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
      &UiTexts::SettingsWriteError},
     {"OTHER_MSG", "RowEarlier", "from an earlier connection", &UiTexts::RowEarlier},
     {"OTHER_MSG", "RowAge", "%1 s ago", &UiTexts::RowAge},
+    {"OTHER_MSG", "DataPaneDetail", "Decoded fields", &UiTexts::DataPaneDetail},
+    {"OTHER_MSG", "DataPaneAis", "AIS targets", &UiTexts::DataPaneAis},
+    {"OTHER_MSG", "DataPaneRaw", "Raw monitor", &UiTexts::DataPaneRaw},
+    {"OTHER_MSG", "PauseView", "Pause", &UiTexts::PauseView},
+    {"OTHER_MSG", "ViewFilter", "Filter: talker, formatter or text", &UiTexts::ViewFilter},
+    {"OTHER_MSG", "DataCounters",
+     "Shown: %1 | dropped: %2 checksum, %3 ending, %4 too long, %5 unknown formatter, %6 not a "
+     "sentence | garbage bytes: %7",
+     &UiTexts::DataCounters},
+    {"OTHER_MSG", "GridCountColumns", "Count|Rate (/s)", &UiTexts::GridCountColumns},
+    {"OTHER_MSG", "DetailColumns", "Field|Value|Unit", &UiTexts::DetailColumns},
+    {"OTHER_MSG", "NotAvailable", "not available", &UiTexts::NotAvailable},
+    {"OTHER_MSG", "AisMessageType", "AIS message type %1", &UiTexts::AisMessageType},
+    {"OTHER_MSG", "AisColumns",
+     "MMSI|Name|Call sign|Ship type|Latitude|Longitude|SOG (kn)|COG (deg)|Heading (deg)|Last "
+     "seen|Messages",
+     &UiTexts::AisColumns},
+    {"OTHER_MSG", "OwnVessel", "own vessel", &UiTexts::OwnVessel},
+    {"OTHER_MSG", "DropChecksum", "checksum", &UiTexts::DropChecksum},
+    {"OTHER_MSG", "DropEnding", "ending", &UiTexts::DropEnding},
+    {"OTHER_MSG", "DropTooLong", "too long", &UiTexts::DropTooLong},
+    {"OTHER_MSG", "DropNotSentence", "not a sentence", &UiTexts::DropNotSentence},
+    {"OTHER_MSG", "DropUnknownFormatter", "unknown formatter", &UiTexts::DropUnknownFormatter},
+    {"OTHER_MSG", "OpenLog", "Open log...", &UiTexts::OpenLog},
+    {"OTHER_MSG", "ReplaySpeeds", "Recorded speed|x10|As fast as possible", &UiTexts::ReplaySpeeds},
+    {"OTHER_MSG", "ReplayStop", "Stop", &UiTexts::ReplayStop},
+    {"OTHER_MSG", "ReplayOf", "Replay of %1", &UiTexts::ReplayOf},
+    {"OTHER_MSG", "ReplayOpenError", "The log %1 could not be opened: %2",
+     &UiTexts::ReplayOpenError},
     {"MAIN_MENU", "Save_Log", "Save log(&S)", &UiTexts::Save_Log},
     {"MAIN_MENU", "View", "View(&V)", &UiTexts::View},
     {"MAIN_MENU", "Refresh", "Refresh(&R)", &UiTexts::Refresh},

@@ -252,11 +252,12 @@ TEST_F(WindowTest, OutputSentencesCarryTheirTagsAndCodes) {
 }
 
 TEST_F(WindowTest, DataGridHasSevenSizedColumnsAndOneEmptyRow) {
+    // The seven columns of the data view, then the count and the rate.
     QTableWidget* grid = form.StringGrid1;
     const QStringList headers = {"Line",      "Talker",       "Formatter", "Name",
                                  "Last Time", "Current Time", "Data"};
     const std::vector<int> widths = {52, 52, 65, 273, 84, 86, 324};
-    ASSERT_EQ(grid->columnCount(), 7);
+    ASSERT_EQ(grid->columnCount(), 9);
     EXPECT_EQ(grid->rowCount(), 1);
     for (int column = 0; column < 7; ++column) {
         EXPECT_EQ(grid->horizontalHeaderItem(column)->text(), headers[column]);
@@ -359,12 +360,12 @@ TEST_F(WindowTest, SizePageAndLanguageComeBackAfterExit) {
     EXPECT_EQ(next.form->PageControlConf->currentIndex(), 0);
     EXPECT_EQ(next.form->FLanguage, 2);
     EXPECT_TRUE(next.form->mnuLangSimpChinese->isChecked());
-    // The grid's Data column takes the wider window.
+    // The grid's Data column takes the wider window (beside the count columns).
     next.form->show();
     next.form->PageControlConf->setCurrentIndex(2);
     next.form->SetLinkControls(true);
     QApplication::processEvents();
-    EXPECT_GT(next.form->StringGrid1->columnWidth(6), 324 + 200);
+    EXPECT_GT(next.form->StringGrid1->columnWidth(6), 324 + 100);
 }
 
 TEST_F(WindowTest, SavedLanguagePicksItsMenuItem) {

@@ -86,7 +86,9 @@ public:
     }
     bool ConfigurationPageShown() const override { return configurationPage; }
     void RunWatchdog(bool on) override { watchdog = on; }
-    void ShowReceivedLine(std::string_view line) override { received.emplace_back(line); }
+    void ShowReceivedLine(std::string_view line, LineDrop drop) override {
+        if (drop != LineDrop::TooLong) received.emplace_back(line);
+    }
     void ShowBaudReadout(BaudReadout readout, const QString& value) override {
         (readout == BaudReadout::Nmea ? nmeaBaud : debugBaud) = value;
     }

@@ -198,5 +198,32 @@ TEST(DecodeLine, LengthLimitAndJsonEscaping) {
         << lines[2];
 }
 
+// The window's two log formats read back: the data log's time and message
+// type are cut off and its other lines passed over, as are the raw log's
+// time comments; every sentence decodes.
+TEST(DecodeLogs, DataLogAndRawLogDecodeLikeTheirSentences) {
+    const std::string gga =
+        "$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,*76";
+    const std::string vtg = "$GPVTG,54.7,T,34.4,M,005.5,N,010.2,K,A*25";
+    const std::vector<std::pair<std::string, std::string>> logs = {
+        {"data", "Start Time (09:27:50)\r\nTime       Message Type   Data\r\n"
+                 "====       ============   ====\r\n09:27:50   NMEA0183       " +
+                     gga + "\r\n09:27:51   NMEA0183       " + vtg + "\r\nEnd Time (09:27:52)\r\n"},
+        {"raw",
+         "# 2026-12-10T09:27:50Z\r\n" + gga + "\r\n# 2026-12-10T09:27:51Z\r\n" + vtg + "\r\n"},
+    };
+    for (const auto& [name, text] : logs) {
+        SCOPED_TRACE(name);
+        const std::string path = ::testing::TempDir() + "varo_decode_log_" + name + ".txt";
+        std::ofstream(path, std::ios::binary) << text;
+        const auto lines = Lines(RunTool("decode " + path));
+        std::remove(path.c_str());
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0].rfind("{\"n\":1,\"ok\":true,", 0), 0u) << lines[0];
+        EXPECT_NE(lines[0].find("\"formatter\":\"GGA\""), std::string::npos) << lines[0];
+        EXPECT_NE(lines[1].find("\"formatter\":\"VTG\""), std::string::npos) << lines[1];
+    }
+}
+
 } // namespace
 } // namespace varo::test

@@ -37,6 +37,7 @@ protected:
     void Show(const char* line, TimeOfDay at) {
         now = at;
         view.ShowSentence(line);
+        view.Repaint();
     }
     void ExpectIdle() const {
         EXPECT_FALSE(view.IsRecording());
@@ -129,6 +130,7 @@ TEST_F(DataViewTest, GridStopsAtItsLastRowButKeepsUpdatingAndLogging) {
         lines.push_back(WithChecksum(std::string("$") + talker + "DPT,3.4,0.2"));
         view.ShowSentence(lines.back().c_str());
     }
+    view.Repaint();
     EXPECT_EQ(view.RowsInUse(), DataView::kMaxSentenceRows);
     EXPECT_EQ(form.StringGrid1->rowCount(), DataView::kMaxSentenceRows);
     EXPECT_EQ(Cell(127, 0), "127");

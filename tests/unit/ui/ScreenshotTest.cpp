@@ -76,6 +76,7 @@ TEST_F(Screenshots, DataViewWithTrafficAndWindowInTraditionalChinese) {
             view.ShowSentence(line);
         }
     }
+    view.Repaint();
     EXPECT_EQ(view.RowsInUse(), static_cast<int>(std::size(kTraffic)));
     Shot(form, "dataview-traffic");
 

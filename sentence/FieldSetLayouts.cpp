@@ -1,44 +1,45 @@
-// JSON key names of every field set, in stored order. Keys are the field names
-// in snake_case; positions print as latitude/longitude, times and dates as objects.
+// The field names of every field set, in stored order: snake_case names
+// that `varo-nmea decode` prints as JSON keys and the data view as field names.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
-#include "tools/RecordJson.h"
+#include "sentence/FieldLayout.h"
 
 namespace varo {
 namespace {
 
-constexpr JsonField Key(const char* name, JsonValue type, std::size_t offset) {
+constexpr FieldLayout Key(const char* name, FieldKind type, std::size_t offset) {
     return {name, type, static_cast<std::uint16_t>(offset)};
 }
-constexpr JsonField Text(const char* name, std::size_t offset, std::size_t size) {
-    return {name, JsonValue::Text, static_cast<std::uint16_t>(offset), 1,
+constexpr FieldLayout Text(const char* name, std::size_t offset, std::size_t size) {
+    return {name, FieldKind::Text, static_cast<std::uint16_t>(offset), 1,
             static_cast<std::uint16_t>(size)};
 }
-constexpr JsonField Array(const char* name, JsonValue type, std::size_t offset, int count,
-                          std::size_t stride) {
+constexpr FieldLayout Array(const char* name, FieldKind type, std::size_t offset, int count,
+                            std::size_t stride) {
     return {name, type, static_cast<std::uint16_t>(offset), static_cast<std::uint8_t>(count),
             static_cast<std::uint16_t>(stride)};
 }
-constexpr JsonField Member(const char* name, JsonValue type, std::size_t offset,
-                           std::size_t stride) {
+constexpr FieldLayout Member(const char* name, FieldKind type, std::size_t offset,
+                             std::size_t stride) {
     return Array(name, type, offset, 1, stride);
 }
-constexpr JsonField Group(const char* name, std::size_t offset, int count,
-                          std::span<const JsonField> members) {
+constexpr FieldLayout Group(const char* name, std::size_t offset, int count,
+                            std::span<const FieldLayout> members) {
     return {name,
-            JsonValue::Group,
+            FieldKind::Group,
             static_cast<std::uint16_t>(offset),
             static_cast<std::uint8_t>(count),
             0,
             members};
 }
 
-using V = JsonValue;
+using V = FieldKind;
 #define AT(set, member) offsetof(set, member)
 
-constexpr JsonField kAbk[] = {
+constexpr FieldLayout kAbk[] = {
     Key("mmsi", V::Int32, AT(AbkFields, mmsi)),
     Key("channel", V::Int8, AT(AbkFields, channel)),
     Key("message_id", V::Int8, AT(AbkFields, messageId)),
@@ -51,23 +52,23 @@ constexpr JsonField kAbk[] = {
         Key("sequential_identifier", V::Int8, AT(set, sequentialIdentifier)),                      \
         Key("fill_bits", V::Int8, AT(set, fillBits)),                                              \
         Text("payload", AT(set, payload), kAisPayloadSize)
-constexpr JsonField kAbm[] = {
+constexpr FieldLayout kAbm[] = {
     ENCAPSULATION_HEAD(AbmFields),
     Key("channel", V::Char, AT(AbmFields, channel)),
     Key("message_id", V::Int8, AT(AbmFields, messageId)),
     Key("destination_mmsi", V::Int32, AT(AbmFields, destinationMmsi)),
 };
-constexpr JsonField kBbm[] = {
+constexpr FieldLayout kBbm[] = {
     ENCAPSULATION_HEAD(BbmFields),
     Key("channel", V::Int8, AT(BbmFields, channel)),
     Key("message_id", V::Int8, AT(BbmFields, messageId)),
 };
-constexpr JsonField kVdm[] = {
+constexpr FieldLayout kVdm[] = {
     ENCAPSULATION_HEAD(VdmFields),
     Key("channel", V::Char, AT(VdmFields, channel)),
 };
 #undef ENCAPSULATION_HEAD
-constexpr JsonField kAca[] = {
+constexpr FieldLayout kAca[] = {
     Key("sequence_number", V::Char, AT(AcaFields, sequenceNumber)),
     Key("north_east", V::LatLon, AT(AcaFields, northEast)),
     Key("south_west", V::LatLon, AT(AcaFields, southWest)),
@@ -82,8 +83,8 @@ constexpr JsonField kAca[] = {
     Key("in_use_flag", V::Char, AT(AcaFields, inUseFlag)),
     Key("in_use_change_time", V::Time, AT(AcaFields, inUseChangeTime)),
 };
-constexpr JsonField kAck[] = {Key("alarm_id", V::Int16, AT(AckFields, alarmId))};
-constexpr JsonField kAcs[] = {
+constexpr FieldLayout kAck[] = {Key("alarm_id", V::Int16, AT(AckFields, alarmId))};
+constexpr FieldLayout kAcs[] = {
     Key("sequence_number", V::Char, AT(AcsFields, sequenceNumber)),
     Key("mmsi", V::Int32, AT(AcsFields, mmsi)),
     Key("time", V::Time, AT(AcsFields, time)),
@@ -91,51 +92,51 @@ constexpr JsonField kAcs[] = {
     Key("month", V::Int8, AT(AcsFields, month)),
     Key("year", V::Int16, AT(AcsFields, year)),
 };
-constexpr JsonField kAiq[] = {Key("value", V::Int8, AT(AiqFields, value))};
-constexpr JsonField kAlr[] = {
+constexpr FieldLayout kAiq[] = {Key("value", V::Int8, AT(AiqFields, value))};
+constexpr FieldLayout kAlr[] = {
     Key("time", V::Time, AT(AlrFields, time)),
     Key("alarm_number", V::Int16, AT(AlrFields, alarmNumber)),
     Key("condition", V::Char, AT(AlrFields, condition)),
     Key("acknowledge_state", V::Char, AT(AlrFields, acknowledgeState)),
     Text("description", AT(AlrFields, description), kAlarmTextSize),
 };
-constexpr JsonField kBdy[] = {
+constexpr FieldLayout kBdy[] = {
     Key("number", V::Int32, AT(BdyFields, number)),
     Text("first_text", AT(BdyFields, firstText), kShortTextSize),
     Text("second_text", AT(BdyFields, secondText), kShortTextSize),
     Key("first_flag", V::Int8, AT(BdyFields, firstFlag)),
     Key("second_flag", V::Int8, AT(BdyFields, secondFlag)),
 };
-constexpr JsonField kBth[] = {
+constexpr FieldLayout kBth[] = {
     Array("codes", V::Int16, AT(BthFields, codes), 6, sizeof(std::int16_t)),
     Text("text", AT(BthFields, text), kStoreTextSize),
 };
-constexpr JsonField kCttItem[] = {
+constexpr FieldLayout kCttItem[] = {
     Member("identifier", V::Int32, AT(CttItem, identifier), sizeof(CttItem)),
     Member("flag", V::Int8, AT(CttItem, flag), sizeof(CttItem)),
 };
-constexpr JsonField kCtt[] = {
+constexpr FieldLayout kCtt[] = {
     Key("mode", V::Char, AT(CttFields, mode)),
     Key("subject", V::Int32, AT(CttFields, subject)),
     Group("items", AT(CttFields, items), 5, kCttItem),
 };
-constexpr JsonField kDbgPair[] = {
+constexpr FieldLayout kDbgPair[] = {
     Member("code", V::Int16, AT(DbgFields, codes), sizeof(std::int16_t)),
     Member("value", V::Int32, AT(DbgFields, values), sizeof(std::int32_t)),
 };
-constexpr JsonField kDbg[] = {Group("pairs", 0, 4, kDbgPair)};
-constexpr JsonField kDtm[] = {
+constexpr FieldLayout kDbg[] = {Group("pairs", 0, 4, kDbgPair)};
+constexpr FieldLayout kDtm[] = {
     Text("local_datum", AT(DtmFields, localDatum), kDatumSize),
     Key("local_datum_subdivision", V::Char, AT(DtmFields, localDatumSubdivision)),
     Key("offset", V::LatLon, AT(DtmFields, offset)),
     Key("altitude_offset", V::Real, AT(DtmFields, altitudeOffset)),
     Text("reference_datum", AT(DtmFields, referenceDatum), kShortTextSize),
 };
-constexpr JsonField kFrq[] = {
+constexpr FieldLayout kFrq[] = {
     Array("values", V::Int32, AT(FrqFields, values), 2, sizeof(std::int32_t)),
     Array("counts", V::Int8, AT(FrqFields, counts), 2, 1),
 };
-constexpr JsonField kGbs[] = {
+constexpr FieldLayout kGbs[] = {
     Key("time", V::Time, AT(GbsFields, time)),
     Key("latitude_error", V::Real, AT(GbsFields, latitudeError)),
     Key("longitude_error", V::Real, AT(GbsFields, longitudeError)),
@@ -145,7 +146,7 @@ constexpr JsonField kGbs[] = {
     Key("bias_estimate", V::Real, AT(GbsFields, biasEstimate)),
     Key("bias_standard_deviation", V::Real, AT(GbsFields, biasStandardDeviation)),
 };
-constexpr JsonField kGga[] = {
+constexpr FieldLayout kGga[] = {
     Key("time", V::Time, AT(GgaFields, time)),
     Key("position", V::LatLon, AT(GgaFields, position)),
     Key("quality", V::Int8, AT(GgaFields, quality)),
@@ -158,13 +159,13 @@ constexpr JsonField kGga[] = {
     Key("age_of_differential_data", V::Real, AT(GgaFields, ageOfDifferentialData)),
     Key("reference_station_id", V::Int16, AT(GgaFields, referenceStationId)),
 };
-constexpr JsonField kGll[] = {
+constexpr FieldLayout kGll[] = {
     Key("position", V::LatLon, AT(GllFields, position)),
     Key("time", V::Time, AT(GllFields, time)),
     Key("status", V::Char, AT(GllFields, status)),
     Key("mode", V::Char, AT(GllFields, mode)),
 };
-constexpr JsonField kGns[] = {
+constexpr FieldLayout kGns[] = {
     Key("time", V::Time, AT(GnsFields, time)),
     Key("position", V::LatLon, AT(GnsFields, position)),
     Key("mode_indicator", V::TwoChars, AT(GnsFields, modeIndicator)),
@@ -175,12 +176,12 @@ constexpr JsonField kGns[] = {
     Key("age_of_differential_data", V::Real, AT(GnsFields, ageOfDifferentialData)),
     Key("reference_station_id", V::Real, AT(GnsFields, referenceStationId)),
 };
-constexpr JsonField kGrs[] = {
+constexpr FieldLayout kGrs[] = {
     Key("time", V::Time, AT(GrsFields, time)),
     Key("mode", V::Char, AT(GrsFields, mode)),
     Array("range_residuals", V::Real, AT(GrsFields, rangeResiduals), 12, sizeof(float)),
 };
-constexpr JsonField kGsa[] = {
+constexpr FieldLayout kGsa[] = {
     Key("selection_mode", V::Char, AT(GsaFields, selectionMode)),
     Key("fix_mode", V::Int8, AT(GsaFields, fixMode)),
     Array("satellite_ids", V::Int8, AT(GsaFields, satelliteIds), 12, 1),
@@ -188,7 +189,7 @@ constexpr JsonField kGsa[] = {
     Key("hdop", V::Real, AT(GsaFields, hdop)),
     Key("vdop", V::Real, AT(GsaFields, vdop)),
 };
-constexpr JsonField kGst[] = {
+constexpr FieldLayout kGst[] = {
     Key("time", V::Time, AT(GstFields, time)),
     Key("range_rms", V::Real, AT(GstFields, rangeRms)),
     Key("error_ellipse_major", V::Real, AT(GstFields, errorEllipseMajor)),
@@ -198,27 +199,27 @@ constexpr JsonField kGst[] = {
     Key("longitude_error", V::Real, AT(GstFields, longitudeError)),
     Key("altitude_error", V::Real, AT(GstFields, altitudeError)),
 };
-constexpr JsonField kGsvSatellite[] = {
+constexpr FieldLayout kGsvSatellite[] = {
     Member("prn", V::Int8, AT(GsvSatellite, prn), sizeof(GsvSatellite)),
     Member("elevation", V::Int8, AT(GsvSatellite, elevation), sizeof(GsvSatellite)),
     Member("azimuth", V::Int16, AT(GsvSatellite, azimuth), sizeof(GsvSatellite)),
     Member("snr", V::Int8, AT(GsvSatellite, snr), sizeof(GsvSatellite)),
 };
-constexpr JsonField kGsv[] = {
+constexpr FieldLayout kGsv[] = {
     Key("total_messages", V::Int8, AT(GsvFields, totalMessages)),
     Key("message_number", V::Int8, AT(GsvFields, messageNumber)),
     Key("satellites_in_view", V::Int8, AT(GsvFields, satellitesInView)),
     Group("satellites", AT(GsvFields, satellites), 4, kGsvSatellite),
 };
-constexpr JsonField kHdt[] = {
+constexpr FieldLayout kHdt[] = {
     Key("heading", V::Real, AT(HdtFields, heading)),
     Key("reference", V::Char, AT(HdtFields, reference)),
 };
-constexpr JsonField kMid[] = {
+constexpr FieldLayout kMid[] = {
     Key("first_number", V::Int32, AT(MidFields, firstNumber)),
     Key("second_number", V::Int32, AT(MidFields, secondNumber)),
 };
-constexpr JsonField kMob[] = {
+constexpr FieldLayout kMob[] = {
     Array("code", V::UInt8, AT(MobFields, code), 3, 1),
     Key("number", V::UInt8, AT(MobFields, number)),
     Key("first_byte", V::UInt8, AT(MobFields, firstByte)),
@@ -227,7 +228,7 @@ constexpr JsonField kMob[] = {
     Key("data", V::MobData, AT(MobFields, data)),
     Key("data_count", V::UInt8, AT(MobFields, dataCount)),
 };
-constexpr JsonField kOsd[] = {
+constexpr FieldLayout kOsd[] = {
     Key("heading", V::Real, AT(OsdFields, heading)),
     Key("heading_status", V::Char, AT(OsdFields, headingStatus)),
     Key("course", V::Real, AT(OsdFields, course)),
@@ -238,12 +239,12 @@ constexpr JsonField kOsd[] = {
     Key("drift", V::Real, AT(OsdFields, drift)),
     Key("speed_units", V::Char, AT(OsdFields, speedUnits)),
 };
-constexpr JsonField kQuery[] = {Text("text", AT(QueryFields, text), kQueryTextSize)};
-constexpr JsonField kRma[] = {
+constexpr FieldLayout kQuery[] = {Text("text", AT(QueryFields, text), kQueryTextSize)};
+constexpr FieldLayout kRma[] = {
     Key("position", V::LatLon, AT(RmaFields, position)),
     Key("status", V::Char, AT(RmaFields, status)),
 };
-constexpr JsonField kRmc[] = {
+constexpr FieldLayout kRmc[] = {
     Key("time", V::Time, AT(RmcFields, time)),
     Key("status", V::Char, AT(RmcFields, status)),
     Key("position", V::LatLon, AT(RmcFields, position)),
@@ -254,11 +255,11 @@ constexpr JsonField kRmc[] = {
     Key("variation_direction", V::Char, AT(RmcFields, variationDirection)),
     Key("mode", V::Char, AT(RmcFields, mode)),
 };
-constexpr JsonField kRot[] = {
+constexpr FieldLayout kRot[] = {
     Key("rate_of_turn", V::Real, AT(RotFields, rateOfTurn)),
     Key("status", V::Char, AT(RotFields, status)),
 };
-constexpr JsonField kSsd[] = {
+constexpr FieldLayout kSsd[] = {
     Text("call_sign", AT(SsdFields, callSign), kCallSignSize),
     Text("name", AT(SsdFields, name), kShortTextSize),
     Key("reference_a", V::Int16, AT(SsdFields, referenceA)),
@@ -268,28 +269,28 @@ constexpr JsonField kSsd[] = {
     Key("dte_indicator", V::Int8, AT(SsdFields, dteIndicator)),
     Text("source_identifier", AT(SsdFields, sourceIdentifier), kShortTextSize),
 };
-constexpr JsonField kSmg[] = {
+constexpr FieldLayout kSmg[] = {
     Text("text", AT(SmgFields, text), kSmgTextSize),
     Key("value", V::Int8, AT(SmgFields, value)),
 };
-constexpr JsonField kTps[] = {
+constexpr FieldLayout kTps[] = {
     Key("code", V::Int16, AT(TpsFields, code)),
     Text("text", AT(TpsFields, text), kStoreTextSize),
 };
-constexpr JsonField kTst[] = {
+constexpr FieldLayout kTst[] = {
     Key("number", V::Int32, AT(TstFields, number)),
     Key("value", V::Int8, AT(TstFields, value)),
     Key("lower_case_letter", V::Char, AT(TstFields, lowerCaseLetter)),
     Key("letter", V::Char, AT(TstFields, letter)),
     Key("code", V::Int16, AT(TstFields, code)),
 };
-constexpr JsonField kTxt[] = {
+constexpr FieldLayout kTxt[] = {
     Key("total_sentences", V::Int8, AT(TxtFields, totalSentences)),
     Key("sentence_number", V::Int8, AT(TxtFields, sentenceNumber)),
     Key("text_identifier", V::Int8, AT(TxtFields, textIdentifier)),
     Text("text", AT(TxtFields, text), kTxtTextSize),
 };
-constexpr JsonField kVbw[] = {
+constexpr FieldLayout kVbw[] = {
     Key("longitudinal_water_speed", V::Real, AT(VbwFields, longitudinalWaterSpeed)),
     Key("transverse_water_speed", V::Real, AT(VbwFields, transverseWaterSpeed)),
     Key("water_speed_status", V::Char, AT(VbwFields, waterSpeedStatus)),
@@ -297,7 +298,7 @@ constexpr JsonField kVbw[] = {
     Key("transverse_ground_speed", V::Real, AT(VbwFields, transverseGroundSpeed)),
     Key("ground_speed_status", V::Char, AT(VbwFields, groundSpeedStatus)),
 };
-constexpr JsonField kVsd[] = {
+constexpr FieldLayout kVsd[] = {
     Key("ship_type", V::Int16, AT(VsdFields, shipType)),
     Key("maximum_draught", V::Real, AT(VsdFields, maximumDraught)),
     Key("persons_on_board", V::Int16, AT(VsdFields, personsOnBoard)),
@@ -308,7 +309,7 @@ constexpr JsonField kVsd[] = {
     Key("navigational_status", V::Int8, AT(VsdFields, navigationalStatus)),
     Key("regional_flags", V::Int8, AT(VsdFields, regionalFlags)),
 };
-constexpr JsonField kVtg[] = {
+constexpr FieldLayout kVtg[] = {
     Key("course_true", V::Real, AT(VtgFields, courseTrue)),
     Key("course_true_unit", V::Char, AT(VtgFields, courseTrueUnit)),
     Key("course_magnetic", V::Real, AT(VtgFields, courseMagnetic)),
@@ -319,11 +320,11 @@ constexpr JsonField kVtg[] = {
     Key("speed_kmh_unit", V::Char, AT(VtgFields, speedKmhUnit)),
     Key("mode", V::Char, AT(VtgFields, mode)),
 };
-constexpr JsonField kWpl[] = {
+constexpr FieldLayout kWpl[] = {
     Key("position", V::LatLon, AT(WplFields, position)),
     Text("waypoint_id", AT(WplFields, waypointId), kShortTextSize),
 };
-constexpr JsonField kZda[] = {
+constexpr FieldLayout kZda[] = {
     Key("time", V::Time, AT(ZdaFields, time)),
     Key("year", V::Int16, AT(ZdaFields, year)),
     Key("month", V::Int8, AT(ZdaFields, month)),
@@ -335,7 +336,7 @@ constexpr JsonField kZda[] = {
 
 struct LayoutEntry {
     const char* formatter;
-    std::span<const JsonField> fields;
+    std::span<const FieldLayout> fields;
 };
 
 constexpr LayoutEntry kLayouts[] = {
@@ -366,7 +367,7 @@ std::uint32_t FormatterKey(const char* formatter) {
 
 } // namespace
 
-std::span<const JsonField> FieldSetLayout(const char* formatter) {
+std::span<const FieldLayout> FieldSetLayout(const char* formatter) {
     static const auto keys = [] {
         std::array<std::uint32_t, std::size(kLayouts)> all{};
         for (std::size_t i = 0; i < all.size(); ++i) {

@@ -1,0 +1,54 @@
+#include "ais/AisFieldValue.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace varo {
+namespace {
+
+constexpr bool StoredAsReal(AisCoding coding) {
+    return coding == acSignedReal || coding == acUnsignedReal || coding == acRateOfTurn ||
+           coding == acLongitude || coding == acLatitude || coding == acCourse;
+}
+
+// Reads the value stored at `offset`; `size` gets the bytes it took.
+AisFieldValue ReadValue(const AisMessageRecord& m, std::size_t offset, const AisField& field,
+                        std::size_t& size) {
+    const uint8_t* at = m.bytes + offset;
+    const std::size_t left = kAisMessageRecordSize - offset;
+    AisFieldValue value;
+    size = AisStoredSize(field);
+    if (StoredAsReal(field.coding)) {
+        value.kind = AisFieldValue::Kind::Real;
+        std::memcpy(&value.real, at, std::min(sizeof value.real, left));
+    } else if (field.coding == acText || field.coding == acTextToEnd) {
+        const char* text = reinterpret_cast<const char*>(at);
+        value.kind = AisFieldValue::Kind::Text;
+        value.text = std::string_view(text, strnlen(text, left));
+        if (field.coding == acTextToEnd) size = value.text.size() + 1;
+    } else {
+        // Unsigned integers of their stored size, low byte first.
+        std::uint32_t stored = 0;
+        std::memcpy(&stored, at, std::min({size, sizeof stored, left}));
+        value.integer = stored;
+    }
+    return value;
+}
+
+} // namespace
+
+std::vector<AisNamedValue> AisMessageValues(const AisMessageRecord& message) {
+    std::vector<AisNamedValue> values;
+    const AisLayout* layout = AisRecordLayout(message);
+    if (layout == nullptr) return values;
+    std::size_t offset = 0;
+    for (const AisField& field : layout->fields) {
+        if (offset >= kAisMessageRecordSize) break;
+        std::size_t size = 0;
+        values.push_back({&field, ReadValue(message, offset, field, size)});
+        offset += size;
+    }
+    return values;
+}
+
+} // namespace varo

@@ -1,0 +1,30 @@
+// The stored fields of an unpacked AIS message, read back by the layout of its
+// type: what `varo-nmea decode` prints and the data view's detail shows.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "ais/AisLayout.h"
+#include "ais/AisMessage.h"
+
+namespace varo {
+
+struct AisFieldValue {
+    enum class Kind : std::uint8_t { Integer, Real, Text } kind = Kind::Integer;
+    std::int64_t integer = 0;
+    float real = 0;
+    std::string_view text; // points into the message record
+};
+
+struct AisNamedValue {
+    const AisField* field;
+    AisFieldValue value;
+};
+
+// Every field of the message's layout in order (empty for an unknown type).
+std::vector<AisNamedValue> AisMessageValues(const AisMessageRecord& message);
+
+} // namespace varo
