@@ -278,12 +278,15 @@ void DataView::PaintRow(int row, bool grey, const QString& note) {
 
 void DataView::MarkStaleRows() {
     const auto now = std::chrono::steady_clock::now();
+    // Rates are counted over a few seconds: a sentence sent once a second
+    // would otherwise read 0 and 2 by turns at the half-second tick.
     const double span = Seconds(now - sampledAt);
-    sampledAt = now;
+    const bool sampleRates = span >= kRateSeconds;
+    if (sampleRates) sampledAt = now;
     QTableWidget& grid = *form.StringGrid1;
     for (int gridRow = 1; gridRow < nextRow; ++gridRow) {
         Row& row = rows[static_cast<std::size_t>(gridRow - 1)];
-        if (span > 0) {
+        if (sampleRates) {
             row.rate = static_cast<double>(row.count - row.sampledCount) / span;
             row.sampledCount = row.count;
             if (!paused && !row.fresh)

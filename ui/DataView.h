@@ -175,6 +175,8 @@ private:
     int nextRow = 1; // the grid row the next new pair gets; rows 1 .. nextRow - 1 are in use
     int paintedRows = 0;
     std::array<Row, kMaxSentenceRows> rows{};
+    // The span over which the Rate column counts, in seconds.
+    static constexpr double kRateSeconds = 5.0;
     std::chrono::steady_clock::time_point sampledAt = std::chrono::steady_clock::now();
     std::uint64_t linesShown = 0;
     std::uint64_t unknownFormatter = 0;
