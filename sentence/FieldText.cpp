@@ -114,8 +114,10 @@ void Describe(std::vector<FieldText>& out, const FieldLayout& field, const unsig
         const auto& mob = *reinterpret_cast<const MobFields*>(base);
         const std::size_t count = std::min<std::size_t>(mob.dataCount, kMobDataCapacity);
         std::string bytes;
-        for (std::size_t i = 0; i < count; ++i)
-            bytes += (i == 0 ? "" : " ") + std::to_string(mob.data[i]);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i != 0) bytes += ' ';
+            bytes += std::to_string(mob.data[i]);
+        }
         Add(out, name, bytes, {});
         return;
     }
