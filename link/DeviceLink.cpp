@@ -141,6 +141,19 @@ bool DeviceLink::ConnectPressed() const {
     return FConnection->Pressed();
 }
 
+void DeviceLink::ResetConnection() {
+    FConnection->ResetConnection();
+}
+
+void DeviceLink::BeginReplay() {
+    FHealth.Reset(LinkHealth::Clock::now());
+    FRxLine = LineAssembler{};
+}
+
+void DeviceLink::ReplayBytes(const std::uint8_t* bytes, std::size_t count) {
+    FReceivePath->Receive(bytes, count);
+}
+
 void DeviceLink::Close() {
     if (FComm->Connected()) FComm->Close();
 }

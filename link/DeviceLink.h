@@ -84,6 +84,19 @@ public:
 
     // True while the Connect button is down: connecting or connected.
     bool ConnectPressed() const;
+    // The idle state of the connection controls (the window starts there).
+    void ResetConnection();
+
+    // ---- The CONFIGURATION page's silence watch ----
+    // One watchdog tick without a received line; the count so far.
+    std::int32_t CountSilentTick() { return ++FLinkSilenceTicks; }
+    void ResetSilence() { FLinkSilenceTicks = 0; }
+
+    // ---- A log played back through the receive path ----
+    // A replay starts: the line figures and a part line start afresh.
+    void BeginReplay();
+    // The bytes of one read of the log, as the port would deliver them.
+    void ReplayBytes(const std::uint8_t* bytes, std::size_t count);
 
     LinkView& View;
 

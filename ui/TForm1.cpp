@@ -52,7 +52,7 @@ TForm1::TForm1() {
     PageControlConf->setCurrentIndex(2);
     InitMessageScreens();
     FProfileActions = std::make_unique<ProfileActions>(*this);
-    FLink->FLinkSilenceTicks = 0;
+    FLink->ResetSilence();
     CreateViewUnits();
     CreateDeviceUnits();
     RestoreConnectionSettings();
@@ -162,7 +162,7 @@ void TForm1::SetUpSerialPort() {
 }
 
 void TForm1::ResetConnection() {
-    FLink->FConnection->ResetConnection();
+    FLink->ResetConnection();
 }
 
 void TForm1::SetUpAisDecoding() {

@@ -111,9 +111,8 @@ bool LogReplay::Start(const QString& path) {
     size = std::ftell(file);
     std::rewind(file);
     form.FDataView->ClearDataView();
-    form.FLink->FHealth.Reset(LinkHealth::Clock::now());
     // The file's first line must not join what the port left unfinished.
-    form.FLink->FRxLine = LineAssembler{};
+    form.FLink->BeginReplay();
     played = 0;
     firstTime = lastTime = -1;
     position = 0;
@@ -196,8 +195,8 @@ void LogReplay::Tick() {
             static_cast<double>(pendingTime - firstTime) > position)
             break; // not due yet
         pending += "\r\n";
-        form.FLink->FReceivePath->Receive(reinterpret_cast<const std::uint8_t*>(pending.data()),
-                                          pending.size());
+        form.FLink->ReplayBytes(reinterpret_cast<const std::uint8_t*>(pending.data()),
+                                pending.size());
         hasPending = false;
         ++played;
     }
