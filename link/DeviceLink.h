@@ -78,8 +78,9 @@ public:
     bool LinkProbe(std::uint16_t code);
     // Writes what the engine has to send, at the speed it asks for, and keeps
     // its deadline. Every received line runs it; so does work submitted to
-    // the engine directly (the profile actions).
-    void PumpEngine();
+    // the engine directly (the profile actions). False when a write failed
+    // (the sender has told the user, or the Auto scan goes on).
+    bool PumpEngine();
     GatewayEngine& Engine() { return FEngine; }
 
     // True while the Connect button is down: connecting or connected.

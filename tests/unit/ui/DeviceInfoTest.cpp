@@ -124,6 +124,55 @@ TEST_F(DeviceInfoTest, ABlockWithADamagedValueLineLeavesTheShownValues) {
     EXPECT_STREQ(form.FDeviceInfo->Info().modelSerialCode, "A1");
 }
 
+TEST(ProductInfoLines, OneLineCanCarrySeveralKeysAndNoKeyChangesNothing) {
+    ProductInfo info{};
+    EXPECT_EQ(ReadProductInfo("Product Code = (5) Certification = (1)\r\n", info),
+              kProductCodeValue | kCertificationLevelValue);
+    EXPECT_EQ(info.productCode, 5);
+    EXPECT_EQ(info.certificationLevel, 1);
+    EXPECT_EQ(ReadProductInfo("Database Version: 2100\r\n", info), 0u);
+    EXPECT_EQ(ReadProductInfo("", info), 0u);
+    EXPECT_EQ(info.databaseVersion, 0);
+}
+
+TEST(ProductInfoLines, DecimalNumbers) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"42)", 42},
+        {"  \t42", 42},
+        {"-42", -42},
+        {"+42", 42},
+        {"", 0},
+        {")", 0},
+        {"- 4", 0},
+        {"12ab3", 12},
+        {"2147483647", kMax},
+        {"2147483648", kMax},
+        {"-2147483648", kMin},
+        {"99999999999999999999", kMax},
+        {"-99999999999999999999", kMin},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ReadDecimal(text), value) << text;
+}
+
+class LinkWatchdogTest : public DeviceInfoTest {
+protected:
+    LinkWatchdogTest() : watchdog(*form.FLinkWatchdog) {
+        // Connecting to a port nobody answers on: the button is down and the
+        // probes go out.
+        AddSilentPort(46);
+        ChooseManual(46, "38400");
+        PressConnect();
+    }
+    void Ticks(int count) {
+        for (int i = 0; i < count; ++i)
+            watchdog.OnWatchdogTimer();
+    }
+    LinkWatchdog& watchdog;
+};
+
 TEST_F(LinkWatchdogTest, ProbesOncePerSilenceAndDropsAfterSevenSeconds) {
     Ticks(50);
     EXPECT_EQ(form.FLink->FLinkSilenceTicks, 50);
