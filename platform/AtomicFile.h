@@ -5,6 +5,8 @@
 // disk, and only then renamed over the old name. A write that fails half way
 // (full disk, file-size limit, a folder without write permission) leaves the
 // old file as it was, and the error (an errno value, for strerror) says why.
+// A symbolic link keeps its place and its target file is replaced; a device
+// or a pipe (/dev/null, /dev/stdout) is written in place, never renamed over.
 
 #include <cstdio>
 #include <string>

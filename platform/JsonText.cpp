@@ -69,13 +69,13 @@ void AppendJsonString(std::string& out, std::string_view bytes) {
     while (!bytes.empty()) {
         const char c = bytes.front();
         const auto byte = static_cast<std::uint8_t>(c);
-        if (byte >= 0x20 && byte < 0x80) {
+        if (byte >= 0x20 && byte < 0x7F) {
             if (c == '"' || c == '\\') out += '\\';
             out += c;
             bytes.remove_prefix(1);
             continue;
         }
-        if (byte < 0x20) {
+        if (byte < 0x20 || byte == 0x7F) {
             switch (c) {
             case '\b': out += "\\b"; break;
             case '\t': out += "\\t"; break;

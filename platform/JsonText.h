@@ -2,11 +2,12 @@
 
 // How every JSON text the programs print writes a string: as ASCII, so that
 // any bytes give valid UTF-8. A quote and a backslash get a backslash; the
-// control characters are \b \t \n \f \r or \u00XX; every character beyond
-// ASCII of valid UTF-8 is \uXXXX (a surrogate pair above U+FFFF); and each
-// byte that is not part of valid UTF-8 (texts off the serial line, a port
-// name) is \u00XX, the byte read as Latin-1. The same rules as the JSON
-// library's ASCII output, so texts it writes (profiles) look the same.
+// control characters are \b \t \n \f \r or \u00XX (DEL too); every
+// character beyond ASCII of valid UTF-8 is \uXXXX (a surrogate pair above
+// U+FFFF); and each byte that is not part of valid UTF-8 (texts off the
+// serial line, a port name) is \u00XX, the byte read as Latin-1. The same
+// rules as the JSON library's ASCII output, so that texts it writes
+// (profiles) look the same.
 
 #include <string>
 #include <string_view>
