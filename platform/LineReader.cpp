@@ -4,6 +4,17 @@
 #include <cstring>
 
 namespace varo::platform {
+namespace {
+
+// Where the first CR or LF of `text` is, npos when none.
+std::size_t EndOfLine(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || text[i] == '\r') return i;
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
 
 bool LineReader::Refill() {
     if (file == nullptr) return false;
@@ -38,7 +49,7 @@ bool LineReader::Next() {
             return any;
         }
         any = true;
-        const std::size_t end = unread.find_first_of("\r\n");
+        const std::size_t end = EndOfLine(unread);
         if (end == std::string_view::npos) {
             Append(unread);
             consumed += unread.size();
