@@ -203,6 +203,10 @@ TEST_F(GatewayTool, APortWithoutAGatewayOrWithoutADeviceEndsWithStatus3) {
     EXPECT_EQ(RunNmea("gateway info --com 7 --baud 38400 2>/dev/null").status, 3);
     EXPECT_EQ(RunNmea("gateway read --com 8 2>/dev/null").status, 3);
     EXPECT_EQ(RunNmea("gateway read 2>/dev/null").status, 2);
+    const auto unwritable = RunNmea("gateway read --com 8 -o " + Path("no-such/p.json") + " 2>&1");
+    EXPECT_EQ(unwritable.status, 2) << "the output is checked before the port";
+    EXPECT_NE(unwritable.output.find("No such file or directory"), std::string::npos)
+        << unwritable.output;
 }
 
 } // namespace
