@@ -19,8 +19,7 @@ std::vector<std::string> Lines(varo::platform::LineReader& reader, std::size_t s
         const std::string_view line = reader.Line();
         if (line.size() > LineReader::kMaxLineLength ||
             line.find_first_of("\r\n") != std::string_view::npos ||
-            (reader.Cut() && line.size() != LineReader::kMaxLineLength) ||
-            reader.Consumed() > size)
+            (reader.Cut() && line.size() != LineReader::kMaxLineLength) || reader.Consumed() > size)
             std::abort();
         lines.emplace_back(line);
     }

@@ -194,13 +194,12 @@ bool Loader::LoadIdentity(const Json& object, ProfileIdentity& identity) {
     for (const NumberField& field : kNumberFields) {
         known.emplace_back(field.key);
         std::int64_t& value = identity.*field.member;
-        const bool read =
-            field.member == &ProfileIdentity::nmeaBaudRate
-                ? Rate(object, path, field.key, kNmeaBaudRates, value)
-            : field.member == &ProfileIdentity::debugBaudRate
-                ? Rate(object, path, field.key, kDebugBaudRates, value)
-                : Number(object, path, field.key, 0, std::numeric_limits<std::int32_t>::max(),
-                         value);
+        const bool read = field.member == &ProfileIdentity::nmeaBaudRate
+                              ? Rate(object, path, field.key, kNmeaBaudRates, value)
+                          : field.member == &ProfileIdentity::debugBaudRate
+                              ? Rate(object, path, field.key, kDebugBaudRates, value)
+                              : Number(object, path, field.key, 0,
+                                       std::numeric_limits<std::int32_t>::max(), value);
         if (!read) return false;
     }
     return OnlyKnown(object, path, known);
@@ -258,8 +257,8 @@ bool Loader::Load(const Json& document, Profile& profile) {
     }
     const Json* outputs = ObjectMember(document, "", kOutputsKey);
     if (outputs == nullptr || !LoadOutputs(*outputs, profile.outputs)) return false;
-    const std::vector<std::string> known{"format",          "version",         "identity",
-                                         "flow_rate",       "nmea0183_inputs", "nmea2000_inputs",
+    const std::vector<std::string> known{"format",    "version",         "identity",
+                                         "flow_rate", "nmea0183_inputs", "nmea2000_inputs",
                                          kOutputsKey};
     for (const auto& item : document.items()) {
         if (std::find(known.begin(), known.end(), item.key()) == known.end())
@@ -342,10 +341,10 @@ public:
         switch (event) {
         case Json::parse_event_t::object_start:
         case Json::parse_event_t::array_start:
-            objects.push_back({objects.empty() ? std::string()
-                                               : Path(objects.back().path, objects.back().key),
-                               {},
-                               {}});
+            objects.push_back(
+                {objects.empty() ? std::string() : Path(objects.back().path, objects.back().key),
+                 {},
+                 {}});
             break;
         case Json::parse_event_t::object_end:
         case Json::parse_event_t::array_end:

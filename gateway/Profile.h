@@ -58,15 +58,15 @@ enum class ProfileFault {
     NotJson,       // detail: the parser's message
     NotJsonObject, // the document is another JSON value
     Missing,
-    Duplicate,     // a key given twice in one object
-    NoSuchKey,     // an input or output the filter catalogue does not have
+    Duplicate, // a key given twice in one object
+    NoSuchKey, // an input or output the filter catalogue does not have
     NotObject,
     NotBoolean,
     NotWholeNumber,
     NotText,
-    OutOfRange,    // detail: the values allowed
+    OutOfRange, // detail: the values allowed
     WrongFormat,
-    NewerVersion,  // detail: the file's version
+    NewerVersion, // detail: the file's version
 };
 // The reasons in English, one per fault in order, separated by "|": %1 is
 // the detail, %2 the newest version this program reads.

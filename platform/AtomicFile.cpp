@@ -71,8 +71,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view text, int& er
                          (target.inPlace ? std::fflush(file) == 0 : detail::SyncFile(file));
     if (!written) return Abandon(file, temporary, error);
     errno = 0;
-    if (std::fclose(file) != 0 ||
-        (!target.inPlace && !detail::ReplaceFile(temporary, target.path)))
+    if (std::fclose(file) != 0 || (!target.inPlace && !detail::ReplaceFile(temporary, target.path)))
         return Abandon(nullptr, temporary, error);
     return true;
 }

@@ -77,12 +77,23 @@ void AppendJsonString(std::string& out, std::string_view bytes) {
         }
         if (byte < 0x20 || byte == 0x7F) {
             switch (c) {
-            case '\b': out += "\\b"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\f': out += "\\f"; break;
-            case '\r': out += "\\r"; break;
-            default: AppendEscape(out, byte);
+            case '\b':
+                out += "\\b";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                AppendEscape(out, byte);
             }
             bytes.remove_prefix(1);
             continue;

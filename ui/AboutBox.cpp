@@ -51,8 +51,7 @@ QStringList JoinReadMeLines(const QStringList& lines) {
 bool LoadReadMe(TfrmAbout& about, const QString& path) {
     std::vector<std::string> read;
     std::string reason;
-    if (!platform::ReadLines(QFile::encodeName(path).toStdString(), read, reason))
-        return false;
+    if (!platform::ReadLines(QFile::encodeName(path).toStdString(), read, reason)) return false;
     QStringList lines;
     for (const std::string& line : read)
         lines.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));

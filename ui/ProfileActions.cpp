@@ -159,9 +159,9 @@ bool ProfileActions::ChooseProfile(Profile& profile) {
     ProfileError error;
     std::vector<std::string> unknown;
     if (!LoadProfileFile(QFile::encodeName(path).toStdString(), profile, error, unknown)) {
-        const QString why =
-            QString::fromStdString(error.key) + QStringLiteral(": ") +
-            QString::fromStdString(ProfileFaultText(form.FTexts.ProfileFaults.toStdString(), error));
+        const QString why = QString::fromStdString(error.key) + QStringLiteral(": ") +
+                            QString::fromStdString(
+                                ProfileFaultText(form.FTexts.ProfileFaults.toStdString(), error));
         ModalMessage(form.FTexts.ProfileFileRefused.arg(path, why), form.FTexts.Error,
                      MessageIcon::Error, MessageButtons::Ok);
         return false;
@@ -200,8 +200,7 @@ void ProfileActions::SaveConfiguration() {
             else
                 ModalMessage(form.FTexts.ProfileWriteError.arg(
                                  path, QString::fromLocal8Bit(std::strerror(error))),
-                             form.FTexts.Error,
-                             MessageIcon::Error, MessageButtons::Ok);
+                             form.FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
         });
 }
 
