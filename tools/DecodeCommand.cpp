@@ -16,6 +16,7 @@
 #include "ais/AisState.h"
 #include "config/DataLogFormat.h"
 #include "config/ReceiveSentence.h"
+#include "platform/LineReader.h"
 #include "tools/AisJson.h"
 #include "tools/DecodeLine.h"
 #include "tools/RecordJson.h"
@@ -47,31 +48,6 @@ void WriteHeader(JsonWriter& json, const SentenceRecord& record) {
         json.string(std::string_view(&record.commandChar, 1));
     } else {
         json.null();
-    }
-}
-
-// Reads `file` line by line (any line length) and hands each line on.
-template <typename Handler> void ForEachLine(std::FILE* file, Handler&& handle) {
-    std::vector<char> chunk(1 << 16);
-    std::string pending;
-    std::size_t got = 0;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0) {
-        std::string_view data(chunk.data(), got);
-        std::size_t newline = 0;
-        while ((newline = data.find('\n')) != std::string_view::npos) {
-            if (pending.empty()) {
-                handle(data.substr(0, newline));
-            } else {
-                pending.append(data.substr(0, newline));
-                handle(std::string_view(pending));
-                pending.clear();
-            }
-            data.remove_prefix(newline + 1);
-        }
-        pending.append(data);
-    }
-    if (!pending.empty()) {
-        handle(std::string_view(pending));
     }
 }
 
@@ -140,7 +116,9 @@ namespace {
 constexpr int kFileError = 2;
 
 // Feeds every line of `files` (standard input for none or "-") to `handle`.
-// Returns kFileError when a file cannot be opened, else 0.
+// A line cut at the reader's bound is far over the sentence length and fails
+// as too long. Returns kFileError when a file cannot be opened or read (a
+// folder, an I/O error), else 0.
 template <typename Handler>
 int ForEachInputLine(const std::vector<std::string>& files, Handler&& handle) {
     int status = 0;
@@ -153,7 +131,15 @@ int ForEachInputLine(const std::vector<std::string>& files, Handler&& handle) {
             status = kFileError;
             continue;
         }
-        ForEachLine(file, handle);
+        platform::LineReader reader(file);
+        while (reader.Next()) {
+            handle(reader.Line());
+        }
+        if (reader.Error() != 0) {
+            std::fprintf(stderr, "varo-nmea: cannot read '%s': %s\n", name.c_str(),
+                         std::strerror(reader.Error()));
+            status = kFileError;
+        }
         if (!standardInput) {
             std::fclose(file);
         }

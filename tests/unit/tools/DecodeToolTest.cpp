@@ -150,6 +150,27 @@ TEST(DecodeErrors, EveryReasonIsNamedAndCounted) {
     std::remove(path.c_str());
 }
 
+// Input lines end at CR LF, LF or a lone CR; a line of any length costs no
+// more than the bound and fails as too long; a folder is a file error.
+TEST(DecodeInput, EndingsEndlessLinesAndFolders) {
+    const std::string path = ::testing::TempDir() + "varo_decode_input.nmea";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << WithChecksum("$GPHDT,1.0,T") << "\r" << WithChecksum("$GPHDT,2.0,T") << "\r\n"
+            << std::string(1 << 20, '$') << "\n"
+            << WithChecksum("$GPHDT,3.0,T");
+    }
+    const ToolResult quiet = RunNmea("decode --quiet " + path);
+    EXPECT_NE(quiet.output.find("\"lines\":4,\"ok\":3,\"failed\":1"), std::string::npos)
+        << quiet.output;
+    EXPECT_NE(quiet.output.find("\"too long\":1"), std::string::npos);
+
+    const ToolResult folder = RunNmea("decode " + ::testing::TempDir() + " 2>&1");
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_NE(folder.output.find("Is a directory"), std::string::npos) << folder.output;
+    std::remove(path.c_str());
+}
+
 // Help and version answer with exit 0 in every spelling; each subcommand has its own help.
 TEST(NmeaCommandLine, HelpAndVersion) {
     for (const char* help : {"--help", "-h", "help"}) {

@@ -75,7 +75,8 @@ TEST_F(GatewayTool, InfoReadAndDiffAgreeWithTheGateway) {
     const auto info = RunNmea("gateway info --com 4");
     ASSERT_EQ(info.status, 0);
     const Json identity = Json::parse(info.output);
-    EXPECT_EQ(identity["model_id"], "RZ-60\xef\xbf\xbd") << "written as U+FFFD";
+    EXPECT_EQ(identity["model_id"], "RZ-60\xc2\xb0") << "the byte read as Latin-1";
+    EXPECT_NE(info.output.find("\"RZ-60\\u00b0\""), std::string::npos) << info.output;
     EXPECT_EQ(identity["nmea_baud_rate"], 9600);
     EXPECT_EQ(identity["port"], Json({{"number", 4}, {"baud", 9600}}))
         << "found by the speed search";
@@ -186,13 +187,17 @@ TEST_F(GatewayTool, DamagedOrForeignFilesAreRefusedWithTheKeyNamed) {
     WriteText(cut, "{\"format\": 2e809}"); // a number beyond a double's range
     EXPECT_EQ(RunNmea("gateway diff " + cut + " --com 6 2>/dev/null").status, 2);
 
+    bad = profile;
+    bad["nmea0183_inputs"]["GGA"]["999999"] = true;
+    EXPECT_NE(refusal(bad).find("nmea0183_inputs.GGA.999999: no such key"), std::string::npos);
+
     Json extra = profile;
-    extra["nmea0183_inputs"]["GGA"]["999999"] = true;
+    extra["comment"] = "kept by hand";
     const std::string file = Path("extra.json");
     WriteText(file, extra.dump());
     const auto result = RunNmea("gateway diff " + file + " --com 6 2>&1");
-    EXPECT_EQ(result.status, 0) << "unknown keys are reported, not refused";
-    EXPECT_NE(result.output.find("unknown key nmea0183_inputs.GGA.999999"), std::string::npos);
+    EXPECT_EQ(result.status, 0) << "unknown top-level keys are reported, not refused";
+    EXPECT_NE(result.output.find("unknown key comment (ignored)"), std::string::npos);
 }
 
 TEST_F(GatewayTool, APortWithoutAGatewayOrWithoutADeviceEndsWithStatus3) {
@@ -200,6 +205,10 @@ TEST_F(GatewayTool, APortWithoutAGatewayOrWithoutADeviceEndsWithStatus3) {
     EXPECT_EQ(RunNmea("gateway info --com 7 --baud 38400 2>/dev/null").status, 3);
     EXPECT_EQ(RunNmea("gateway read --com 8 2>/dev/null").status, 3);
     EXPECT_EQ(RunNmea("gateway read 2>/dev/null").status, 2);
+    const auto unwritable = RunNmea("gateway read --com 8 -o " + Path("no-such/p.json") + " 2>&1");
+    EXPECT_EQ(unwritable.status, 2) << "the output is checked before the port";
+    EXPECT_NE(unwritable.output.find("No such file or directory"), std::string::npos)
+        << unwritable.output;
 }
 
 // Noise that damages a value line of the static data block, or an answer,
