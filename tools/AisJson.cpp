@@ -72,6 +72,14 @@ void WriteAisJson(JsonWriter& json, const AisMessageRecord& message, int target)
             case AisFieldValue::Kind::Text:
                 json.string(value.text);
                 break;
+            case AisFieldValue::Kind::Binary:
+                json.open('{');
+                json.key("bits");
+                json.integer(value.integer);
+                json.key("hex");
+                json.string(AisBinaryHex(value));
+                json.close('}');
+                break;
             }
         }
         if (message.bytes[0] == 22) {

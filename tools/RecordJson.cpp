@@ -118,7 +118,7 @@ void WriteField(JsonWriter& json, KeyNamer& keys, const FieldLayout& field,
         WriteMobData(json, base);
     } else if (field.type == FieldKind::Group) {
         json.open('[');
-        for (int i = 0; i < field.count; ++i) {
+        for (int i = 0; i < GroupCount(field, base); ++i) {
             json.open('{');
             for (const FieldLayout& member : field.members) {
                 json.key(member.name);
@@ -140,10 +140,12 @@ void WriteField(JsonWriter& json, KeyNamer& keys, const FieldLayout& field,
 
 } // namespace
 
-void WriteFieldSet(JsonWriter& json, const SentenceRecord& record) {
+void WriteFieldSet(JsonWriter& json, const SentenceRecord& record, bool lenient) {
     KeyNamer keys;
     for (const FieldLayout& field : FieldSetLayout(record.formatter)) {
-        WriteField(json, keys, field, record.payload.bytes);
+        if (lenient || !field.lenientOnly) {
+            WriteField(json, keys, field, record.payload.bytes);
+        }
     }
 }
 

@@ -114,6 +114,9 @@ QString AisValueText(const AisField& field, const AisFieldValue& value, QString&
     case AisFieldValue::Kind::Text:
         return QString::fromLatin1(value.text.data(), static_cast<qsizetype>(value.text.size()))
             .trimmed();
+    case AisFieldValue::Kind::Binary:
+        unit = QStringLiteral("hex");
+        return QString::fromStdString(AisBinaryHex(value));
     }
     return {};
 }
