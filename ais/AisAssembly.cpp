@@ -27,14 +27,19 @@ AisPartial& FreeOrOldest(AisAssembly& assembly) {
     return *oldest;
 }
 
-void Finish(const AisPartial& partial, const AisFragment& fragment, AisAssembly& assembly) {
-    assembly.total = partial.total;
+// The fragment names the message: its formatter, identifier, channel and
+// total are those of the message's first sentence.
+void Finish(const AisFragment& fragment, const char* payload, std::size_t length,
+            AisAssembly& assembly) {
+    assembly.total = fragment.total;
     assembly.lastNumber = fragment.number;
-    assembly.sequentialId = partial.sequentialId;
-    assembly.channel = partial.channel;
-    std::memcpy(assembly.payload, partial.payload, sizeof assembly.payload);
+    assembly.sequentialId = fragment.sequentialId;
+    assembly.channel = fragment.channel;
+    std::memcpy(assembly.payload, payload, length);
+    assembly.payload[length] = '\0';
     assembly.fillBits = fragment.fillBits;
-    std::memcpy(assembly.formatter, partial.formatter, sizeof assembly.formatter);
+    std::memcpy(assembly.formatter, fragment.formatter, 3);
+    assembly.formatter[3] = '\0';
 }
 
 } // namespace
@@ -58,23 +63,27 @@ bool AddFragment(const AisFragment& fragment, AisAssembly& assembly) {
         fragment.number == partial->lastNumber + 1) {
         const std::size_t held = strnlen(partial->payload, kAisPayloadCapacity);
         if (held + length > kAisPayloadCapacity) {
-            *partial = AisPartial{};
+            partial->lastNumber = 0;
             return false;
         }
         std::memcpy(partial->payload + held, payload, length);
         partial->payload[held + length] = '\0';
         partial->lastNumber = fragment.number;
         if (fragment.number != fragment.total) return false;
-        Finish(*partial, fragment, assembly);
-        *partial = AisPartial{};
+        Finish(fragment, partial->payload, held + length, assembly);
+        partial->lastNumber = 0;
         return true;
     }
 
     // Only a first sentence starts a message: one that starts from a later
     // sentence would complete without the sentences before it.
-    if (partial != nullptr) *partial = AisPartial{};
+    if (partial != nullptr) partial->lastNumber = 0;
     if (fragment.number != 1 || length > kAisPayloadCapacity) return false;
-    AisPartial started;
+    if (fragment.total == 1) {
+        Finish(fragment, payload, length, assembly);
+        return true;
+    }
+    AisPartial& started = FreeOrOldest(assembly);
     started.total = fragment.total;
     started.lastNumber = 1;
     started.sequentialId = fragment.sequentialId;
@@ -82,11 +91,7 @@ bool AddFragment(const AisFragment& fragment, AisAssembly& assembly) {
     std::memcpy(started.formatter, fragment.formatter, 3);
     started.started = ++assembly.starts;
     std::memcpy(started.payload, payload, length);
-    if (fragment.total == 1) {
-        Finish(started, fragment, assembly);
-        return true;
-    }
-    FreeOrOldest(assembly) = started;
+    started.payload[length] = '\0';
     return false;
 }
 

@@ -28,7 +28,8 @@ struct AisFragment {
     char formatter[4] = {}; // "VDM", "VDO", "ABM" or "BBM"
 };
 
-// A message still waiting for sentences; free while `lastNumber` is 0.
+// A message still waiting for sentences; free while `lastNumber` is 0 (what
+// else it holds is then stale).
 struct AisPartial {
     int8_t total = 0;
     int8_t lastNumber = 0;
