@@ -58,10 +58,10 @@ std::string AisBinaryHex(const AisFieldValue& value) {
     return hex;
 }
 
-std::vector<AisNamedValue> AisMessageValues(const AisMessageRecord& message) {
-    std::vector<AisNamedValue> values;
+void AisMessageValues(const AisMessageRecord& message, std::vector<AisNamedValue>& values) {
+    values.clear();
     const AisLayout* layout = AisRecordLayout(message);
-    if (layout == nullptr) return values;
+    if (layout == nullptr) return;
     std::size_t offset = 0;
     for (const AisField& field : layout->fields) {
         if (offset >= kAisMessageRecordSize) break;
@@ -69,6 +69,11 @@ std::vector<AisNamedValue> AisMessageValues(const AisMessageRecord& message) {
         values.push_back({&field, ReadValue(message, offset, field, size)});
         offset += size;
     }
+}
+
+std::vector<AisNamedValue> AisMessageValues(const AisMessageRecord& message) {
+    std::vector<AisNamedValue> values;
+    AisMessageValues(message, values);
     return values;
 }
 

@@ -30,5 +30,7 @@ struct AisNamedValue {
 
 // Every field of the message's layout in order (empty for an unknown type).
 std::vector<AisNamedValue> AisMessageValues(const AisMessageRecord& message);
+// The same into `values`, whose room is kept from one message to the next.
+void AisMessageValues(const AisMessageRecord& message, std::vector<AisNamedValue>& values);
 
 } // namespace varo
