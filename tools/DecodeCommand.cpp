@@ -5,6 +5,7 @@
 // line is read without its time and message type, and the log's start, end
 // and heading lines and the raw log's time comments are passed over.
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -72,19 +73,48 @@ ParseFailure FailureReason(std::string_view text, SentenceRecord& record) {
 
 } // namespace
 
+namespace {
+
+// "tag":{"s":"2573535","c":1671620143}: values of digits only as numbers.
+void WriteTag(JsonWriter& json, std::string_view tag) {
+    json.key("tag");
+    json.open('{');
+    ForEachTagField(tag, [&json](std::string_view key, std::string_view value) {
+        json.key(key);
+        std::int64_t number = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), number);
+        if (!value.empty() && value[0] != '-' && error == std::errc() &&
+            end == value.data() + value.size()) {
+            json.integer(number);
+        } else {
+            json.string(value);
+        }
+    });
+    json.close('}');
+}
+
+} // namespace
+
 ParseFailure DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record,
-                             JsonWriter* json) {
+                             JsonWriter* json, bool lenient) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
         text.remove_suffix(1);
     }
     ReceiveOutcome outcome;
-    if (text.size() <= kMaxReceivedLineLength) {
-        char line[kLineBufferSize];
-        std::memcpy(line, text.data(), text.size());
-        std::memcpy(line + text.size(), "\r\n", 3);
-        ReceiveSentence(line, record, &outcome);
+    ParseFailure failure = ParseFailure::None;
+    static LenientLine lenientLine;
+    if (lenient) {
+        ReceiveLenientLine(text, lenientLine, record, &outcome, &failure);
+    } else {
+        if (text.size() <= kMaxReceivedLineLength) {
+            char line[kLineBufferSize];
+            std::memcpy(line, text.data(), text.size());
+            std::memcpy(line + text.size(), "\r\n", 3);
+            ReceiveSentence(line, record, &outcome);
+        }
+        failure = outcome.parsed ? ParseFailure::None : FailureReason(text, record);
     }
-    const ParseFailure failure = outcome.parsed ? ParseFailure::None : FailureReason(text, record);
     if (json != nullptr) {
         json->open('{');
         json->key("n");
@@ -93,9 +123,10 @@ ParseFailure DecodeInputLine(std::string_view text, std::size_t lineNumber, Sent
         json->boolean(outcome.parsed);
         if (outcome.parsed) {
             WriteHeader(*json, record);
+            if (lenient && !lenientLine.tag.empty()) WriteTag(*json, lenientLine.tag);
             json->key("fields");
             json->open('{');
-            WriteFieldSet(*json, record);
+            WriteFieldSet(*json, record, lenient);
             json->close('}');
             if (outcome.ais.complete) {
                 WriteAisJson(*json, ProgramAisState().message, outcome.ais.target);
@@ -182,8 +213,8 @@ int RunDecode(const DecodeOptions& options) {
         if (read.kind != LogLine::Kind::Line) return;
         const std::string_view line = read.text;
         ++tally.lines;
-        const ParseFailure failure =
-            DecodeInputLine(line, tally.lines, record, options.quiet ? nullptr : &json);
+        const ParseFailure failure = DecodeInputLine(
+            line, tally.lines, record, options.quiet ? nullptr : &json, options.lenient);
         ++tally.failed[static_cast<std::size_t>(failure)];
     });
     tally.decoded = tally.failed[0];
@@ -196,7 +227,7 @@ int RunDecode(const DecodeOptions& options) {
     return tally.decoded == tally.lines ? 0 : 1;
 }
 
-int RunTargets(const std::vector<std::string>& inputFiles) {
+int RunTargets(const std::vector<std::string>& inputFiles, bool lenient) {
     std::vector<std::string> files = inputFiles;
     if (files.empty()) {
         files.emplace_back("-");
@@ -207,7 +238,7 @@ int RunTargets(const std::vector<std::string>& inputFiles) {
     const int status = ForEachInputLine(files, [&](std::string_view text) {
         const LogLine read = ReadLogLine(text);
         if (read.kind == LogLine::Kind::Line)
-            DecodeInputLine(read.text, ++lineNumber, record, nullptr);
+            DecodeInputLine(read.text, ++lineNumber, record, nullptr, lenient);
     });
     JsonWriter json(stdout);
     WriteAisTargetsJson(json, ProgramAisState().decoder.targets);

@@ -30,6 +30,12 @@ public:
         text_.append("\":", 2);
         afterKey_ = true; // the value that follows needs no comma
     }
+    // A key written out beforehand with its quotes and colon ("name":).
+    void quotedKey(std::string_view quoted) {
+        separate();
+        text_.append(quoted);
+        afterKey_ = true;
+    }
     void open(char bracket) {
         separate();
         text_.push_back(bracket);
