@@ -184,6 +184,8 @@ void ServeLines(GatewayLines& gateway, share::StreamServer& server, StatusLine& 
     const std::string state =
         "serving " + gateway.Name() + " at " + std::to_string(gateway.Baud()) + " baud";
     const auto send = [&server](std::string_view line) { server.Send(line); };
+    // Clients that connected while the gateway was being found get its first line too.
+    server.Service();
     while (stopRequested == 0) {
         const GatewayLines::State read = gateway.Read(send);
         if (read == GatewayLines::State::Lost) return;
