@@ -19,6 +19,9 @@
 
 namespace varo {
 
+namespace share {
+class StreamServer;
+}
 class TComm;
 class CommandSender;
 class ConnectionManager;
@@ -109,6 +112,8 @@ public:
     // Sees every received line (without CR LF) after the link's own consumers:
     // set while the window's profile actions talk to the gateway.
     std::function<void(std::string_view line)> FLineTap;
+    // Shares every line received while linked (CR LF included) with other programs.
+    share::StreamServer* FStreamServer = nullptr;
 
     // ---- The link's units ----
     std::unique_ptr<PortList> FPortList;

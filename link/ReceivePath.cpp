@@ -8,6 +8,7 @@
 #include "comm/ThreadComm.h"
 #include "config/ReceiveSentence.h"
 #include "config/SentenceStore.h"
+#include "share/StreamServer.h"
 
 namespace varo {
 namespace {
@@ -72,6 +73,8 @@ void ReceivePath::HandleLine(std::string_view line, LineDrop drop) {
     link.View.ShowReceivedLine(line, drop);
     ShowBaudReadouts(line);
     std::memcpy(copy + line.size(), "\r\n", 2);
+    if (link.FStreamServer != nullptr && link.FLinked)
+        link.FStreamServer->Send({copy, line.size() + 2});
 
     if (copy[0] == '$' || copy[0] == '!') link.View.ShowSentence(copy);
     MatchReply(copy);
