@@ -32,7 +32,7 @@ StreamSharing::StreamSharing(TForm1& form) : form(form) {
     connect(ShareAction, &QAction::triggered, this, [this] { ShowDialog(); });
     lblSharing = new QLabel(form.HealthBar);
     lblSharing->setObjectName(QStringLiteral("lblSharing"));
-    form.HealthBar->insertPermanentWidget(0, lblSharing);
+    form.HealthBar->addPermanentWidget(lblSharing);
     FServiceTimer.setInterval(kServiceMs);
     connect(&FServiceTimer, &QTimer::timeout, this, [this] { Server.Service(); });
     connect(form.HealthTimer, &QTimer::timeout, this, [this] { ShowStatus(); });
