@@ -151,8 +151,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_serve: %s\n", error.c_str());
         return 1;
     }
-    std::printf("%-8s %10s %10s %12s %12s %14s\n", "clients", "lines", "lines/s", "CPU us/line",
-                "added us/line", "client MB");
+    std::printf("%-8s %10s %10s %12s %14s %10s %10s\n", "clients", "lines", "lines/s",
+                "CPU us/line", "added us/line", "client MB", "dropped");
     double baseline = 0;
     bool ok = true;
     for (int clients : {0, 4}) {
@@ -163,9 +163,9 @@ int main(int argc, char** argv) {
         }
         const double perLine = run.cpuSeconds * 1e6 / static_cast<double>(run.lines);
         if (clients == 0) baseline = perLine;
-        std::printf("%-8d %10llu %10.0f %12.3f %12.3f %14.1f\n", clients, run.lines,
+        std::printf("%-8d %10llu %10.0f %12.3f %14.3f %10.1f %10llu\n", clients, run.lines,
                     static_cast<double>(run.lines) / seconds, perLine, perLine - baseline,
-                    static_cast<double>(run.clientBytes) / 1e6);
+                    static_cast<double>(run.clientBytes) / 1e6, run.dropped);
     }
     gateway.Stop();
     std::filesystem::remove_all(folder);
