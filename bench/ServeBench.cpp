@@ -28,6 +28,7 @@
 #include <thread>
 #include <vector>
 
+#include "../tests/support/LoopbackPort.h"
 #include "sim/SimulatedGateway.h"
 
 extern char** environ;
@@ -37,28 +38,11 @@ namespace {
 
 constexpr int kComNumber = 58;
 
-std::uint16_t FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
-
+// The server listens a moment after the child starts.
 int ConnectClient(std::uint16_t port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
     for (int attempt = 0; attempt < 500; ++attempt) {
-        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
-            return fd;
-        ::close(fd);
+        const int fd = ConnectLoopback(port);
+        if (fd >= 0) return fd;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return -1;

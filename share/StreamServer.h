@@ -39,8 +39,8 @@ struct StreamCounts {
 class StreamServer {
 public:
     static constexpr std::size_t kMaxClients = 16;
-    // About two seconds of a busy 38400-baud line: a client that falls behind
-    // by more loses lines.
+    // About four seconds of a full 38400-baud line: a client that falls
+    // behind by more loses lines.
     static constexpr std::size_t kClientBuffer = 16 * 1024;
 
     StreamServer() = default;

@@ -7,11 +7,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "LoopbackPort.h"
 #include "WindowLinkTest.h"
 #include "platform/Settings.h"
 #include "sharing/SharingDialog.h"
@@ -21,18 +20,6 @@ namespace varo {
 namespace {
 
 using namespace std::chrono_literals;
-
-std::uint16_t FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
 
 using SharingWindow = WindowLinkTest;
 
@@ -68,12 +55,8 @@ TEST_F(SharingWindow, SharesTheLinkedStreamWhereTheDialogSaysAndRemembersIt) {
     ChooseManual(43, "38400");
     form.OpenPort->click();
     ASSERT_TRUE(WaitFor([&] { return form.FLink->FLinked; }, 5000ms));
-    const int client = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    ASSERT_EQ(::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const int client = ConnectLoopback(port);
+    ASSERT_GE(client, 0);
     std::string received;
     EXPECT_TRUE(WaitFor(
         [&] {

@@ -88,7 +88,8 @@ bool StreamSharing::Share(const platform::ShareSettings& settings, QString& erro
     return true;
 }
 
-bool StreamSharing::Apply(const platform::ShareSettings& settings, QString& error) {
+bool StreamSharing::Apply(const platform::ShareSettings& chosen, QString& error) {
+    const platform::ShareSettings settings = WithDefaults(chosen);
     if (!Share(settings, error)) {
         QString ignored;
         Share(FSettings, ignored);

@@ -28,7 +28,8 @@ public:
     void ShowTexts();
     // Opens the dialog with the current settings.
     void ShowDialog();
-    // Shares by `settings` (or stops) and stores them; false with `error`
+    // Shares by `settings` (or stops) and stores them, an empty address as
+    // 127.0.0.1 and a port out of range as 10110; false with `error`
     // when they cannot be used, the sharing before them kept.
     bool Apply(const platform::ShareSettings& settings, QString& error);
     // The health bar's sharing text: where and to how many clients, or why not.

@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "../../support/LoopbackPort.h"
 #include "../../support/PtyPair.h"
 #include "ToolRun.h"
 #include "sim/SimulatedGateway.h"
@@ -30,27 +31,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-// A loopback port nobody listens on now.
-std::uint16_t FreePort(int type) {
-    const int fd = ::socket(AF_INET, type, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
-
-sockaddr_in Loopback(std::uint16_t port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    return address;
-}
 
 // A TCP client of the server; `receiveBuffer` shrinks its socket's buffer.
 class Client {
