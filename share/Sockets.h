@@ -22,8 +22,9 @@ inline constexpr SocketHandle kNoSocket = -1;
 SocketHandle ListenTcp(const Endpoint& endpoint, std::string& error);
 // A UDP socket whose datagrams go to `endpoint`.
 SocketHandle OpenUdp(const Endpoint& endpoint, std::string& error);
-// The next waiting connection, or kNoSocket when none waits.
-SocketHandle AcceptClient(SocketHandle listener);
+// The next waiting connection, or kNoSocket when none waits; the system
+// holds at most about `sendBuffer` bytes unsent for it.
+SocketHandle AcceptClient(SocketHandle listener, int sendBuffer);
 // The port a socket is bound to.
 std::uint16_t LocalPort(SocketHandle socket);
 

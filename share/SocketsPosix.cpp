@@ -87,9 +87,12 @@ SocketHandle OpenUdp(const Endpoint& endpoint, std::string& error) {
     return fd;
 }
 
-SocketHandle AcceptClient(SocketHandle listener) {
+SocketHandle AcceptClient(SocketHandle listener, int sendBuffer) {
     const int fd = ::accept4(Fd(listener), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    return fd < 0 ? kNoSocket : fd;
+    if (fd < 0) return kNoSocket;
+    // A fixed size also stops the system from growing it to megabytes.
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
+    return fd;
 }
 
 std::uint16_t LocalPort(SocketHandle socket) {

@@ -73,8 +73,8 @@ void StreamServer::Drop(std::size_t index) {
 }
 
 void StreamServer::AcceptWaiting() {
-    for (SocketHandle socket = AcceptClient(listener); socket != kNoSocket;
-         socket = AcceptClient(listener)) {
+    for (SocketHandle socket = AcceptClient(listener, kClientSocketBuffer); socket != kNoSocket;
+         socket = AcceptClient(listener, kClientSocketBuffer)) {
         if (clients.size() >= kMaxClients) {
             CloseSocket(socket);
             ++counts.refused;

@@ -42,6 +42,10 @@ public:
     // About four seconds of a full 38400-baud line: a client that falls
     // behind by more loses lines.
     static constexpr std::size_t kClientBuffer = 16 * 1024;
+    // What the system may hold unsent for a client besides (it reserves about
+    // twice this). Left to itself it grows to megabytes, and a slow client
+    // would see positions many minutes old.
+    static constexpr int kClientSocketBuffer = 16 * 1024;
 
     StreamServer() = default;
     ~StreamServer();
