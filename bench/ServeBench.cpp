@@ -70,29 +70,27 @@ bool Serve(int clients, int seconds, const std::string& folder, Run& run) {
         sockets.push_back(ConnectClient(port));
     std::atomic<bool> reading{true};
     std::atomic<unsigned long long> bytes{0};
-    std::thread reader([&] {
-        std::vector<pollfd> polls;
-        for (int fd : sockets)
-            polls.push_back(pollfd{fd, POLLIN, 0});
-        char chunk[65536];
-        while (reading) {
-            if (polls.empty() || ::poll(polls.data(), polls.size(), 50) <= 0) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                continue;
-            }
-            for (const pollfd& p : polls) {
-                const ssize_t got = (p.revents & POLLIN) ? ::recv(p.fd, chunk, sizeof chunk, 0) : 0;
+    // One reader a client, so that the clients keep up with the flood.
+    std::vector<std::thread> readers;
+    for (int fd : sockets) {
+        readers.emplace_back([&reading, &bytes, fd] {
+            std::vector<char> chunk(65536);
+            pollfd p{fd, POLLIN, 0};
+            while (reading) {
+                if (::poll(&p, 1, 50) <= 0) continue;
+                const ssize_t got = ::recv(fd, chunk.data(), chunk.size(), 0);
                 if (got > 0) bytes += static_cast<unsigned long long>(got);
             }
-        }
-    });
+        });
+    }
     std::this_thread::sleep_for(std::chrono::seconds(seconds));
     ::kill(child, SIGINT);
     int status = 0;
     rusage usage{};
     ::wait4(child, &status, 0, &usage);
     reading = false;
-    reader.join();
+    for (std::thread& reader : readers)
+        reader.join();
     for (int fd : sockets)
         ::close(fd);
     const auto time = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
