@@ -19,6 +19,9 @@
 
 namespace varo {
 
+namespace share {
+class StreamServer;
+}
 class TComm;
 class CommandSender;
 class ConnectionManager;
@@ -128,6 +131,8 @@ public:
     void ClearReplyWait();
     // Every accepted line (without CR LF), last in the receive path.
     void OnGatewayLine(std::string_view line);
+    // Shares every line received while linked (CR LF included) with other programs.
+    share::StreamServer* FStreamServer = nullptr;
 
     // ---- The link's units ----
     std::unique_ptr<PortList> FPortList;

@@ -7,6 +7,7 @@
 #include "DeviceLink.h"
 #include "comm/ThreadComm.h"
 #include "sentence/SentenceRecord.h"
+#include "share/StreamServer.h"
 
 namespace varo {
 
@@ -36,13 +37,13 @@ void ReceivePath::Receive(const std::uint8_t* bytes, std::size_t count) {
 void ReceivePath::HandleLine(std::string_view line, LineDrop drop) {
     link.FLinkSilenceTicks = 0;
     link.View.ShowReceivedLine(line, drop);
-    if (!line.empty() && (line.front() == '$' || line.front() == '!')) {
-        // The line with CR LF, as the data view takes it.
-        char copy[kLineBufferSize] = {};
-        std::memcpy(copy, line.data(), line.size());
-        std::memcpy(copy + line.size(), "\r\n", 2);
-        link.View.ShowSentence(copy);
-    }
+    // The line with CR LF, as the data view and the shared stream take it.
+    char copy[kLineBufferSize] = {};
+    std::memcpy(copy, line.data(), line.size());
+    std::memcpy(copy + line.size(), "\r\n", 2);
+    if (link.FStreamServer != nullptr && link.FLinked)
+        link.FStreamServer->Send({copy, line.size() + 2});
+    if (copy[0] == '$' || copy[0] == '!') link.View.ShowSentence(copy);
     // Last, so that a request's outcome sees the line's effects on the screen.
     link.OnGatewayLine(line);
 }

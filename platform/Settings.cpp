@@ -72,4 +72,22 @@ bool WriteWindowSettings(const std::string& settingsFile, const WindowSettings& 
     return true;
 }
 
+ShareSettings ReadShareSettings(const std::string& settingsFile) {
+    ShareSettings settings;
+    settings.enabled = GetPrivateProfileInt("SHARE", "Enabled", 0, settingsFile) == 1;
+    settings.address = GetPrivateProfileString("SHARE", "Address", "", settingsFile);
+    settings.port = GetPrivateProfileInt("SHARE", "Port", 0, settingsFile);
+    settings.udpTarget = GetPrivateProfileString("SHARE", "UdpTarget", "", settingsFile);
+    return settings;
+}
+
+bool WriteShareSettings(const std::string& settingsFile, const ShareSettings& settings) {
+    return WritePrivateProfileString("SHARE", "Enabled", settings.enabled ? "1" : "0",
+                                     settingsFile) &&
+           WritePrivateProfileString("SHARE", "Address", settings.address, settingsFile) &&
+           WritePrivateProfileString("SHARE", "Port", std::to_string(settings.port),
+                                     settingsFile) &&
+           WritePrivateProfileString("SHARE", "UdpTarget", settings.udpTarget, settingsFile);
+}
+
 } // namespace varo::platform

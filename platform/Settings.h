@@ -50,4 +50,17 @@ WindowSettings ReadWindowSettings(const std::string& settingsFile);
 bool WriteWindowSettings(const std::string& settingsFile, const WindowSettings& settings,
                          std::string* reason = nullptr);
 
+// Sharing the received stream, in section `SHARE`: `Enabled` (0 or 1),
+// `Address` (the address listened on), `Port` (TCP) and `UdpTarget`
+// ("HOST:PORT" or empty). 0 and empty when absent; the caller supplies the defaults.
+struct ShareSettings {
+    bool enabled = false;
+    std::string address;
+    int port = 0;
+    std::string udpTarget;
+};
+ShareSettings ReadShareSettings(const std::string& settingsFile);
+// False when the file could not be written.
+bool WriteShareSettings(const std::string& settingsFile, const ShareSettings& settings);
+
 } // namespace varo::platform

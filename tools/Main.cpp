@@ -98,6 +98,11 @@ void Describe(CLI::App& app, Arguments& a) {
     CLI::App* restore = gateway->add_subcommand(
         "default", "Restore the default filtering and print the profile read back.");
     AddPortOptions(restore, g);
+    CLI::App* serve = gateway->add_subcommand(
+        "serve", "Share every received line over TCP (and UDP) until interrupted.");
+    AddPortOptions(serve, g);
+    serve->add_option("--tcp", g.tcp, "[ADDR:]PORT to listen on (default 127.0.0.1:10110).");
+    serve->add_option("--udp", g.udp, "HOST:PORT to send every line to as a datagram.");
 }
 
 } // namespace
@@ -132,6 +137,7 @@ int main(int argc, char** argv) {
             return kUsageError;
         }
         arguments.gateway.action = action->get_name();
+        if (arguments.gateway.action == "serve") return RunServe(arguments.gateway);
         return RunGateway(arguments.gateway);
     }
     const std::string kind = chosen->get_subcommands().front()->get_name();

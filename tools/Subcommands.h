@@ -21,11 +21,11 @@ int RunDecode(const DecodeOptions& options);
 int RunTargets(const std::vector<std::string>& files, bool lenient = false);
 int RunPorts();
 
-// gateway info|read|apply|diff|default: besides 0, 1 (the gateway differs from
-// the file) and 2, exit status 3 when the port cannot be opened or no
-// gateway answers on it.
+// gateway info|read|apply|diff|default|serve: besides 0, 1 (the gateway
+// differs from the file) and 2, exit status 3 when the port cannot be opened
+// or no gateway answers on it.
 struct GatewayOptions {
-    std::string action; // info, read, apply, diff, default
+    std::string action; // info, read, apply, diff, default, serve
     int com = 0;
     std::string device;
     std::uint32_t baud = 0; // 0: search
@@ -33,8 +33,12 @@ struct GatewayOptions {
     std::string output;     // read -o
     bool withBaud = false;  // apply --with-baud
     bool identity = false;  // diff --identity
+    std::string tcp;        // serve --tcp [ADDR:]PORT
+    std::string udp;        // serve --udp HOST:PORT
 };
 int RunGateway(const GatewayOptions& options);
+// gateway serve: shares every received line until SIGINT or SIGTERM.
+int RunServe(const GatewayOptions& options);
 
 // compose tst CODE
 int ComposeTst(const std::string& code);

@@ -32,6 +32,7 @@
 #include "Tag.h"
 #include "ais/AisState.h"
 #include "platform/Settings.h"
+#include "sharing/StreamSharing.h"
 
 namespace varo {
 
@@ -52,6 +53,7 @@ TForm1::TForm1() {
     PageControlConf->setCurrentIndex(2);
     InitMessageScreens();
     FProfileActions = std::make_unique<ProfileActions>(*this);
+    FStreamSharing = std::make_unique<StreamSharing>(*this);
     FLink->ResetSilence();
     CreateViewUnits();
     CreateDeviceUnits();

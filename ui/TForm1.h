@@ -49,6 +49,7 @@ class MessageTree;
 class ProfileActions;
 class OutputChecks;
 class SentenceStates;
+class StreamSharing;
 
 // The main window. It owns every control, addressed by the units that give
 // them behaviour through the public members below, the state of the run
@@ -119,6 +120,7 @@ public:
     std::unique_ptr<SentenceStates> FSentenceStates; // the NMEA 0183 output selection and Default
     std::unique_ptr<ConnectionStatus> FConnectionStatus; // the status pictures and label
     std::unique_ptr<ProfileActions> FProfileActions;     // File: save, apply, compare profiles
+    std::unique_ptr<StreamSharing> FStreamSharing;       // Option: share the received stream
     // The device link. Declared after every unit so that it closes first: its
     // events reach them.
     std::unique_ptr<DeviceLink> FLink;

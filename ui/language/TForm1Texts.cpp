@@ -20,6 +20,7 @@
 #include "TForm1.h"
 #include "TLabeledEdit.h"
 #include "TfrmAbout.h"
+#include "sharing/StreamSharing.h"
 
 namespace varo {
 
@@ -78,6 +79,7 @@ void TForm1::ShowTexts() {
     PageControlConf->setTabText(PageControlConf->indexOf(TabSheet2), texts.DataViewTab);
     if (FDataView != nullptr) FDataView->ShowTexts();
     if (FProfileActions != nullptr) FProfileActions->ShowTexts();
+    if (FStreamSharing != nullptr) FStreamSharing->ShowTexts();
 
     ShowPortNotes(FPortNotes);
     if (FConnectionStatus != nullptr) FConnectionStatus->UpdateHealth();

@@ -105,6 +105,11 @@ struct UiTexts {
     QString LogFileFilter, NoLogFileName, LogWriteError;                    // PAGE_DATAVIEW
     QString OK, Cancel, Yes, No, AboutCaption, CheckConnection, ErrorBang;  // DIALOG
     QString Version;                                                        // DIALOG
+    // Sharing the received stream: the Option menu item and its dialog.
+    QString Share_Data;                                       // MAIN_MENU
+    QString ShareTitle, ShareEnable, ShareAddress, SharePort; // DIALOG
+    QString ShareUdpTarget, ShareLocalOnly, ShareBadTarget;   // DIALOG
+    QString SharingOn, SharingFailed;                         // OTHER_MSG, the health bar
 
     // The names of the sentences and PGNs, in the order of
     // SentenceDescriptionTable; section MESSAGE_NAME, keyed by code.
@@ -249,6 +254,7 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"MAIN_MENU", "Save_Log", "Save log(&S)", &UiTexts::Save_Log},
     {"MAIN_MENU", "View", "View(&V)", &UiTexts::View},
     {"MAIN_MENU", "Refresh", "Refresh(&R)", &UiTexts::Refresh},
+    {"MAIN_MENU", "Share_Data", "Share data on the network...", &UiTexts::Share_Data},
     {"TOP_PANEL", "ConnectHint", "Connect serial port", &UiTexts::ConnectHint},
     {"TOP_PANEL", "StartLogHint", "Start recording Log", &UiTexts::StartLogHint},
     {"TOP_PANEL", "StopLogHint", "Stop recording Log", &UiTexts::StopLogHint},
@@ -343,6 +349,19 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"DIALOG", "CheckConnection", "Please check RZ-60 connection", &UiTexts::CheckConnection},
     {"DIALOG", "Error", "Error!", &UiTexts::ErrorBang},
     {"DIALOG", "Version", "Ver 1.0.0.3   2013.11.26", &UiTexts::Version},
+    {"DIALOG", "ShareTitle", "Share data on the network", &UiTexts::ShareTitle},
+    {"DIALOG", "ShareEnable", "Send every received line to other programs", &UiTexts::ShareEnable},
+    {"DIALOG", "ShareAddress", "Address:", &UiTexts::ShareAddress},
+    {"DIALOG", "SharePort", "TCP port:", &UiTexts::SharePort},
+    {"DIALOG", "ShareUdpTarget",
+     "UDP target (HOST:PORT, may stay empty):", &UiTexts::ShareUdpTarget},
+    {"DIALOG", "ShareLocalOnly",
+     "At 127.0.0.1 only programs on this computer connect; name another address to share on "
+     "the network.",
+     &UiTexts::ShareLocalOnly},
+    {"DIALOG", "ShareBadTarget", "The UDP target is not usable: %1", &UiTexts::ShareBadTarget},
+    {"OTHER_MSG", "SharingOn", "Sharing on %1, %2 clients", &UiTexts::SharingOn},
+    {"OTHER_MSG", "SharingFailed", "Not sharing: %1", &UiTexts::SharingFailed},
     {"PROFILE", "ProfileSaveItem", "Save gateway configuration...", &UiTexts::ProfileSaveItem},
     {"PROFILE", "ProfileApplyItem", "Apply configuration file...", &UiTexts::ProfileApplyItem},
     {"PROFILE", "ProfileCompareItem", "Compare with file...", &UiTexts::ProfileCompareItem},
