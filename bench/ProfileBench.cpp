@@ -72,13 +72,13 @@ bool RunAt(std::uint32_t baud, int rounds, const std::string& folder) {
     }
     GatewayClient client;
     ProfileIdentity identity;
-    if (!client.Open({0, gateway.DevicePath(), baud}, error) || !client.Identify(identity)) {
+    if (!client.Open({0, gateway.DevicePath(), baud}, error) || !client.Identify(identity, error)) {
         std::fprintf(stderr, "bench_profile: no gateway at %u baud %s\n", baud, error.c_str());
         return false;
     }
     Profile read;
     auto readOnce = [&] {
-        ProfileJob job(client.Session(), ProfileJob::Kind::Read);
+        ProfileJob job(client.Engine(), ProfileJob::Kind::Read);
         client.Run(job);
         read = job.Gateway();
         return !job.Failed();
@@ -89,7 +89,7 @@ bool RunAt(std::uint32_t baud, int rounds, const std::string& folder) {
     const Profile changed = Changed(original);
     bool toChanged = true;
     auto applyOnce = [&] {
-        ProfileJob job(client.Session(), ProfileJob::Kind::Apply);
+        ProfileJob job(client.Engine(), ProfileJob::Kind::Apply);
         job.SetFile(toChanged ? changed : original, false);
         toChanged = !toChanged;
         client.Run(job);

@@ -6,17 +6,10 @@
 #include <limits>
 
 namespace varo {
-namespace {
 
-// Each value's key, up to and including the "(" its value follows. The
-// keys are tried in this order on every line. A line that names a value
-// without this form ("Database Version: 2100") carries nothing to read and
-// changes nothing.
-struct ValueKey {
-    std::string_view key;
-    unsigned value;
-};
-constexpr std::array<ValueKey, 10> kValueKeys{{
+// A line that names a value without the key's form ("Database Version: 2100")
+// carries nothing to read and changes nothing.
+const std::array<ProductInfoKey, 10> kProductInfoKeys{{
     {"Debug Baud Rate = (", kDebugBaudRateValue},
     {"NMEA Baud Rate = (", kNmeaBaudRateValue},
     {"Database Version = (", kDatabaseVersionValue},
@@ -28,6 +21,8 @@ constexpr std::array<ValueKey, 10> kValueKeys{{
     {"Certification = (", kCertificationLevelValue},
     {"Time Interval sec = (", kFlowRateValue},
 }};
+
+namespace {
 
 // A text value ends at the first ")" CR LF after its "(".
 constexpr std::string_view kTextEnd = ")\r\n";
@@ -97,7 +92,7 @@ std::int32_t ReadDecimal(std::string_view text) {
 
 unsigned ReadProductInfo(std::string_view line, ProductInfo& info) {
     unsigned replaced = 0;
-    for (const ValueKey& entry : kValueKeys) {
+    for (const ProductInfoKey& entry : kProductInfoKeys) {
         const std::size_t at = line.find(entry.key);
         if (at == std::string_view::npos) continue;
         if (StoreValue(entry.value, line.substr(at + entry.key.size()), info))

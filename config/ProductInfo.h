@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -41,6 +42,19 @@ enum ProductInfoValue : unsigned {
     kCertificationLevelValue = 1u << 8,
     kFlowRateValue = 1u << 9,
 };
+
+// Each value's key, up to and including the "(" its value follows, in the
+// order the keys are tried on every line.
+struct ProductInfoKey {
+    std::string_view key;
+    unsigned value; // its ProductInfoValue bit
+};
+extern const std::array<ProductInfoKey, 10> kProductInfoKeys;
+// Every value of the block.
+inline constexpr unsigned kAllProductInfoValues = (1u << 10) - 1;
+// The values that are texts; the others are decimal numbers.
+inline constexpr unsigned kProductInfoTexts =
+    kModelIdValue | kModelVersionValue | kModelSerialCodeValue | kSoftwareVersionCodeValue;
 
 // Tries every value rule on `line` (a received line ending in CR LF), each
 // wherever its key occurs in the line, and stores what the rules read into

@@ -5,12 +5,12 @@
 #include <thread>
 
 #include "comm/LineSettings.h"
+#include "gateway/Protocol.h"
 #include "platform/ComFolder.h"
 
 namespace varo {
 namespace {
 
-constexpr std::array<std::uint32_t, 3> kSearchSpeeds{38400, 9600, 4800};
 // How long the loop sleeps when nothing arrived and no deadline is due.
 constexpr std::chrono::milliseconds kIdlePause{2};
 
@@ -40,16 +40,18 @@ bool GatewayClient::Open(const PortChoice& choice, std::string& error) {
     number = choice.comNumber;
     if (device.empty()) {
         device = platform::ComLinkPath(platform::ComFolder(), choice.comNumber);
+        name = "COM" + std::to_string(choice.comNumber);
         if (!platform::IsPresentTty(device)) {
-            error = "COM" + std::to_string(choice.comNumber) + " is not present";
+            error = name + " is not present";
             return false;
         }
     } else {
         number = NumberOf(device);
+        name = number > 0 ? "COM" + std::to_string(number) + " (" + device + ")" : device;
     }
     givenBaud = choice.baud;
     comm.SetDeviceName(device);
-    comm.SetBaudRate(RateOf(choice.baud == 0 ? kSearchSpeeds[0] : choice.baud));
+    comm.SetBaudRate(RateOf(choice.baud == 0 ? protocol::kSearchSpeeds[0] : choice.baud));
     try {
         comm.Open();
     } catch (const ECommError& fault) {
@@ -60,67 +62,99 @@ bool GatewayClient::Open(const PortChoice& choice, std::string& error) {
         error = "cannot open " + device;
         return false;
     }
-    baud = BaudRateValue(comm.BaudRate());
-    session.SetBaudRate(baud);
+    engine.SetBaudRate(BaudRateValue(comm.BaudRate()));
     return true;
 }
 
 void GatewayClient::SetBaud(std::uint32_t rate) {
     comm.SetBaudRate(RateOf(rate));
-    baud = rate;
-    session.SetBaudRate(rate);
+    engine.SetBaudRate(rate);
+    // A part line received at the other speed is noise at this one.
     assembler = LineAssembler{};
 }
 
-bool GatewayClient::Identify(ProfileIdentity& identity) {
-    std::vector<std::uint32_t> speeds(kSearchSpeeds.begin(), kSearchSpeeds.end());
+void GatewayClient::PortLost() {
+    comm.Close();
+    engine.OnPortLost();
+}
+
+bool GatewayClient::Identify(ProfileIdentity& identity, std::string& error) {
+    std::vector<std::uint32_t> speeds(protocol::kSearchSpeeds.begin(),
+                                      protocol::kSearchSpeeds.end());
     if (givenBaud != 0) speeds = {givenBaud};
     for (std::uint32_t speed : speeds) {
-        SetBaud(speed);
-        ProfileJob job(session, ProfileJob::Kind::Info);
+        if (!comm.Connected()) break;
+        try {
+            SetBaud(speed);
+        } catch (const ECommError&) {
+            PortLost();
+            break;
+        }
+        ProfileJob job(engine, ProfileJob::Kind::Info);
         Run(job);
         if (!job.Failed()) {
             identity = job.Gateway().identity;
             return true;
         }
+        // A gateway that answers with a damaged block is at this speed.
+        if (job.PortLost() || job.Unreadable()) {
+            error = job.PortLost() ? name + " was lost: the port hung up or the adapter was unplugged"
+                                   : job.Failure();
+            return false;
+        }
     }
+    error = comm.Connected() ? "no gateway answers on " + name
+                             : name + " was lost: the port hung up or the adapter was unplugged";
     return false;
 }
 
-void GatewayClient::Run(ProfileJob& job, const Progress& progress) {
-    job.onBaudChange = [this](std::uint32_t rate) { SetBaud(rate); };
-    job.Start();
-    session.Run(GatewaySession::Clock::now());
-    const int endedBefore = session.Ended();
-    const int queuedBefore = session.Queued();
-    int reported = -1;
+void GatewayClient::Transmit() {
+    if (const auto speed = engine.TakeSpeedChange()) SetBaud(*speed);
+    for (const std::string& line : engine.TakeOutgoing()) {
+        if (!comm.Connected() ||
+            comm.Write(line.data(), static_cast<int>(line.size())) != static_cast<int>(line.size()))
+            return PortLost();
+    }
+}
+
+bool GatewayClient::Receive() {
+    TComStat stat{};
+    if ((comm.ClearCommError(stat) & CE_IOE) != 0) {
+        PortLost();
+        return false;
+    }
+    if (stat.cbInQue == 0) return false;
     std::array<char, 512> buffer{};
-    while (!job.Finished() && !session.Idle()) {
-        for (const std::string& line : session.TakeOutgoing())
-            comm.Write(line.data(), static_cast<int>(line.size()));
-        TComStat stat{};
-        comm.ClearCommError(stat);
-        const auto now = GatewaySession::Clock::now();
-        if (stat.cbInQue > 0) {
-            const int want = static_cast<int>(std::min<std::size_t>(stat.cbInQue, buffer.size()));
-            const int got = comm.Read(buffer.data(), want);
-            for (int i = 0; i < got; ++i) {
-                if (assembler.Add(static_cast<std::uint8_t>(buffer[static_cast<std::size_t>(i)])))
-                    session.OnLine(assembler.Line(), now);
-            }
-        } else {
-            std::this_thread::sleep_for(kIdlePause);
+    const int want = static_cast<int>(std::min<std::size_t>(stat.cbInQue, buffer.size()));
+    const int got = comm.Read(buffer.data(), want);
+    const auto now = GatewayEngine::Clock::now();
+    for (int i = 0; i < got; ++i) {
+        if (assembler.Add(static_cast<std::uint8_t>(buffer[static_cast<std::size_t>(i)])))
+            engine.OnLine(assembler.Line(), now);
+    }
+    return got > 0;
+}
+
+void GatewayClient::Run(ProfileJob& job, const Progress& progress) {
+    int reported = -1;
+    const int endedBefore = engine.Ended();
+    const int queuedBefore = engine.Queued();
+    job.Start();
+    while (!job.Finished() && !engine.Idle()) {
+        // Whatever the serial component throws is a port that no longer works.
+        try {
+            Transmit();
+            if (comm.Connected() && !Receive()) std::this_thread::sleep_for(kIdlePause);
+            engine.OnTime(GatewayEngine::Clock::now());
+        } catch (const std::exception&) {
+            PortLost();
         }
-        session.OnTime(GatewaySession::Clock::now());
-        if (progress && session.Ended() != reported) {
-            reported = session.Ended();
-            progress(session.Ended() - endedBefore, session.Queued() - queuedBefore);
+        if (!comm.Connected()) engine.OnPortLost();
+        if (progress && engine.Ended() != reported) {
+            reported = engine.Ended();
+            progress(engine.Ended() - endedBefore, engine.Queued() - queuedBefore);
         }
     }
-    // Lines queued by the last step (none when it ended the work) still go out.
-    for (const std::string& line : session.TakeOutgoing())
-        comm.Write(line.data(), static_cast<int>(line.size()));
-    job.onBaudChange = nullptr;
 }
 
 } // namespace varo

@@ -1,44 +1,39 @@
 #pragma once
 
-// The work on a gateway's configuration as steps of a GatewaySession: read
-// the identity (Info), read the whole profile (Read), write a profile file's
-// settings where they differ and read them back (Apply), restore the default
-// filtering and read it back (Default).
+// The work on a gateway's whole configuration as requests to the gateway
+// engine, one after another: read the identity (Info), read the whole
+// profile (Read), write a profile file's settings where they differ and read
+// them back (Apply), restore the default filtering and read it back (Default).
 
-#include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "gateway/GatewaySession.h"
+#include "gateway/GatewayEngine.h"
 #include "gateway/Profile.h"
 
 namespace varo {
-
-struct SentenceStore;
-struct SentenceRecord;
 
 class ProfileJob {
 public:
     enum class Kind { Info, Read, Apply, Default };
 
-    ProfileJob(GatewaySession& session, Kind kind);
-    ~ProfileJob();
+    ProfileJob(GatewayEngine& engine, Kind kind);
     ProfileJob(const ProfileJob&) = delete;
     ProfileJob& operator=(const ProfileJob&) = delete;
 
     // Apply: the file's settings; `withBaud` also applies its NMEA baud rate.
     void SetFile(const Profile& profile, bool withBaud);
-    // Apply with the baud rate: the gateway confirmed its new speed; the
-    // driver switches the port to it before the read-back is sent.
-    std::function<void(std::uint32_t baud)> onBaudChange;
 
-    // Queues the first steps on the session.
+    // Submits the first request to the engine.
     void Start();
     bool Finished() const { return finished; }
-    // The gateway stopped answering (or never answered): the work is incomplete.
+    // The work could not be done: no gateway answered, the static data block
+    // could not be read whole, or the port was lost. The work is incomplete.
     bool Failed() const { return !failure.empty(); }
+    bool PortLost() const { return portLost; }
+    // A gateway answered, but its static data block never came whole.
+    bool Unreadable() const { return unreadable; }
     const std::string& Failure() const { return failure; }
 
     // What the gateway reported; after Apply and Default the read-back.
@@ -51,30 +46,27 @@ public:
 
 private:
     using Then = std::function<void()>;
-    std::string Command(const char* formatter);
-    std::string StaticDataRequest();
-    std::string Query(std::int32_t subject);
-    void QueueStaticData(Then then);
-    void QueueRead(Then then);
-    void QueueChanges();
-    void QueueFlowRate();
-    void QueueFilterChanges();
-    void QueueOutputChange();
-    void QueueBaudRate();
-    void QueueDefaults();
-    void Fail(const std::string& why);
+    // Submits `request`; `then` runs after its outcome unless the work failed.
+    void Ask(GatewayRequest request, std::function<void(const GatewayOutcome&)> taken, Then then);
+    void ReadIdentity(Then then);
+    void ReadFilters(bool nmea0183, std::size_t input, Then then);
+    void ReadAll(Then then);
+    void ApplyChanges();
+    void ApplyFilters(bool nmea0183, std::size_t input, Then then);
+    // An outcome that ends the work: no answer or a lost port.
+    bool Fails(const GatewayOutcome& outcome, const std::string& what);
     void Finish() { finished = true; }
 
-    GatewaySession& session;
+    GatewayEngine& engine;
     Kind kind;
     Profile file;
     bool withBaud = false;
     Profile gateway;
     std::vector<std::string> notTaken;
     std::string failure;
+    bool portLost = false;
+    bool unreadable = false;
     bool finished = false;
-    std::unique_ptr<SentenceStore> store;
-    std::unique_ptr<SentenceRecord> outgoing;
 };
 
 } // namespace varo

@@ -59,8 +59,8 @@ bool Connect(GatewayClient& client, const GatewayOptions& options, ProfileIdenti
         std::fprintf(stderr, "varo-nmea: %s\n", error.c_str());
         return false;
     }
-    if (!client.Identify(identity)) {
-        std::fprintf(stderr, "varo-nmea: no gateway answers on the port\n");
+    if (!client.Identify(identity, error)) {
+        std::fprintf(stderr, "varo-nmea: %s\n", error.c_str());
         return false;
     }
     return true;
@@ -69,7 +69,13 @@ bool Connect(GatewayClient& client, const GatewayOptions& options, ProfileIdenti
 // Runs the job; false (told on standard error) when the gateway stopped answering.
 bool RunJob(GatewayClient& client, ProfileJob& job, const char* doing) {
     client.Run(job, ProgressLine(doing));
-    if (job.Failed()) std::fprintf(stderr, "varo-nmea: %s\n", job.Failure().c_str());
+    if (job.PortLost())
+        std::fprintf(stderr,
+                     "varo-nmea: %s was lost while %s: the port hung up or the adapter was "
+                     "unplugged\n",
+                     client.PortName().c_str(), doing);
+    else if (job.Failed())
+        std::fprintf(stderr, "varo-nmea: %s\n", job.Failure().c_str());
     return !job.Failed();
 }
 
@@ -112,7 +118,7 @@ int RunGateway(const GatewayOptions& options) {
         return 0;
     }
     if (options.action == "read" || options.action == "diff") {
-        ProfileJob job(client.Session(), ProfileJob::Kind::Read);
+        ProfileJob job(client.Engine(), ProfileJob::Kind::Read);
         if (!RunJob(client, job, "reading")) return kNoGateway;
         if (options.action == "read")
             return WriteOutput(options.output, ProfileJson(job.Gateway())) ? 0 : kUsageError;
@@ -120,7 +126,7 @@ int RunGateway(const GatewayOptions& options) {
                                                                                         : 0;
     }
     const bool apply = options.action == "apply";
-    ProfileJob job(client.Session(), apply ? ProfileJob::Kind::Apply : ProfileJob::Kind::Default);
+    ProfileJob job(client.Engine(), apply ? ProfileJob::Kind::Apply : ProfileJob::Kind::Default);
     if (apply) job.SetFile(file, options.withBaud);
     if (!RunJob(client, job, apply ? "applying" : "restoring defaults")) return kNoGateway;
     // Apply prints what it could not do on standard output; default prints
