@@ -9,7 +9,7 @@
 # Usage: WineGatewayTest.sh NATIVE_NMEA NATIVE_SIM WINDOWS_NMEA WINE_RUN COMM_TEST SOURCE_DIR
 set -uo pipefail
 native_nmea=$1 native_sim=$2 win_nmea=$3 wine_run=$4 comm_test=$5 source_dir=$6
-: "${WINEPREFIX:=$(dirname "$win_nmea")/../wine-prefix}"
+: "${WINEPREFIX:=$(cd "$(dirname "$win_nmea")/.." && pwd)/wine-prefix}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 number=${VARO_WINE_COM:-7}
 work=$(mktemp -d)
@@ -35,6 +35,10 @@ rm -f "$WINEPREFIX/dosdevices/com$number"
 VARO_COM_DIR="$WINEPREFIX/dosdevices" "$native_sim" --com "$number" --shared-holder &
 sim_pid=$!
 for _ in $(seq 100); do [ -e "$WINEPREFIX/dosdevices/com$number" ] && break; sleep 0.05; done
+if [ ! -e "$WINEPREFIX/dosdevices/com$number" ]; then
+  echo "FAIL the simulated gateway $native_sim did not publish com$number"
+  exit 1
+fi
 "$wine_run" reg add 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' /v "VaroSim$number" /t REG_SZ \
   /d "COM$number" /f >/dev/null 2>&1
 
