@@ -7,8 +7,9 @@
 
 #include <algorithm>
 #include <set>
-#include <setupapi.h>
 #include <windows.h>
+
+#include <setupapi.h> // needs the types of windows.h
 
 namespace varo::platform {
 namespace {
