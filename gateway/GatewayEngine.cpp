@@ -260,11 +260,15 @@ void GatewayEngine::OnPortLost() {
     }
 }
 
-void GatewayEngine::Cancel() {
+void GatewayEngine::DropRequests() {
     operations.clear();
     operation.reset();
     exchanges.clear();
     exchange.reset();
+}
+
+void GatewayEngine::Cancel() {
+    DropRequests();
     outgoing.clear();
     speedChange.reset();
     staticData.Reset();

@@ -160,6 +160,9 @@ public:
     void OnTime(Clock::time_point now);
     // The port hung up or a write failed: every request ends "port lost", in order.
     void OnPortLost();
+    // Every request is dropped without an outcome (the work that asked for
+    // them was abandoned); what the gateway reported stays.
+    void DropRequests();
     // The link went down: every request is dropped without an outcome, and
     // what the gateway reported is forgotten.
     void Cancel();
@@ -172,6 +175,8 @@ public:
     std::optional<Clock::time_point> Deadline() const;
     bool Idle() const { return !operation && operations.empty(); }
     void SetBaudRate(std::uint32_t baudRate) { baud = baudRate; }
+    // Tests shorten the base of every deadline.
+    void SetReplyBase(std::chrono::milliseconds replyBase) { base = replyBase; }
     std::uint32_t BaudRate() const { return baud; }
     // Exchanges ended so far and ever queued: the progress of the work.
     int Ended() const { return ended; }

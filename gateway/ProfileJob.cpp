@@ -44,7 +44,7 @@ bool ProfileJob::Fails(const GatewayOutcome& outcome, const std::string& what) {
         portLost = true;
         failure = "the port was lost " + what;
     } else if (outcome.outcome == Outcome::NoAnswer) {
-        unreadable = outcome.missing != 0;
+        missing = outcome.missing;
         failure = outcome.missing != 0 ? "the static data block could not be read whole (" +
                                              StaticValueNames(outcome.missing) + " damaged or lost)"
                                        : "no answer " + what;

@@ -33,7 +33,9 @@ public:
     bool Failed() const { return !failure.empty(); }
     bool PortLost() const { return portLost; }
     // A gateway answered, but its static data block never came whole.
-    bool Unreadable() const { return unreadable; }
+    bool Unreadable() const { return missing != 0; }
+    // Then the ProductInfoValue bits of the values that never came whole.
+    unsigned Missing() const { return missing; }
     const std::string& Failure() const { return failure; }
 
     // What the gateway reported; after Apply and Default the read-back.
@@ -65,7 +67,7 @@ private:
     std::vector<std::string> notTaken;
     std::string failure;
     bool portLost = false;
-    bool unreadable = false;
+    unsigned missing = 0;
     bool finished = false;
 };
 

@@ -1,19 +1,16 @@
 #include "CommandSender.h"
 
 #include <climits>
-#include <cstring>
 
 #include "ConnectionManager.h"
 #include "DeviceLink.h"
 #include "comm/ThreadComm.h"
-#include "config/CommandSentence.h"
 
 namespace varo {
 
-bool CommandSender::SendCommand(const char* talker, const char* formatter) {
-    char buffer[kCommandBufferSize];
-    if (!buildCommandSentence(buffer, sizeof buffer, talker, formatter)) return false;
-    if (WriteRaw(buffer, std::strlen(buffer))) return true;
+bool CommandSender::SendCommand(std::string_view sentence) {
+    if (sentence.empty()) return false;
+    if (WriteRaw(sentence.data(), sentence.size())) return true;
     // A write that failed because the device hung up is a lost port, told as such.
     TComStat stat;
     if (link.FComm->Connected() && (link.FComm->ClearCommError(stat) & CE_IOE) != 0) {

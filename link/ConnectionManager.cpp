@@ -13,7 +13,6 @@
 namespace varo {
 namespace {
 
-constexpr const char* kStaticDataEnd = "[END OF STATIC DATA]";
 constexpr std::int32_t kManualTickLimit = 20;
 constexpr std::int32_t kTicksPerSpeed = 3;
 
@@ -38,14 +37,7 @@ ConnectionManager::ConnectionManager(DeviceLink& link) : link(link), view(link.V
 }
 
 bool ConnectionManager::LinkProbe(int code) {
-    DeviceRecord& device = ProgramSentenceStore().device;
-    device.tstNumber = 99999;
-    device.tstValue = 99;
-    // 64 is the at-sign, just below "A": outside both letter ranges.
-    device.tstLowerCaseLetter = 64;
-    device.tstLetter = 64;
-    device.tstCode = static_cast<std::uint16_t>(code);
-    return link.SendCommand("P", "TST");
+    return link.LinkProbe(static_cast<std::uint16_t>(code));
 }
 
 void ConnectionManager::ResetConnection() {
@@ -80,7 +72,7 @@ void ConnectionManager::OpenPortClick() {
     ResetConnection();
 
     if (!FPressed) return;
-    StaticDataWatcher(nullptr);
+    BeginAttempt();
     link.FHealth.Reset(LinkHealth::Clock::now());
     // A line the last port left unfinished is no start for this one's first.
     link.FRxLine = LineAssembler{};
@@ -270,21 +262,20 @@ void ConnectionManager::SelectBaudItem(int item) {
     link.FComm->SetBaudRate(BaudListRates[static_cast<std::size_t>(item)]);
 }
 
-void ConnectionManager::StaticDataWatcher(const char* line) {
+// Only Connect starts an attempt: a block received while idle (after a
+// failed attempt, before the next step disconnects) must not restart it.
+void ConnectionManager::BeginAttempt() {
+    if (link.FLinkState != kLinkIdle || (link.FLinked && FPressed)) return;
+    link.FStaticDataEnd = false;
+    link.FLinkState = kLinkProbing;
+    link.FLinkTicks = 0;
+}
+
+void ConnectionManager::StaticDataWatcher() {
     switch (link.FLinkState) {
-    case kLinkIdle:
-        // Only Connect starts an attempt. A line received while idle (after a
-        // failed attempt, before the next step disconnects) must not restart it.
-        if (line != nullptr) return;
-        if (link.FLinked && FPressed) return;
-        link.FStaticDataEnd = false;
-        link.FLinkState = kLinkProbing;
-        link.FLinkTicks = 0;
-        break;
     case kLinkProbing:
-        if (line == nullptr || link.FLinked) return;
-        if (std::strstr(line, kStaticDataEnd) != nullptr) link.FStaticDataEnd = true;
-        if (!link.FStaticDataEnd) return;
+        if (link.FLinked) return;
+        link.FStaticDataEnd = true;
         link.FLinked = true;
         link.FLinkTicks = 0;
         link.FLinkState = kLinkLinked;

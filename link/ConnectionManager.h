@@ -7,6 +7,7 @@
 
 #include "LinkView.h"
 #include "comm/CommTypes.h"
+#include "gateway/Protocol.h"
 
 namespace varo {
 
@@ -23,7 +24,7 @@ inline constexpr std::int32_t kLinkProbing = 1;
 inline constexpr std::int32_t kLinkLinked = 2;
 
 // The TST code that asks the gateway for its static data block.
-inline constexpr int kProbeStaticData = 16;
+inline constexpr int kProbeStaticData = protocol::kProbeStaticData;
 
 // The text of baud item `item` ("4800" ...), empty for none.
 QString BaudItemText(int item);
@@ -41,9 +42,10 @@ public:
     void OpenPortClick();
     // One step of the attempt by FLinkState.
     void ConnectionStep();
-    // Link confirmation, for each received line (with CR LF); nullptr when a
-    // connection starts.
-    void StaticDataWatcher(const char* line);
+    // A connection starts: the attempt probes for the static data block.
+    void BeginAttempt();
+    // Link confirmation: the gateway sent a whole static data block.
+    void StaticDataWatcher();
     // Sends the TST probe with `code`; the result of SendCommand.
     bool LinkProbe(int code);
     // Either mode button: rediscovers the ports and shows the mode's page.

@@ -10,6 +10,7 @@
 #include "PortList.h"
 #include "ReceivePath.h"
 #include "comm/QtCommSynchronizer.h"
+#include "comm/TermiosBuilder.h"
 #include "comm/ThreadComm.h"
 #include "platform/ComFolder.h"
 
@@ -33,6 +34,18 @@ DeviceLink::DeviceLink(LinkView& view, bool watchDevices) : View(view) {
     // The hang-up of the device, reported once by the event thread.
     FComm->OnError = [this](TThreadComm*, std::uint32_t errors) {
         if (errors & CE_IOE) PortLost();
+    };
+    FEngineDeadline.setSingleShot(true);
+    FEngineDeadline.setObjectName(QStringLiteral("ReplyDeadline"));
+    QObject::connect(&FEngineDeadline, &QTimer::timeout, [this] {
+        FEngine.OnTime(GatewayEngine::Clock::now());
+        PumpEngine();
+    });
+    // A whole static data block, whoever asked for it: the proof that the
+    // gateway answers, and what the PROPERTIES page shows.
+    FEngine.onStaticData = [this](const ProductInfo& info) {
+        View.ShowStaticData(info);
+        FConnection->StaticDataWatcher();
     };
     FReconnectTimer.setInterval(1000);
     QObject::connect(&FReconnectTimer, &QTimer::timeout, [this] { WatchLostPort(); });
@@ -68,12 +81,56 @@ void DeviceLink::RefreshPorts() {
     FPortList->RefreshPorts();
 }
 
-bool DeviceLink::SendCommand(const char* talker, const char* formatter) {
-    return FCommandSender->SendCommand(talker, formatter);
+void DeviceLink::Ask(GatewayRequest request, std::function<void(const GatewayOutcome&)> done) {
+    const std::uint64_t generation = FLinkGeneration;
+    FEngine.Submit(
+        std::move(request),
+        [this, generation, done = std::move(done)](const GatewayOutcome& outcome) {
+            // Handed on from the event loop, not from inside the port's event:
+            // what it does (a message box, the next request) must not run
+            // while the receive handler runs.
+            QTimer::singleShot(0, &FEventContext, [this, generation, done, outcome] {
+                if (generation == FLinkGeneration && done) done(outcome);
+            });
+        },
+        GatewayEngine::Clock::now());
+    PumpEngine();
 }
 
-bool DeviceLink::LinkProbe(int code) {
-    return FConnection->LinkProbe(code);
+bool DeviceLink::LinkProbe(std::uint16_t code) {
+    FEngine.SendProbe(code);
+    const std::uint64_t generation = FLinkGeneration;
+    PumpEngine();
+    return generation == FLinkGeneration && FComm->Connected();
+}
+
+void DeviceLink::PumpEngine() {
+    if (const auto speed = FEngine.TakeSpeedChange()) {
+        for (std::size_t item = 0; item < BaudListRates.size(); ++item) {
+            if (BaudRateValue(BaudListRates[item]) != *speed) continue;
+            FComm->SetBaudRate(BaudListRates[item]);
+            View.ShowChosenBaudItem(static_cast<int>(item));
+        }
+        // A part line received at the other speed is noise at this one.
+        FRxLine = LineAssembler{};
+    }
+    const std::uint64_t generation = FLinkGeneration;
+    for (const std::string& line : FEngine.TakeOutgoing()) {
+        // A write that failed has ended the link and told the user.
+        if (!FCommandSender->SendCommand(line) || generation != FLinkGeneration) return;
+    }
+    if (const auto due = FEngine.Deadline()) {
+        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
+            *due - GatewayEngine::Clock::now());
+        FEngineDeadline.start(std::max(wait, std::chrono::milliseconds(0)));
+    } else {
+        FEngineDeadline.stop();
+    }
+}
+
+void DeviceLink::OnGatewayLine(std::string_view line) {
+    FEngine.OnLine(line, GatewayEngine::Clock::now());
+    PumpEngine();
 }
 
 bool DeviceLink::ConnectPressed() const {
@@ -85,11 +142,9 @@ void DeviceLink::Close() {
 }
 
 void DeviceLink::ClearReplyWait() {
-    FReplyWait.Cancel();
-    WaitingForReply = false;
-    WaitingForRequery = false;
-    ExpectedReplyId = 0;
-    ConfigReceived = false;
+    FEngine.Cancel();
+    FEngineDeadline.stop();
+    ++FLinkGeneration;
 }
 
 void DeviceLink::OnDeviceChange(platform::DeviceChange change) {

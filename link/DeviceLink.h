@@ -13,7 +13,7 @@
 
 #include "LinkHealth.h"
 #include "LinkView.h"
-#include "ReplyWait.h"
+#include "gateway/GatewayEngine.h"
 #include "gateway/LineAssembler.h"
 #include "platform/DeviceNotifier.h"
 
@@ -69,12 +69,18 @@ public:
     // A lost port that returns within this time is connected again by itself.
     static constexpr std::chrono::seconds kReconnectWindow{60};
 
-    // The one road of every command: the sender fills DeviceRecord, then asks
-    // for the sentence by talker and formatter ("P", "CTT"). See CommandSender.
-    bool SendCommand(const char* talker, const char* formatter);
-    // Sends the TST probe with `code` (16 connect, 2 configuration page open,
-    // 0 closed); true if sent.
-    bool LinkProbe(int code);
+    // ---- The gateway engine over the open port ----
+    // Submits `request`; `done` gets its outcome from the event loop, never
+    // after the link went down. Requests wait their turn behind those before.
+    void Ask(GatewayRequest request, std::function<void(const GatewayOutcome&)> done);
+    // Sends the TST probe with `code` (protocol::kProbeStaticData to connect,
+    // kProbeConfigurationOpen/Closed for the page); true if sent.
+    bool LinkProbe(std::uint16_t code);
+    // Writes what the engine has to send, at the speed it asks for, and keeps
+    // its deadline. Every received line runs it; so does work submitted to
+    // the engine directly (the profile actions).
+    void PumpEngine();
+    GatewayEngine& Engine() { return FEngine; }
 
     // True while the Connect button is down: connecting or connected.
     bool ConnectPressed() const;
@@ -95,20 +101,19 @@ public:
     std::int32_t FLinkSilenceTicks = 0;         // watchdog ticks since the last line
     LinkHealth FHealth;                         // the line's figures since the attempt began
 
-    // ---- Reply wait of the message configuration screens ----
-    // Armed by the screens when they send a CTT query or command, disarmed by
-    // the receive path when the answer comes.
-    bool WaitingForReply = false;     // a CTT request awaits its reply
-    bool WaitingForRequery = false;   // a request sent again by the item display awaits its reply
-    std::int32_t ExpectedReplyId = 0; // item identifier of the outstanding request
-    bool ConfigReceived = false;      // a matching reply carried a valid item
-    // The deadline, resend and outcome of the request that awaits an answer.
-    ReplyWait FReplyWait;
-    // Forgets every outstanding request: the link went down.
+    // ---- The exchanges with the gateway ----
+    // Every request, its answer, deadline and resend, and what the gateway
+    // last reported (WaitingForReply, ExpectedReplyId and ConfigReceived are
+    // its state).
+    GatewayEngine FEngine;
+    QTimer FEngineDeadline; // single shot at the engine's next deadline
+    // Counts the link's ends: an outcome posted before the link went down
+    // finds a newer count and is not shown.
+    std::uint64_t FLinkGeneration = 0;
+    // Forgets every request and report: the link went down.
     void ClearReplyWait();
-    // Sees every received line (without CR LF) after the link's own consumers:
-    // set while the window's profile actions talk to the gateway.
-    std::function<void(std::string_view line)> FLineTap;
+    // Every accepted line (without CR LF), last in the receive path.
+    void OnGatewayLine(std::string_view line);
 
     // ---- The link's units ----
     std::unique_ptr<PortList> FPortList;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "LinkHealth.h"
+#include "config/ProductInfo.h"
 
 namespace varo {
 
@@ -37,9 +38,6 @@ struct PortNote {
     std::string busyProgram;
     bool accessDenied = false; // this user may not open it
 };
-
-// The two speed read-outs of the static data block.
-enum class BaudReadout { Nmea, Debug };
 
 // Everything the device link needs from the screen: the connection controls
 // it reads and sets, the status it shows, the questions it asks and the
@@ -94,16 +92,10 @@ public:
     // (LineDrop::None when they did not). A line dropped for its length
     // comes with its first characters and goes no further.
     virtual void ShowReceivedLine(std::string_view line, LineDrop drop) = 0;
-    virtual void ShowBaudReadout(BaudReadout readout, const QString& value) = 0;
     // Every line that begins with "$" or "!", with CR LF.
     virtual void ShowSentence(const char* line) = 0;
-    // A reply to the configuration screens' CTT request for `item`.
-    virtual void ShowConfigItem(std::int32_t item) = 0;
-    virtual void EnableApplyControls() = 0;
-    // A reply with the NMEA 0183 output states (item 200184).
-    virtual void ShowOutputStates() = 0;
-    // Every accepted line, with CR LF, for the device information.
-    virtual void ParseDeviceInformation(const char* line) = 0;
+    // Every whole static data block the gateway sent, read by the engine.
+    virtual void ShowStaticData(const ProductInfo& info) = 0;
 };
 
 } // namespace varo

@@ -1,14 +1,9 @@
 #include "PageWatcher.h"
 
 #include "DeviceLink.h"
+#include "gateway/Protocol.h"
 
 namespace varo {
-namespace {
-
-constexpr int kProbeConfigurationOpen = 2;
-constexpr int kProbeConfigurationClosed = 0;
-
-} // namespace
 
 PageWatcher::PageWatcher(DeviceLink& link) : link(link) {
     DetectTabSheet.setObjectName(QStringLiteral("DetectTabSheet"));
@@ -35,12 +30,12 @@ void PageWatcher::DetectTabSheetTimer() {
     const bool configurationShown = link.View.ConfigurationPageShown();
     if (configurationShown && FEntering) {
         link.View.RunWatchdog(true);
-        link.LinkProbe(kProbeConfigurationOpen);
+        link.LinkProbe(protocol::kProbeConfigurationOpen);
         FLeaving = true;
         FEntering = false;
     } else if (!configurationShown && FLeaving) {
         link.View.RunWatchdog(false);
-        link.LinkProbe(kProbeConfigurationClosed);
+        link.LinkProbe(protocol::kProbeConfigurationClosed);
         FLeaving = false;
         FEntering = true;
     }

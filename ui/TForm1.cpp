@@ -72,14 +72,6 @@ QString TForm1::OpenPortCaption(int tag) const {
     return tag == 1 ? FTexts.Disconnect : FTexts.Connect;
 }
 
-bool TForm1::SendCommand(const char* talker, const char* formatter) {
-    return FLink->SendCommand(talker, formatter);
-}
-
-bool TForm1::LinkProbe(int code) {
-    return FLink->LinkProbe(code);
-}
-
 void TForm1::OpenPortClick() {
     FLink->OpenPortClick();
 }

@@ -88,12 +88,6 @@ public:
     // The caption of OpenPort for its tag: 0 "Connect", 1 "Disconnect".
     QString OpenPortCaption(int tag) const;
 
-    // The one road of every command: the sender fills DeviceRecord, then asks
-    // for the sentence by talker and formatter ("P", "CTT"). See CommandSender.
-    bool SendCommand(const char* talker, const char* formatter);
-    // Sends the TST probe with `code` (16 connect, 2 configuration page open,
-    // 0 closed); true if sent.
-    bool LinkProbe(int code);
     // The Connect button's handler: connects or disconnects by its tag.
     void OpenPortClick();
     // Port discovery: the present and openable ports and the port list.
@@ -286,12 +280,8 @@ public:
     bool ConfigurationPageShown() const override;
     void RunWatchdog(bool on) override;
     void ShowReceivedLine(std::string_view line, LineDrop drop) override;
-    void ShowBaudReadout(BaudReadout readout, const QString& value) override;
     void ShowSentence(const char* line) override;
-    void ShowConfigItem(std::int32_t item) override;
-    void EnableApplyControls() override;
-    void ShowOutputStates() override;
-    void ParseDeviceInformation(const char* line) override;
+    void ShowStaticData(const ProductInfo& info) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -200,29 +200,12 @@ void TForm1::ShowReceivedLine(std::string_view line, LineDrop drop) {
     FDataView->ShowRawLine(line, drop);
 }
 
-void TForm1::ShowBaudReadout(BaudReadout readout, const QString& value) {
-    (readout == BaudReadout::Debug ? LabeledEdit2 : LabeledEdit1)->setText(value);
-}
-
 void TForm1::ShowSentence(const char* line) {
     FDataView->ShowSentence(line);
 }
 
-void TForm1::ShowConfigItem(std::int32_t item) {
-    FOutputChecks->FillOutputChecks(item);
-}
-
-void TForm1::EnableApplyControls() {
-    FOutputChecks->ShowOutputChecks(true);
-}
-
-void TForm1::ShowOutputStates() {
-    All0183MsgGroup->setEnabled(true);
-    FSentenceStates->ShowSentenceStates();
-}
-
-void TForm1::ParseDeviceInformation(const char* line) {
-    FDeviceInfo->ParseDeviceInformation(line);
+void TForm1::ShowStaticData(const ProductInfo& info) {
+    FDeviceInfo->ShowStaticData(info);
 }
 
 } // namespace varo

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "TForm1.h"
 #include "UiTexts.h"
+#include "gateway/Protocol.h"
 
 namespace varo {
 
@@ -23,7 +24,7 @@ void LinkWatchdog::OnWatchdogTimer() {
         probeSent = false;
     } else if (!probeSent && Connected()) {
         // A failed probe has been reported by the send path; the count goes on.
-        form.LinkProbe(kProbeCode);
+        form.FLink->LinkProbe(protocol::kProbeConfigurationOpen);
         probeSent = true;
     }
 

@@ -15,7 +15,6 @@ class LinkWatchdog {
 public:
     static constexpr std::int32_t kProbeAfterTicks = 50;
     static constexpr std::int32_t kDropAfterTicks = 70;
-    static constexpr int kProbeCode = 2;
 
     explicit LinkWatchdog(TForm1& form) : form(form) {}
 

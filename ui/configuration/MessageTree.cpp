@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "CttCommand.h"
 #include "DeviceLink.h"
 #include "Dialogs.h"
 #include "MessageCatalog.h"
@@ -108,14 +107,7 @@ void MessageTree::SelectNmea2000Root() {
     SetCaptions(&UiTexts::Nmea2000InputMessage, &UiTexts::OutputMessage);
     form.OutputMsgGroup->setEnabled(false);
     form.OutputMsgGroup->hide();
-    // An unanswered RMC continuation would otherwise take this answer.
-    form.FOutputChecks->StartItem();
-    form.FLink->WaitingForRequery = false;
-    ctt::Query(form, kOutputStatesItem, [this](ReplyOutcome outcome, const CttFields&) {
-        if (outcome == ReplyOutcome::NoAnswer) form.FSentenceStates->ShowNoAnswer();
-    });
-    form.FLink->ExpectedReplyId = kOutputStatesItem;
-    form.FLink->WaitingForReply = true;
+    form.FSentenceStates->AskSentenceStates();
     form.All0183MsgGroup->show();
     form.All0183MsgGroup->setEnabled(false);
     form.Label9->clear();
@@ -144,16 +136,7 @@ void MessageTree::SelectMessage(const QTreeWidgetItem& node) {
     const varo::SentenceDescription* entry =
         treeShowsCodes ? FindByCodePrefix(text) : FindByDescription(form.FTexts, text);
     if (entry == nullptr) return;
-    checks.StartItem();
-    form.FLink->WaitingForRequery = false;
-    ctt::Query(form, entry->identifier, [this](ReplyOutcome outcome, const CttFields&) {
-        if (outcome == ReplyOutcome::NoAnswer) form.FOutputChecks->ShowNoAnswer();
-    });
-    checks.ShowOutputChecks(false);
-    form.FLink->ExpectedReplyId = entry->identifier;
-    form.FLink->ConfigReceived = false;
-    form.FLink->WaitingForReply = true;
-    checks.FillOutputChecks(entry->identifier);
+    checks.ShowItem(entry->identifier);
 }
 
 bool TreeKeyEvents::eventFilter(QObject* watched, QEvent* event) {

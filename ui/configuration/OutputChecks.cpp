@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include "CttCommand.h"
 #include "DeviceLink.h"
 #include "LayoutHelpers.h"
 #include "MessageCatalog.h"
@@ -17,28 +16,12 @@
 namespace varo {
 namespace {
 
-constexpr std::int32_t kRmcItem = 200005;
-constexpr std::int32_t kRmcContinuation = kRmcContinuationItem;
-constexpr std::int32_t kVdmItem = 200028;
-constexpr std::int32_t kVdoItem = 200029;
-// RMC's own row holds four outputs before the continuation marker.
-constexpr std::size_t kRmcOwnOutputs = 4;
-constexpr std::array<std::uint32_t, kRmcOwnOutputs> kRmcOutputs{129025, 129026, 129029, 129033};
-// Boxes 5 to 7 hold the continuation.
-constexpr std::size_t kContinuationFirstBox = 4;
-constexpr std::size_t kContinuationBoxes = 3;
-// A change of a single item covers boxes 1 to 5, one per slot.
-constexpr std::size_t kItemBoxes = 5;
-
-// A slot that names an output and whose flag the answer does not report as sent.
-bool SlotNotTaken(const varo::DeviceRecord& sent, const CttFields& answer, std::size_t slot) {
-    const varo::CttItemEntry& item = sent.cttItems[slot];
-    return item.identifier != ctt::kNoOutput && answer.items[slot].flag != item.flag;
-}
-
-void ShowResult(QLabel* label, const QString& text) {
-    SetTextColour(label, kResultGreen);
-    label->setText(text);
+const FilterInput* InputOf(std::int32_t id) {
+    for (bool nmea0183 : {true, false}) {
+        for (const FilterInput& input : FilterInputs(nmea0183))
+            if (input.input == id) return &input;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -58,75 +41,41 @@ void OutputChecks::ShowOutputChecks(bool on) {
         label->setVisible(on);
 }
 
-void OutputChecks::FillOutputChecks(std::int32_t id) {
+void OutputChecks::ShowItem(std::int32_t id) {
+    ShowOutputChecks(false);
     for (QLabel* label : {form.Label4, form.Label3, form.Label5})
         label->show();
-    if (!continuationMode) {
-        shownId = id;
-        form.Label3->setText(form.FTexts.MsgNameOf.arg(MessageDescription(form.FTexts, id)));
-        form.Label5->setText(QStringLiteral("(%1)").arg(MessageCode(id)));
-        for (QCheckBox* box : boxes)
-            box->setChecked(false);
-    }
+    shownId = id;
+    form.Label3->setText(form.FTexts.MsgNameOf.arg(MessageDescription(form.FTexts, id)));
+    form.Label5->setText(QStringLiteral("(%1)").arg(MessageCode(id)));
     form.Label4->clear();
-    const varo::ConversionRow* row = varo::FindConversionRow(id);
-    if (row != nullptr && !FillRow(*row)) return;
-    SaveChecks(0, kBoxCount);
-}
-
-bool OutputChecks::FillRow(const varo::ConversionRow& row) {
-    const auto count = static_cast<std::size_t>(row.count);
-    if ((count == 2 || count == 3) && continuationMode) {
-        // Flags that are not 0 or 1 are no answer: the boxes of RMC's own
-        // outputs must not be relabelled with the continuation's.
-        bool flagsValid = form.FLink->ConfigReceived;
-        for (std::size_t slot = 0; slot < count; ++slot)
-            flagsValid = flagsValid && ctt::Record().cttItems[slot].flagValid != 0;
-        if (flagsValid) {
-            FillContinuation(row);
+    outputs = {};
+    const FilterInput* input = InputOf(id);
+    shownBoxes = input == nullptr ? 0 : std::min(input->outputs.size(), kBoxCount);
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        Box(i)->setChecked(false);
+        if (i < shownBoxes) {
+            ShowBox(i, input->outputs[i]);
         } else {
-            ContinuationNotAnswered();
+            Box(i)->hide();
         }
-        return false;
     }
-    if (row.related[count - 1] == varo::ConversionContinued) {
-        for (std::size_t i = 0; i < count - 1; ++i)
-            ShowBox(i, row.related[i]);
-        HideBoxes(count - 1);
-        if (form.FLink->ConfigReceived) {
-            TickFromAnswer(0, count - 1);
-            RequeryContinuation();
-        }
-        return true;
-    }
-    for (std::size_t i = 0; i < count; ++i)
-        ShowBox(i, row.related[i]);
-    HideBoxes(count);
-    if (form.FLink->ConfigReceived) TickFromAnswer(0, count);
-    return true;
-}
-
-void OutputChecks::FillContinuation(const varo::ConversionRow& row) {
-    const auto count = static_cast<std::size_t>(row.count);
-    for (std::size_t i = 0; i < count; ++i)
-        ShowBox(kContinuationFirstBox + i, row.related[i]);
-    HideBoxes(kContinuationFirstBox + count);
-    TickFromAnswer(kContinuationFirstBox, count);
-    SaveChecks(kContinuationFirstBox, kContinuationBoxes);
-    continuationMode = false;
-    rmcSplitLoaded = true;
-}
-
-// The answer for RMC is in; its remaining outputs are asked for under their
-// own identifier, and the receive path hands that answer back here.
-void OutputChecks::RequeryContinuation() {
-    ctt::Query(form, kRmcContinuation, [this](ReplyOutcome outcome, const CttFields&) {
-        if (outcome == ReplyOutcome::NoAnswer && continuationMode) ContinuationNotAnswered();
+    savedChecks = {};
+    if (input == nullptr) return;
+    form.FLink->Ask(GatewayRequest::QueryFilter(id), [this](const GatewayOutcome& outcome) {
+        Answered(outcome);
     });
-    form.FLink->ExpectedReplyId = kRmcContinuation;
-    form.FLink->WaitingForRequery = true;
-    form.FLink->ConfigReceived = false;
-    continuationMode = true;
+}
+
+void OutputChecks::ShowReport(const FilterReport& report) {
+    if (report.input != shownId) return;
+    for (std::size_t i = 0; i < shownBoxes && i < report.flags.size(); ++i) {
+        Box(i)->setChecked(report.flags[i] == 1);
+        savedChecks[i] = report.flags[i] == 1;
+    }
+    ShowOutputChecks(true);
+    for (std::size_t i = shownBoxes; i < kBoxCount; ++i)
+        Box(i)->hide();
 }
 
 QString OutputChecks::BoxCaption(std::int32_t output) const {
@@ -153,163 +102,79 @@ void OutputChecks::ShowBox(std::size_t index, std::int32_t output) {
     if (output == varo::ConversionAll) form.DefaultButton->setEnabled(false);
 }
 
-void OutputChecks::HideBoxes(std::size_t first) {
-    for (std::size_t i = first; i < kBoxCount; ++i)
-        Box(i)->hide();
-}
-
-void OutputChecks::TickFromAnswer(std::size_t first, std::size_t count) {
-    const varo::DeviceRecord& device = ctt::Record();
-    for (std::size_t slot = 0; slot < count; ++slot)
-        Box(first + slot)->setChecked(device.cttItems[slot].flag == 1);
-}
-
-void OutputChecks::SaveChecks(std::size_t first, std::size_t count) {
-    for (std::size_t i = first; i < first + count; ++i)
-        savedChecks[i] = Box(i)->isChecked();
-}
-
-bool OutputChecks::MatchesSaved(std::size_t first, std::size_t count) const {
-    for (std::size_t i = first; i < first + count; ++i) {
-        if (Box(i)->isChecked() != savedChecks[i]) return false;
-    }
-    return true;
-}
-
-void OutputChecks::TakeFlags(std::size_t first, std::size_t count) {
-    varo::DeviceRecord& device = ctt::Record();
-    device.cttMode = ctt::kChange;
-    for (std::size_t slot = 0; slot < count; ++slot)
-        device.cttItems[slot].flag = Box(first + slot)->isChecked() ? 1 : 0;
-}
-
 void OutputChecks::ShowMessage(const QString& text) {
     SetTextColour(form.Label4, form.palette().color(QPalette::WindowText));
     form.Label4->show();
     form.Label4->setText(text);
 }
 
-void OutputChecks::ShowNoAnswer() {
-    form.FLink->WaitingForReply = false;
-    form.FLink->WaitingForRequery = false;
-    continuationMode = false;
-    ShowMessage(form.FTexts.NoAnswer);
-}
-
-void OutputChecks::ContinuationNotAnswered() {
-    form.FLink->WaitingForRequery = false;
-    continuationMode = false;
-    rmcSplitLoaded = false;
-    HideBoxes(kContinuationFirstBox);
-    // The record no longer holds RMC's answer, so no Apply can be built on it.
-    form.Button1->setEnabled(false);
-    form.Button1->hide();
-    ShowMessage(form.FTexts.ContinuationNotAnswered);
-}
-
-void OutputChecks::QueueIfChanged(std::size_t first, std::size_t count) {
-    if (MatchesSaved(first, count)) return;
-    pendingChanges.push_back({ctt::Record(), first, count});
+void OutputChecks::ShowSuccess(const QString& text) {
+    SetTextColour(form.Label4, kResultGreen);
+    form.Label4->show();
+    form.Label4->setText(text);
 }
 
 void OutputChecks::ApplyOutputSelection() {
     promptArmed = false;
-    form.FLink->FReplyWait.Cancel();
-    pendingChanges.clear();
-    notTaken.clear();
     form.Label4->clear();
-    if (!form.FLink->ConfigReceived) {
-        ShowResult(form.Label4, form.FTexts.ConnectFail);
+    if (form.FLink->Engine().ConfigReceived(shownId) == nullptr) {
+        ShowSuccess(form.FTexts.ConnectFail);
         return;
     }
-    varo::DeviceRecord& device = ctt::Record();
-    if (!rmcSplitLoaded) {
-        // The record still holds the subject and outputs of the answer.
-        TakeFlags(0, kItemBoxes);
-        const auto subject = static_cast<std::int32_t>(device.cttSubject);
-        if (subject == kVdmItem || subject == kVdoItem)
-            device.cttItems[0].identifier = kAllAisChangeItem;
-        QueueIfChanged(0, kItemBoxes);
+    std::vector<std::uint8_t> flags;
+    for (std::size_t i = 0; i < shownBoxes; ++i)
+        flags.push_back(Box(i)->isChecked() ? 1 : 0);
+    form.FLink->Ask(GatewayRequest::ChangeFilter(shownId, std::move(flags)),
+                    [this](const GatewayOutcome& outcome) { Answered(outcome); });
+}
+
+void OutputChecks::Answered(const GatewayOutcome& outcome) {
+    if (outcome.filter.input != 0 && outcome.filter.input != shownId) return;
+    const UiTexts& texts = form.FTexts;
+    switch (outcome.outcome) {
+    case Outcome::Confirmed:
+        ShowReport(outcome.filter);
+        if (outcome.request == GatewayRequest::Kind::ChangeFilter)
+            ShowSuccess(texts.ModifiedSuccessfully);
+        return;
+    case Outcome::NotTaken:
+        ShowReport(outcome.filter);
+        ShowMessage(texts.NotTaken.arg(OutputNames(outcome.filterDiffers)));
+        return;
+    case Outcome::Refused:
+        ShowMessage(outcome.refusal == Refusal::NothingToChange ? texts.NothingToChange
+                                                                : texts.ConnectFail);
+        return;
+    case Outcome::NoAnswer:
+    case Outcome::PortLost:
+        ShowMessage(texts.NoAnswer);
+        return;
+    }
+}
+
+QString OutputChecks::OutputNames(const std::vector<std::size_t>& indices) const {
+    QStringList names;
+    for (std::size_t output : indices)
+        if (output < shownBoxes) names << Box(output)->text();
+    return names.join(QStringLiteral(", "));
+}
+
+void OutputChecks::ShowDefaults(const GatewayOutcome& outcome) {
+    if (!outcome.filter.outputs.empty()) ShowReport(outcome.filter);
+    if (outcome.outcome == Outcome::Confirmed) {
+        ShowSuccess(form.FTexts.ModifiedSuccessfully);
+    } else if (!outcome.filterDiffers.empty()) {
+        ShowMessage(form.FTexts.NotTaken.arg(OutputNames(outcome.filterDiffers)));
     } else {
-        // RMC: first the continuation, whose answer the record still holds,
-        // then RMC's own four outputs under its own identifier.
-        TakeFlags(kContinuationFirstBox, kContinuationBoxes);
-        QueueIfChanged(kContinuationFirstBox, kContinuationBoxes);
-        device.cttSubject = kRmcItem;
-        for (std::size_t slot = 0; slot < kRmcOwnOutputs; ++slot)
-            device.cttItems[slot].identifier = kRmcOutputs[slot];
-        device.cttItems[kRmcOwnOutputs].identifier = ctt::kNoOutput;
-        TakeFlags(0, kRmcOwnOutputs);
-        QueueIfChanged(0, kRmcOwnOutputs);
-        rmcSplitLoaded = false;
+        ShowMessage(form.FTexts.ResultError);
     }
-    if (pendingChanges.empty()) {
-        // Nothing differs from what the gateway reported.
-        form.Label4->setText(form.FTexts.ModifiedSuccessfully);
-        return;
-    }
-    SendNextChange();
-}
-
-void OutputChecks::SendNextChange() {
-    if (pendingChanges.empty()) {
-        if (notTaken.empty()) {
-            ShowResult(form.Label4, form.FTexts.ModifiedSuccessfully);
-        } else {
-            QStringList names;
-            for (const QString& name : notTaken)
-                names << name;
-            ShowMessage(form.FTexts.NotTaken.arg(names.join(QStringLiteral(", "))));
-        }
-        return;
-    }
-    sentChange = pendingChanges.front();
-    pendingChanges.pop_front();
-    ctt::Record() = sentChange.record;
-    const auto subject = static_cast<std::int32_t>(sentChange.record.cttSubject);
-    const PendingChange change = sentChange;
-    auto accept = [change](const CttFields& answer) {
-        for (std::size_t slot = 0; slot < change.count; ++slot) {
-            if (SlotNotTaken(change.record, answer, slot)) return false;
-        }
-        return true;
-    };
-    // A send that failed has told the user; the result line stays empty.
-    if (!ctt::ChangeAndReadBack(form, subject, accept,
-                                [this](ReplyOutcome outcome, const CttFields& answer) {
-                                    ChangeAnswered(outcome, answer);
-                                })) {
-        pendingChanges.clear();
-    }
-}
-
-void OutputChecks::ChangeAnswered(ReplyOutcome outcome, const CttFields& answer) {
-    if (outcome == ReplyOutcome::NoAnswer) {
-        pendingChanges.clear();
-        ShowMessage(form.FTexts.NoAnswer);
-        return;
-    }
-    for (std::size_t slot = 0; slot < sentChange.count; ++slot) {
-        if (!SlotNotTaken(sentChange.record, answer, slot)) continue;
-        const QCheckBox* box = Box(sentChange.firstBox + slot);
-        notTaken.push_back(box->text());
-    }
-    SendNextChange();
-}
-
-void OutputChecks::StartItem() {
-    continuationMode = false;
-    rmcSplitLoaded = false;
 }
 
 bool OutputChecks::ShouldAskToSave() const {
-    return promptArmed && !MatchesSaved(0, kBoxCount);
-}
-
-void OutputChecks::TickAllAndSave() {
-    for (QCheckBox* box : boxes)
-        box->setChecked(true);
-    SaveChecks(0, kBoxCount);
+    if (!promptArmed) return false;
+    for (std::size_t i = 0; i < shownBoxes; ++i)
+        if (Box(i)->isChecked() != savedChecks[i] && Box(i)->isEnabled()) return true;
+    return false;
 }
 
 } // namespace varo

@@ -1,11 +1,11 @@
 #include "SentenceStates.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
 #include <QStringList>
 #include <algorithm>
 
-#include "CttCommand.h"
 #include "DeviceLink.h"
 #include "Dialogs.h"
 #include "LayoutHelpers.h"
@@ -17,13 +17,9 @@
 namespace varo {
 namespace {
 
-constexpr std::uint32_t kRestoreDefaultsSubject = 32767;
-constexpr std::uint8_t kLargestDigit = 9;
-
-void ShowResult(QLabel* label, const QString& text) {
-    SetTextColour(label, kResultGreen);
-    label->setText(text);
-}
+// The digit that stands for a state nobody knows: the picture of an unusual
+// state, and a state the engine refuses to send.
+constexpr std::uint8_t kUnknownState = 9;
 
 const OutputSentence* SentenceOfTag(int tag) {
     const auto found =
@@ -32,25 +28,28 @@ const OutputSentence* SentenceOfTag(int tag) {
     return found == kOutputSentences.end() ? nullptr : &*found;
 }
 
-} // namespace
-
-void SentenceStates::ShowSentenceStates() {
-    const varo::DeviceRecord& device = ctt::Record();
-    OutputIdentifiers identifiers{};
-    for (std::size_t slot = 0; slot < identifiers.size(); ++slot)
-        identifiers[slot] = device.cttItems[slot].identifier;
-    TakeStates(identifiers);
+QString SentenceNames(const std::vector<int>& tags) {
+    QStringList names;
+    for (int tag : tags)
+        if (const OutputSentence* sentence = SentenceOfTag(tag))
+            names << QString::fromLatin1(sentence->code);
+    return names.join(QStringLiteral(", "));
 }
 
-void SentenceStates::TakeStates(const OutputIdentifiers& identifiers) {
-    states = UnpackSentenceStates(identifiers);
+} // namespace
+
+void SentenceStates::AskSentenceStates() {
+    form.FLink->Ask(GatewayRequest::QueryOutputs(),
+                    [this](const GatewayOutcome& outcome) { Answered(outcome); });
+}
+
+void SentenceStates::ShowReport(const OutputReport& report) {
+    form.All0183MsgGroup->setEnabled(true);
     bool allKnown = true;
     for (const OutputSentence& sentence : kOutputSentences) {
         const auto tag = static_cast<std::size_t>(sentence.tag);
-        known[tag] = identifiers[SentenceStateSlot(sentence.tag)] != ctt::kNoOutput;
-        // An unknown state shows the picture of an unusual state.
-        if (!known[tag]) states[tag] = kLargestDigit;
-        allKnown = allKnown && known[tag];
+        states[tag] = report.known[tag] ? report.states[tag] : kUnknownState;
+        allKnown = allKnown && report.known[tag];
         ShowPicture(sentence.tag);
     }
     if (!allKnown) ShowMessage(form.Label9, form.FTexts.OutputStatesUnknown);
@@ -61,16 +60,15 @@ void SentenceStates::ShowMessage(QLabel* label, const QString& text) {
     label->setText(text);
 }
 
-void SentenceStates::ShowNoAnswer() {
-    form.FLink->WaitingForReply = false;
-    ShowMessage(form.Label9, form.FTexts.NoAnswer);
+void SentenceStates::ShowSuccess(QLabel* label, const QString& text) {
+    SetTextColour(label, kResultGreen);
+    label->setText(text);
 }
 
 void SentenceStates::ToggleSentence(int tag) {
     if (SentenceOfTag(tag) == nullptr) return;
     std::uint8_t& state = states[static_cast<std::size_t>(tag)];
     state = state == 0 ? 1 : 0;
-    known[static_cast<std::size_t>(tag)] = true;
     ShowPicture(tag);
 }
 
@@ -86,108 +84,59 @@ void SentenceStates::ShowPicture(int tag) {
 
 void SentenceStates::ApplySentenceStates() {
     form.Label9->clear();
-    for (const OutputSentence& sentence : kOutputSentences) {
-        // States the gateway did not report must not be sent back as if it had.
-        if (!known[static_cast<std::size_t>(sentence.tag)]) {
-            ShowMessage(form.Label9, form.FTexts.OutputStatesUnknown);
-            return;
-        }
-    }
-    varo::DeviceRecord& device = ctt::Record();
-    const OutputIdentifiers identifiers = PackSentenceStates(states);
-    for (std::size_t slot = 0; slot < identifiers.size(); ++slot)
-        device.cttItems[slot] = {identifiers[slot], 0, 0};
-    device.cttMode = ctt::kApply;
-    device.cttSubject = kApplyOutputStatesItem;
-    auto accept = [identifiers](const CttFields& answer) {
-        for (std::size_t slot = 0; slot < identifiers.size(); ++slot) {
-            if (static_cast<std::uint32_t>(answer.items[slot].identifier) != identifiers[slot])
-                return false;
-        }
-        return true;
-    };
-    const SentenceStateTable sent = states;
-    ctt::ChangeAndReadBack(form, kOutputStatesItem, accept,
-                           [this, sent](ReplyOutcome outcome, const CttFields& answer) {
-                               ApplyAnswered(outcome, answer, sent);
-                           });
+    form.FLink->Ask(GatewayRequest::ChangeOutputs(states),
+                    [this](const GatewayOutcome& outcome) { Answered(outcome); });
 }
 
-namespace {
-
-OutputIdentifiers IdentifiersOf(const CttFields& answer) {
-    OutputIdentifiers identifiers{};
-    for (std::size_t slot = 0; slot < identifiers.size(); ++slot)
-        identifiers[slot] = static_cast<std::uint32_t>(answer.items[slot].identifier);
-    return identifiers;
-}
-
-} // namespace
-
-void SentenceStates::ApplyAnswered(ReplyOutcome outcome, const CttFields& answer,
-                                   const SentenceStateTable& sent) {
-    if (outcome == ReplyOutcome::NoAnswer) {
-        ShowMessage(form.Label9, form.FTexts.NoAnswer);
+void SentenceStates::Answered(const GatewayOutcome& outcome) {
+    const UiTexts& texts = form.FTexts;
+    switch (outcome.outcome) {
+    case Outcome::Confirmed:
+        ShowReport(outcome.outputs);
+        if (outcome.request == GatewayRequest::Kind::ChangeOutputs)
+            ShowSuccess(form.Label9, texts.ModifiedSuccessfully);
+        return;
+    case Outcome::NotTaken:
+        // What the gateway now reports is what the panel shows.
+        ShowReport(outcome.outputs);
+        ShowMessage(form.Label9, texts.NotTaken.arg(SentenceNames(outcome.outputDiffers)));
+        return;
+    case Outcome::Refused:
+        ShowMessage(form.Label9, outcome.refusal == Refusal::NothingToChange
+                                     ? texts.NothingToChange
+                                     : texts.OutputStatesUnknown);
+        return;
+    case Outcome::NoAnswer:
+    case Outcome::PortLost:
+        ShowMessage(form.Label9, texts.NoAnswer);
         return;
     }
-    // What the gateway now reports is what the panel shows.
-    TakeStates(IdentifiersOf(answer));
-    if (outcome == ReplyOutcome::Matched) {
-        ShowResult(form.Label9, form.FTexts.ModifiedSuccessfully);
-        return;
-    }
-    QStringList names;
-    for (const OutputSentence& sentence : kOutputSentences) {
-        const auto tag = static_cast<std::size_t>(sentence.tag);
-        if (states[tag] != sent[tag]) names << QString::fromLatin1(sentence.code);
-    }
-    ShowMessage(form.Label9, form.FTexts.NotTaken.arg(names.join(QStringLiteral(", "))));
 }
 
 void SentenceStates::RestoreDefaults() {
-    if (ModalMessage(QStringLiteral("This will set all messages to default filtering "
-                                    "settings.Would you like to proceed?"),
-                     form.FTexts.Warning, MessageIcon::Exclamation,
+    if (ModalMessage(form.FTexts.DefaultQuestion, form.FTexts.Warning, MessageIcon::Exclamation,
                      MessageButtons::YesNo) != MessageResult::Yes) {
-        return;
-    }
-    varo::DeviceRecord& device = ctt::Record();
-    device.cttMode = ctt::kChange;
-    device.cttSubject = kRestoreDefaultsSubject;
-    for (varo::CttItemEntry& item : device.cttItems)
-        item.identifier = ctt::kNoOutput;
-    // The restored selection must be reported in full to count as an answer.
-    auto accept = [](const CttFields& answer) {
-        for (const CttItem& item : answer.items) {
-            if (item.identifier == static_cast<std::int32_t>(ctt::kNoOutput)) return false;
-        }
-        return true;
-    };
-    if (!ctt::ChangeAndReadBack(form, kOutputStatesItem, accept,
-                                [this](ReplyOutcome outcome, const CttFields& answer) {
-                                    DefaultsAnswered(outcome, answer);
-                                })) {
-        form.Label4->setText(form.FTexts.ResultError);
         return;
     }
     form.Label4->clear();
     form.Label9->clear();
+    form.FLink->Ask(GatewayRequest::RestoreDefaults(form.FOutputChecks->ShownId()),
+                    [this](const GatewayOutcome& outcome) { DefaultsAnswered(outcome); });
 }
 
-void SentenceStates::DefaultsAnswered(ReplyOutcome outcome, const CttFields& answer) {
-    if (outcome == ReplyOutcome::NoAnswer) {
-        ShowMessage(form.Label4, form.FTexts.NoAnswer);
-        ShowMessage(form.Label9, form.FTexts.NoAnswer);
+void SentenceStates::DefaultsAnswered(const GatewayOutcome& outcome) {
+    const UiTexts& texts = form.FTexts;
+    if (outcome.outcome == Outcome::NoAnswer || outcome.outcome == Outcome::PortLost) {
+        ShowMessage(form.Label4, texts.NoAnswer);
+        ShowMessage(form.Label9, texts.NoAnswer);
         return;
     }
-    TakeStates(IdentifiersOf(answer));
-    if (outcome != ReplyOutcome::Matched) {
-        form.Label4->setText(form.FTexts.ResultError);
-        return;
-    }
-    ShowResult(form.Label4, form.FTexts.ModifiedSuccessfully);
-    form.FOutputChecks->TickAllAndSave();
-    ShowResult(form.Label9, form.FTexts.ModifiedSuccessfully);
+    ShowReport(outcome.outputs);
+    if (outcome.outputDiffers.empty())
+        ShowSuccess(form.Label9, texts.ModifiedSuccessfully);
+    else
+        ShowMessage(form.Label9, texts.NotTaken.arg(SentenceNames(outcome.outputDiffers)));
+    form.FOutputChecks->ShowDefaults(outcome);
 }
 
 } // namespace varo

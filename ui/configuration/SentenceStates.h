@@ -1,57 +1,53 @@
 #pragma once
 
 #include <array>
-
-class QLabel;
-class QString;
 #include <cstddef>
 #include <cstdint>
 
-#include "ReplyWait.h"
 #include "config/OutputStates.h"
+#include "gateway/GatewayEngine.h"
+
+class QLabel;
+class QString;
 
 namespace varo {
 
 class TForm1;
 
 // The NMEA 0183 output selection on the CONFIGURATION page (its encoding is
-// in config/OutputStates.h).
+// in config/OutputStates.h), and the Default button.
 class SentenceStates {
 public:
     explicit SentenceStates(TForm1& form) : form(form) {}
 
-    // The answer to the output-selection query is in DeviceRecord: takes the
-    // states from it and redraws every picture. A slot the gateway left blank
-    // leaves its sentences unknown (shown with the third picture) until the
-    // user sets them.
-    void ShowSentenceStates();
-    // The query went unanswered.
-    void ShowNoAnswer();
+    // Asks the gateway for the selection; its report enables the group and
+    // redraws every picture.
+    void AskSentenceStates();
     // Mouse-down on a picture or label: on and off alternate, any other state
     // becomes off. Nothing is sent.
     void ToggleSentence(int tag);
-    // Button3: sends all 24 states, unless some are unknown, then reads the
-    // selection back: "Modified successfully" only when the gateway reports
-    // what was sent, else the sentences that did not take.
+    // Button3: asks the gateway to take the 24 states, then shows the
+    // read-back: "Modified successfully" only when it matches.
     void ApplySentenceStates();
     // DefaultButton: after asking, has the gateway restore its factory
-    // filtering, reads the selection back and shows the restored states.
+    // filtering and shows the read-back, confirmed when every output (and
+    // every output of the message shown) is on.
     void RestoreDefaults();
 
     const SentenceStateTable& States() const { return states; }
 
 private:
     void ShowPicture(int tag);
-    // States and knowledge from the answer's five identifiers.
-    void TakeStates(const OutputIdentifiers& identifiers);
+    // The states the gateway reports; a sentence it left blank shows the
+    // picture of an unusual state until the user sets it.
+    void ShowReport(const OutputReport& report);
     void ShowMessage(QLabel* label, const QString& text);
-    void ApplyAnswered(ReplyOutcome outcome, const CttFields& answer,
-                       const SentenceStateTable& sent);
-    void DefaultsAnswered(ReplyOutcome outcome, const CttFields& answer);
+    void ShowSuccess(QLabel* label, const QString& text);
+    void Answered(const GatewayOutcome& outcome);
+    void DefaultsAnswered(const GatewayOutcome& outcome);
 
     TForm1& form;
     SentenceStateTable states{};
-    std::array<bool, kSentenceTagCount> known{}; // reported by the gateway or set by the user
 };
 
 } // namespace varo

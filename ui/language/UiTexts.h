@@ -34,7 +34,8 @@ struct UiTexts {
     QString NoAnswer;                           // OTHER_MSG
     QString NotTaken;                           // OTHER_MSG, %1 the outputs
     QString OutputStatesUnknown;                // OTHER_MSG
-    QString ContinuationNotAnswered;            // OTHER_MSG
+    QString NothingToChange;                    // OTHER_MSG
+    QString StaticDataUnreadable;               // OTHER_MSG, %1 the values lost
     QString FlowRateNotTaken;                   // OTHER_MSG, %1 the gateway's value
     QString BaudRateAlreadyUsed;                // TAB_BAUD, %1 the rate
     QString LinkBackAtNewRate;                  // TAB_BAUD, %1 the rate
@@ -95,6 +96,7 @@ struct UiTexts {
     QString Nmea0183OutputMessage, Nmea2000OutputMessage;                   // PAGE_CONFIGURATION
     QString Default, DefaultHint, MsgName, MsgNameOf, Apply;                // PAGE_CONFIGURATION
     QString AllAisMessages, ConnectFail, ModifiedSuccessfully, ResultError; // PAGE_CONFIGURATION
+    QString DefaultQuestion;                                                // PAGE_CONFIGURATION
     QString SaveChanges;                                                    // PAGE_CONFIGURATION
     QString DataViewTab, ColumnLine, ColumnTalker, ColumnFormatter;         // PAGE_DATAVIEW
     QString ColumnName, ColumnLastTime, ColumnCurrentTime, ColumnData;      // PAGE_DATAVIEW
@@ -175,8 +177,12 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"OTHER_MSG", "OutputStatesUnknown",
      "Output states unknown: the gateway did not report them. Nothing was sent.",
      &UiTexts::OutputStatesUnknown},
-    {"OTHER_MSG", "ContinuationNotAnswered", "The gateway did not answer for outputs 5 to 7.",
-     &UiTexts::ContinuationNotAnswered},
+    {"OTHER_MSG", "NothingToChange", "Nothing to change: the gateway already has these settings.",
+     &UiTexts::NothingToChange},
+    {"OTHER_MSG", "StaticDataUnreadable",
+     "The gateway's static data block could not be read whole (%1 damaged or lost). Check the "
+     "cable and try again.",
+     &UiTexts::StaticDataUnreadable},
     {"OTHER_MSG", "FlowRateNotTaken",
      "The change did not take: the gateway reports a flow rate of %1.", &UiTexts::FlowRateNotTaken},
     {"OTHER_MSG", "CauseNothingReceived", "Nothing was received from the port.",
@@ -303,6 +309,9 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"PAGE_CONFIGURATION", "ModifiedSuccessfully", "Modified successfully",
      &UiTexts::ModifiedSuccessfully},
     {"PAGE_CONFIGURATION", "Error", "Error!!", &UiTexts::ResultError},
+    {"PAGE_CONFIGURATION", "DefaultQuestion",
+     "This will set all messages to default filtering settings.Would you like to proceed?",
+     &UiTexts::DefaultQuestion},
     {"PAGE_CONFIGURATION", "SaveChanges", "Do you want to save your changes?",
      &UiTexts::SaveChanges},
     {"PAGE_DATAVIEW", "Tab", "NMEA0183 DATA VIEW(OUTPUT)", &UiTexts::DataViewTab},

@@ -11,12 +11,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "CommandSender.h"
 #include "DeviceLink.h"
 #include "Dialogs.h"
 #include "TForm1.h"
-#include "comm/TermiosBuilder.h"
-#include "comm/ThreadComm.h"
+#include "gateway/StaticData.h"
 
 namespace varo {
 namespace {
@@ -28,6 +26,7 @@ QString AskOpenFileName(const QString& filter) {
 
 constexpr int kTableWidth = 560;
 constexpr int kTableHeight = 360;
+constexpr int kWatchInterval = 50; // ms
 
 } // namespace
 
@@ -49,24 +48,15 @@ ProfileActions::ProfileActions(TForm1& form) : form(form) {
     connect(SaveAction, &QAction::triggered, this, [this] { SaveConfiguration(); });
     connect(ApplyAction, &QAction::triggered, this, [this] { ApplyConfigurationFile(); });
     connect(CompareAction, &QAction::triggered, this, [this] { CompareWithFile(); });
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, this, [this] {
-        session.OnTime(GatewaySession::Clock::now());
-        Pump();
-    });
-    // Lines reach the session only while a job runs.
-    form.FLink->FLineTap = [this](std::string_view line) {
-        if (job == nullptr) return;
-        session.OnLine(line, GatewaySession::Clock::now());
-        Pump();
-    };
+    watch.setInterval(kWatchInterval);
+    connect(&watch, &QTimer::timeout, this, [this] { Watch(); });
     EnableActions(false);
 }
 
 // The window's link is gone by now (it is declared after this unit): only
 // this unit's own parts are stopped.
 ProfileActions::~ProfileActions() {
-    deadline.stop();
+    watch.stop();
 }
 
 void ProfileActions::ShowTexts() {
@@ -85,11 +75,12 @@ void ProfileActions::EnableActions(bool connected) {
 void ProfileActions::Run(ProfileJob::Kind kind, const Profile* file, const QString& label,
                          Finished finished) {
     Stop();
-    const DeviceLink& link = *form.FLink;
-    session.SetBaudRate(BaudRateValue(link.FComm->BaudRate()));
-    job = std::make_unique<ProfileJob>(session, kind);
+    GatewayEngine& engine = form.FLink->Engine();
+    job = std::make_unique<ProfileJob>(engine, kind);
     if (file != nullptr) job->SetFile(*file, false);
     whenFinished = std::move(finished);
+    endedBefore = engine.Ended();
+    queuedBefore = engine.Queued();
     Progress = new QProgressDialog(label, form.FTexts.ProfileCancel, 0, 1, &form);
     Progress->setObjectName(QStringLiteral("ProfileProgress"));
     Progress->setWindowModality(Qt::WindowModal);
@@ -99,40 +90,29 @@ void ProfileActions::Run(ProfileJob::Kind kind, const Profile* file, const QStri
     connect(Progress, &QProgressDialog::canceled, this, [this] { Stop(); });
     Progress->show();
     job->Start();
-    session.Run(GatewaySession::Clock::now());
-    Pump();
+    form.FLink->PumpEngine();
+    watch.start();
 }
 
-void ProfileActions::Pump() {
+void ProfileActions::Watch() {
     if (job == nullptr) return;
-    DeviceLink& link = *form.FLink;
-    for (const std::string& line : session.TakeOutgoing())
-        link.FCommandSender->WriteRaw(line.data(), line.size());
-    if (job == nullptr) return; // a failed write took the link down
+    const GatewayEngine& engine = form.FLink->Engine();
     if (Progress != nullptr) {
-        Progress->setMaximum(session.Queued());
-        Progress->setValue(session.Ended());
+        Progress->setMaximum(std::max(1, engine.Queued() - queuedBefore));
+        Progress->setValue(engine.Ended() - endedBefore);
     }
-    if (!job->Finished()) {
-        if (const auto due = session.Deadline()) {
-            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
-                *due - GatewaySession::Clock::now());
-            deadline.start(std::max<std::chrono::milliseconds>(wait, std::chrono::milliseconds(0)));
-        }
-        return;
-    }
-    // The outcome is handed on from the event loop, not from the receive handler.
-    std::shared_ptr<ProfileJob> done(job.release());
+    if (!job->Finished()) return;
+    std::unique_ptr<ProfileJob> done = std::move(job);
     Finished finished = std::move(whenFinished);
     Stop();
-    QTimer::singleShot(0, this, [done, finished] {
-        if (finished) finished(*done);
-    });
+    if (finished) finished(*done);
 }
 
+// The job's requests leave the engine with it; a change already sent stays
+// on the gateway.
 void ProfileActions::Stop() {
-    deadline.stop();
-    session.Cancel();
+    watch.stop();
+    if (job != nullptr) form.FLink->Engine().DropRequests();
     job.reset();
     whenFinished = nullptr;
     if (Progress != nullptr) {
@@ -165,7 +145,10 @@ bool ProfileActions::ChooseProfile(Profile& profile) {
 
 bool ProfileActions::TellFailure(const ProfileJob& done) {
     if (!done.Failed()) return false;
-    ModalMessage(form.FTexts.NoAnswer, form.FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
+    ModalMessage(done.Unreadable() ? form.FTexts.StaticDataUnreadable.arg(QString::fromStdString(
+                                         StaticValueNames(done.Missing())))
+                                   : form.FTexts.NoAnswer,
+                 form.FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
     return true;
 }
 

@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 
-#include "gateway/GatewaySession.h"
 #include "gateway/ProfileJob.h"
 
 class QAction;
@@ -20,10 +19,9 @@ class TForm1;
 
 // The File menu's gateway profile actions: save the gateway's configuration
 // to a profile file, apply a file to the gateway, compare the gateway with a
-// file. Enabled while connected. A ProfileJob runs over the open device link:
-// received lines come from the link's line tap, lines go out through the
-// command sender, a timer keeps the session's deadline, and a cancellable
-// progress dialog shows the steps.
+// file. Enabled while connected. A ProfileJob runs on the device link's
+// gateway engine, beside the gateway's normal output, and a cancellable
+// progress dialog shows its exchanges.
 class ProfileActions : public QObject {
 public:
     explicit ProfileActions(TForm1& form);
@@ -54,8 +52,8 @@ private:
     // Runs `kind` over the link; `finished` gets the job from the event loop
     // unless it was cancelled or the link went down.
     void Run(ProfileJob::Kind kind, const Profile* file, const QString& label, Finished finished);
-    // Writes what the session has to send, restarts the deadline timer, ends the job.
-    void Pump();
+    // Shows the progress and ends the job once it has finished.
+    void Watch();
     void Stop();
     // Loads a profile chosen by the user; false (told already) when none is usable.
     bool ChooseProfile(Profile& profile);
@@ -65,10 +63,10 @@ private:
     bool TellFailure(const ProfileJob& done);
 
     TForm1& form;
-    GatewaySession session;
     std::unique_ptr<ProfileJob> job;
     Finished whenFinished;
-    QTimer deadline;
+    QTimer watch; // while a job runs
+    int endedBefore = 0, queuedBefore = 0;
 };
 
 } // namespace varo

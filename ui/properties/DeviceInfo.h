@@ -22,15 +22,12 @@ class DeviceInfo {
 public:
     explicit DeviceInfo(TForm1& form) : form(form) {}
 
-    // Every accepted received line, with CR LF, whatever the connection state.
-    void ParseDeviceInformation(const char* line);
+    // A whole static data block the gateway sent, whatever the connection state.
+    void ShowStaticData(const ProductInfo& info);
 
     const ProductInfo& Info() const { return FProductInfo; }
 
 private:
-    // Shows the values of `replaced` (ProductInfoValue bits).
-    void Show(unsigned replaced);
-
     TForm1& form;
     ProductInfo FProductInfo{};
 };

@@ -2,6 +2,7 @@
 // fake screen, one Timer1 tick at a time.
 #include <utility>
 
+#include "CommandSender.h"
 #include "LinkTest.h"
 #include "PageWatcher.h"
 
@@ -153,17 +154,17 @@ TEST_F(ConnectionTest, ConnectPressedWhileProbingDisconnects) {
 TEST_F(ConnectionTest, CommandOnAClosedPort) {
     view.automatic = true;
     link.FLinkState = kLinkProbing;
-    EXPECT_TRUE(link.SendCommand("P", "TST")) << "the Auto scan goes on silently";
+    EXPECT_TRUE(link.FCommandSender->SendCommand("$PTST,99999,99,,,,016*00\r\n")) << "the Auto scan goes on silently";
     EXPECT_TRUE(view.failures.empty());
 
     // Outside the scan a failed write is a failure, in Auto mode as well.
     link.FLinkState = kLinkIdle;
-    EXPECT_FALSE(link.SendCommand("P", "TST"));
+    EXPECT_FALSE(link.FCommandSender->SendCommand("$PTST,99999,99,,,,016*00\r\n"));
     ExpectOneFailure(LinkFailure::PortOpenError);
     view.failures.clear();
 
     view.automatic = false;
-    EXPECT_FALSE(link.SendCommand("P", "TST"));
+    EXPECT_FALSE(link.FCommandSender->SendCommand("$PTST,99999,99,,,,016*00\r\n"));
     ExpectOneFailure(LinkFailure::PortOpenError);
     EXPECT_FALSE(view.buttonDown);
 }

@@ -34,11 +34,8 @@ public:
     std::vector<FailureCause> causes;
     std::vector<int> lostPorts, reconnects;
     std::vector<PortNote> portNotes;
-    std::vector<std::string> received, sentences, deviceLines;
-    QString nmeaBaud, debugBaud;
-    std::vector<std::int32_t> configItems;
-    int applyEnabled = 0;
-    int outputStates = 0;
+    std::vector<std::string> received, sentences;
+    std::vector<ProductInfo> staticData;
 
     bool Listed(int number) const {
         return std::find(ports.begin(), ports.end(), std::to_string(number)) != ports.end();
@@ -89,14 +86,8 @@ public:
     void ShowReceivedLine(std::string_view line, LineDrop drop) override {
         if (drop != LineDrop::TooLong) received.emplace_back(line);
     }
-    void ShowBaudReadout(BaudReadout readout, const QString& value) override {
-        (readout == BaudReadout::Nmea ? nmeaBaud : debugBaud) = value;
-    }
     void ShowSentence(const char* line) override { sentences.emplace_back(line); }
-    void ShowConfigItem(std::int32_t item) override { configItems.push_back(item); }
-    void EnableApplyControls() override { ++applyEnabled; }
-    void ShowOutputStates() override { ++outputStates; }
-    void ParseDeviceInformation(const char* line) override { deviceLines.emplace_back(line); }
+    void ShowStaticData(const ProductInfo& info) override { staticData.push_back(info); }
 };
 
 } // namespace varo
