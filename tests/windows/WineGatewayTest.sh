@@ -25,7 +25,7 @@ trap cleanup EXIT
 
 check() { # NAME COMMAND...
   local name=$1; shift
-  if "$@"; then echo "PASS $name"; passes=$((passes + 1)); else echo "FAIL $name"; failures=$((failures + 1)); fi
+  if "$@"; then echo "PASS $name (${SECONDS} s)"; passes=$((passes + 1)); else echo "FAIL $name (${SECONDS} s)"; failures=$((failures + 1)); fi
 }
 wine_nmea() { "$wine_run" "$win_nmea" "$@"; }
 linux_nmea() { VARO_COM_DIR="$WINEPREFIX/dosdevices" "$native_nmea" "$@"; }
