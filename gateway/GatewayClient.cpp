@@ -98,8 +98,9 @@ bool GatewayClient::Identify(ProfileIdentity& identity, std::string& error) {
         }
         // A gateway that answers with a damaged block is at this speed.
         if (job.PortLost() || job.Unreadable()) {
-            error = job.PortLost() ? name + " was lost: the port hung up or the adapter was unplugged"
-                                   : job.Failure();
+            error = job.PortLost()
+                        ? name + " was lost: the port hung up or the adapter was unplugged"
+                        : job.Failure();
             return false;
         }
     }

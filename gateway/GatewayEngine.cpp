@@ -79,8 +79,7 @@ OutputReport ReportOf(const CttFields& answer) {
     report.states = UnpackSentenceStates(identifiers);
     for (const OutputSentenceTag& sentence : kOutputSentenceTags) {
         const auto tag = static_cast<std::size_t>(sentence.tag);
-        report.known[tag] =
-            identifiers[SentenceStateSlot(sentence.tag)] != protocol::kNoOutput;
+        report.known[tag] = identifiers[SentenceStateSlot(sentence.tag)] != protocol::kNoOutput;
     }
     return report;
 }
@@ -105,7 +104,8 @@ SentenceStateTable AllOn() {
 // "NMEA Baud Rate = (9600)": the gateway's echo of a new baud rate.
 std::string NmeaBaudLine(std::uint32_t baud) {
     for (const ProductInfoKey& key : kProductInfoKeys)
-        if (key.value == kNmeaBaudRateValue) return std::string(key.key) + std::to_string(baud) + ")";
+        if (key.value == kNmeaBaudRateValue)
+            return std::string(key.key) + std::to_string(baud) + ")";
     return {};
 }
 
@@ -385,8 +385,8 @@ void GatewayEngine::QueueFilterRead(Operation& op, const std::vector<std::int32_
 }
 
 void GatewayEngine::BeginFilterQuery(Operation& op) {
-    if (FindFilterInput(op.request.input) == nullptr) return Finish(Outcome::Refused,
-                                                                    Refusal::OutOfRange);
+    if (FindFilterInput(op.request.input) == nullptr)
+        return Finish(Outcome::Refused, Refusal::OutOfRange);
     QueueFilterRead(op, {});
     QueueJudgement([this] {
         lastFilters[operation->outcome.filter.input] = operation->outcome.filter;
@@ -411,9 +411,9 @@ void GatewayEngine::BeginFilterChange(Operation& op) {
         bool differs = false;
         for (const auto& [slot, output] : item.slots) {
             const std::int32_t id = input->outputs[output];
-            entries[slot] = {static_cast<std::uint32_t>(id == ConversionAll ? kAllAisChangeItem
-                                                                            : id),
-                             1, wanted[output]};
+            entries[slot] = {
+                static_cast<std::uint32_t>(id == ConversionAll ? kAllAisChangeItem : id), 1,
+                wanted[output]};
             differs = differs || last->flags[output] != wanted[output];
         }
         if (!differs) continue;
@@ -500,16 +500,16 @@ void GatewayEngine::BeginFlowRate(Operation& op) {
         return Finish(Outcome::Refused, Refusal::OutOfRange);
     if (lastInfo && lastInfo->flowRateSeconds == seconds)
         return Finish(Outcome::Refused, Refusal::NothingToChange);
-    QueueStaticData({commands.Dbg(protocol::kFlowRateCommand, seconds),
-                     commands.Probe(protocol::kProbeStaticData)},
-                    std::nullopt,
-                    [seconds](const ProductInfo& info) { return info.flowRateSeconds == seconds; },
-                    [this, seconds](bool complete) {
-                        if (!complete) return Finish(Outcome::NoAnswer);
-                        operation->outcome.info = *lastInfo;
-                        Finish(lastInfo->flowRateSeconds == seconds ? Outcome::Confirmed
-                                                                    : Outcome::NotTaken);
-                    });
+    QueueStaticData(
+        {commands.Dbg(protocol::kFlowRateCommand, seconds),
+         commands.Probe(protocol::kProbeStaticData)},
+        std::nullopt,
+        [seconds](const ProductInfo& info) { return info.flowRateSeconds == seconds; },
+        [this, seconds](bool complete) {
+            if (!complete) return Finish(Outcome::NoAnswer);
+            operation->outcome.info = *lastInfo;
+            Finish(lastInfo->flowRateSeconds == seconds ? Outcome::Confirmed : Outcome::NotTaken);
+        });
 }
 
 // The gateway answers a baud-rate command at the old speed with its new

@@ -149,7 +149,9 @@ public:
     void Submit(GatewayRequest request, Done done, Clock::time_point now);
     // The same at the time of the line or deadline being handled: for
     // requests submitted from an outcome.
-    void Submit(GatewayRequest request, Done done) { Submit(std::move(request), std::move(done), now); }
+    void Submit(GatewayRequest request, Done done) {
+        Submit(std::move(request), std::move(done), now);
+    }
     // A TST probe that expects no answer of its own (the connection search,
     // the CONFIGURATION page opened or closed): out with the next lines.
     void SendProbe(std::uint16_t code);

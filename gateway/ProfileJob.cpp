@@ -98,8 +98,9 @@ void ProfileJob::ReadAll(Then then) {
                     [this](const GatewayOutcome& outcome) {
                         if (Fails(outcome, "to the query of nmea0183_outputs")) return;
                         for (std::size_t i = 0; i < kOutputSentenceTags.size(); ++i)
-                            gateway.outputs[i] = outcome.outputs.states[static_cast<std::size_t>(
-                                kOutputSentenceTags[i].tag)];
+                            gateway.outputs[i] =
+                                outcome.outputs
+                                    .states[static_cast<std::size_t>(kOutputSentenceTags[i].tag)];
                     },
                     then);
             });

@@ -116,9 +116,13 @@ void DeviceLink::PumpEngine() {
     }
     const std::uint64_t generation = FLinkGeneration;
     for (const std::string& line : FEngine.TakeOutgoing()) {
-        // A write that failed has ended the link and told the user.
-        if (!FCommandSender->SendCommand(line) || generation != FLinkGeneration) return;
+        if (FCommandSender->SendCommand(line)) continue;
+        // The failure has been told; a request that waits for an answer to
+        // a command that never left ends at once, unless the link went down.
+        if (generation == FLinkGeneration) FEngine.OnPortLost();
+        break;
     }
+    if (generation != FLinkGeneration) return;
     if (const auto due = FEngine.Deadline()) {
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
             *due - GatewayEngine::Clock::now());

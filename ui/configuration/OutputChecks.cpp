@@ -62,9 +62,8 @@ void OutputChecks::ShowItem(std::int32_t id) {
     }
     savedChecks = {};
     if (input == nullptr) return;
-    form.FLink->Ask(GatewayRequest::QueryFilter(id), [this](const GatewayOutcome& outcome) {
-        Answered(outcome);
-    });
+    form.FLink->Ask(GatewayRequest::QueryFilter(id),
+                    [this](const GatewayOutcome& outcome) { Answered(outcome); });
 }
 
 void OutputChecks::ShowReport(const FilterReport& report) {
@@ -146,8 +145,11 @@ void OutputChecks::Answered(const GatewayOutcome& outcome) {
                                                                 : texts.ConnectFail);
         return;
     case Outcome::NoAnswer:
-    case Outcome::PortLost:
         ShowMessage(texts.NoAnswer);
+        return;
+    case Outcome::PortLost:
+        // The link has told the user; no result stands for the request.
+        form.Label4->clear();
         return;
     }
 }

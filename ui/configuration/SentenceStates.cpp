@@ -107,8 +107,11 @@ void SentenceStates::Answered(const GatewayOutcome& outcome) {
                                      : texts.OutputStatesUnknown);
         return;
     case Outcome::NoAnswer:
-    case Outcome::PortLost:
         ShowMessage(form.Label9, texts.NoAnswer);
+        return;
+    case Outcome::PortLost:
+        // The link has told the user; no result stands for the request.
+        form.Label9->clear();
         return;
     }
 }
@@ -126,7 +129,8 @@ void SentenceStates::RestoreDefaults() {
 
 void SentenceStates::DefaultsAnswered(const GatewayOutcome& outcome) {
     const UiTexts& texts = form.FTexts;
-    if (outcome.outcome == Outcome::NoAnswer || outcome.outcome == Outcome::PortLost) {
+    if (outcome.outcome == Outcome::PortLost) return;
+    if (outcome.outcome == Outcome::NoAnswer) {
         ShowMessage(form.Label4, texts.NoAnswer);
         ShowMessage(form.Label9, texts.NoAnswer);
         return;

@@ -145,8 +145,8 @@ bool ProfileActions::ChooseProfile(Profile& profile) {
 
 bool ProfileActions::TellFailure(const ProfileJob& done) {
     if (!done.Failed()) return false;
-    ModalMessage(done.Unreadable() ? form.FTexts.StaticDataUnreadable.arg(QString::fromStdString(
-                                         StaticValueNames(done.Missing())))
+    ModalMessage(done.Unreadable() ? form.FTexts.StaticDataUnreadable.arg(
+                                         QString::fromStdString(StaticValueNames(done.Missing())))
                                    : form.FTexts.NoAnswer,
                  form.FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
     return true;

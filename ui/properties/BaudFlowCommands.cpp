@@ -74,8 +74,10 @@ void BaudFlowCommands::BaudAnswered(const GatewayOutcome& outcome, std::uint32_t
         ModalMessage(texts.BaudRateAlreadyUsed.arg(newRate), texts.MessageCaption,
                      MessageIcon::None, MessageButtons::Ok);
         return;
-    case Outcome::NoAnswer:
     case Outcome::PortLost:
+        // The link has told the user.
+        return;
+    case Outcome::NoAnswer:
         ModalMessage(texts.BaudLinkLost.arg(newRate).arg(oldRate), texts.Error, MessageIcon::Error,
                      MessageButtons::Ok);
         // The Connect button, down, disconnects.
@@ -111,15 +113,18 @@ void BaudFlowCommands::FlowRateAnswered(const GatewayOutcome& outcome) {
                      MessageButtons::Ok);
         return;
     case Outcome::NotTaken:
-        ModalMessage(texts.FlowRateNotTaken.arg(outcome.info.flowRateSeconds),
-                     texts.MessageCaption, MessageIcon::Warning, MessageButtons::Ok);
+        ModalMessage(texts.FlowRateNotTaken.arg(outcome.info.flowRateSeconds), texts.MessageCaption,
+                     MessageIcon::Warning, MessageButtons::Ok);
         return;
     case Outcome::Refused:
         ModalMessage(texts.NothingToChange, texts.MessageCaption, MessageIcon::None,
                      MessageButtons::Ok);
         return;
-    case Outcome::NoAnswer:
     case Outcome::PortLost:
+        // The link has told the user.
+        ShowReportedFlowRate();
+        return;
+    case Outcome::NoAnswer:
         ShowReportedFlowRate();
         ModalMessage(outcome.missing != 0 ? texts.StaticDataUnreadable.arg(QString::fromStdString(
                                                 StaticValueNames(outcome.missing)))

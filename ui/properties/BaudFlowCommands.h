@@ -30,8 +30,7 @@ private:
     void ArmBaudChange();
     void DisarmBaudChange();
     void SendBaudChange();
-    void BaudAnswered(const GatewayOutcome& outcome, std::uint32_t oldRate,
-                      std::uint32_t newRate);
+    void BaudAnswered(const GatewayOutcome& outcome, std::uint32_t oldRate, std::uint32_t newRate);
     void FlowRateAnswered(const GatewayOutcome& outcome);
     // The box goes back to what the gateway last reported.
     void ShowReportedFlowRate();

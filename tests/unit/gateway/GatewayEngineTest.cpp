@@ -64,8 +64,9 @@ protected:
     std::vector<GatewayOutcome> outcomes;
 
     void Submit(GatewayRequest request) {
-        engine.Submit(std::move(request),
-                      [this](const GatewayOutcome& outcome) { outcomes.push_back(outcome); }, now);
+        engine.Submit(
+            std::move(request),
+            [this](const GatewayOutcome& outcome) { outcomes.push_back(outcome); }, now);
     }
     std::vector<std::string> Sent() {
         std::vector<std::string> bare;
@@ -142,9 +143,9 @@ TEST_F(GatewayEngineTest, FilterChangesAreSentAgainstTheLastReportAndReadBack) {
     EXPECT_EQ(Last().filter.flags, (std::vector<std::uint8_t>{1, 1, 1, 1, 1}));
 
     Submit(GatewayRequest::ChangeFilter(kGga, {1, 0, 1, 1, 1}));
-    EXPECT_EQ(Sent(), (std::vector<std::string>{
-                          "CTT,C,200000,129025,1,126992,0,129033,1,129539,1,129029,1",
-                          "CTT,Q,200000,,,,,,,,,,"}));
+    EXPECT_EQ(Sent(),
+              (std::vector<std::string>{"CTT,C,200000,129025,1,126992,0,129033,1,129539,1,129029,1",
+                                        "CTT,Q,200000,,,,,,,,,,"}));
     Tell(GgaAnswer(126992));
     EXPECT_EQ(Last().outcome, Outcome::Confirmed);
 
@@ -230,7 +231,8 @@ TEST_F(GatewayEngineTest, AnUnansweredRequestIsSentAgainOnceThenEndsWithNoAnswer
 // a success, whatever it answered.
 TEST_F(GatewayEngineTest, DefaultIsConfirmedOnlyWhenTheReadBackShowsTheDefaults) {
     Submit(GatewayRequest::RestoreDefaults(kGga));
-    EXPECT_EQ(Sent(), (std::vector<std::string>{"CTT,C,32767,,,,,,,,,,", "CTT,Q,200184,,,,,,,,,,"}));
+    EXPECT_EQ(Sent(),
+              (std::vector<std::string>{"CTT,C,32767,,,,,,,,,,", "CTT,Q,200184,,,,,,,,,,"}));
     Tell(CttAnswer(200184, {{111111, 0}, {111110, 0}, {111111, 0}, {111111, 0}, {100000, 0}}));
     Tell(GgaAnswer());
     EXPECT_EQ(Last().outcome, Outcome::Confirmed);
@@ -255,8 +257,9 @@ TEST_F(GatewayEngineTest, OutputChangesAreRefusedWhenThereIsNothingToSendOrTheSt
     EXPECT_EQ(Last().refusal, Refusal::StatesUnknown);
     states[24] = 1;
     Submit(GatewayRequest::ChangeOutputs(states));
-    EXPECT_EQ(Sent(), (std::vector<std::string>{"CTT,A,200183,111111,0,111110,0,111111,0,111111,0,100000,0",
-                                                "CTT,Q,200184,,,,,,,,,,"}));
+    EXPECT_EQ(Sent(),
+              (std::vector<std::string>{"CTT,A,200183,111111,0,111110,0,111111,0,111111,0,100000,0",
+                                        "CTT,Q,200184,,,,,,,,,,"}));
     Tell(CttAnswer(200184, {{111111, 0}, {111110, 0}, {111111, 0}, {111111, 0}, {100000, 0}}));
     EXPECT_EQ(Last().outcome, Outcome::Confirmed);
     Submit(GatewayRequest::ChangeOutputs(states));

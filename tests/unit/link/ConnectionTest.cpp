@@ -154,7 +154,8 @@ TEST_F(ConnectionTest, ConnectPressedWhileProbingDisconnects) {
 TEST_F(ConnectionTest, CommandOnAClosedPort) {
     view.automatic = true;
     link.FLinkState = kLinkProbing;
-    EXPECT_TRUE(link.FCommandSender->SendCommand("$PTST,99999,99,,,,016*00\r\n")) << "the Auto scan goes on silently";
+    EXPECT_TRUE(link.FCommandSender->SendCommand("$PTST,99999,99,,,,016*00\r\n"))
+        << "the Auto scan goes on silently";
     EXPECT_TRUE(view.failures.empty());
 
     // Outside the scan a failed write is a failure, in Auto mode as well.

@@ -48,7 +48,7 @@ std::string Sent(const std::string& body) {
 class DeviceCommandsTest : public WindowLinkTest {
 protected:
     // Unanswered requests end sooner: the tests wait less.
-    DeviceCommandsTest() { form.FLink->FReplyWait.Base = 200ms; }
+    DeviceCommandsTest() { form.FLink->Engine().SetReplyBase(200ms); }
     ~DeviceCommandsTest() override {
         form.FLink->FComm->Close();
         if (quiet) quiet->Stop();

@@ -12,11 +12,11 @@
 
 #include "DeviceInfo.h"
 #include "LinkWatchdog.h"
-#include "config/ProductInfo.h"
 #include "ReceivePath.h"
 #include "TLabeledEdit.h"
 #include "Tag.h"
 #include "WindowLinkTest.h"
+#include "config/ProductInfo.h"
 
 namespace varo {
 namespace {

