@@ -9,7 +9,7 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools libudev-dev \
             libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev \
-            fonts-wqy-microhei qt6-translations-l10n xvfb xauth gpsd-clients libcli11-dev \
+            fonts-wqy-microhei qt6-translations-l10n xvfb xauth gpsd-clients time libcli11-dev \
             nlohmann-json3-dev \
             $(WINDOWS_PACKAGES)
 # The Windows cross build and its tests: mingw-w64 (posix threads), Wine, and

@@ -1,8 +1,10 @@
-// Collects the encapsulation sentences (VDM, VDO, ABM, BBM) of one AIS message.
+// Collects the encapsulation sentences (VDM, VDO, ABM, BBM) of AIS messages.
 // A message of n sentences is complete when sentences 1, 2, ... n of the same
-// formatter, total and sequential identifier arrive in order; a first sentence
-// that does not continue the partial message starts a new one, and any other
-// sentence that does not continue it clears the assembly.
+// formatter, total and sequential identifier arrive in order. Several
+// messages may be collected at once, one per formatter, sequential identifier
+// and channel, as a two-channel receiver interleaves them: a first sentence
+// starts its message anew, and a later one that does not continue its
+// message drops it.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +14,8 @@ namespace varo {
 
 // The armored payload that the assembly can hold.
 inline constexpr std::size_t kAisPayloadCapacity = 172;
+// Messages collected at once; when all are in use the oldest gives way.
+inline constexpr std::size_t kAisPartialMessages = 8;
 
 // One encapsulation sentence's AIS fields, as the sentence parser delivers them.
 struct AisFragment {
@@ -24,7 +28,20 @@ struct AisFragment {
     char formatter[4] = {}; // "VDM", "VDO", "ABM" or "BBM"
 };
 
+// A message still waiting for sentences; free while `lastNumber` is 0 (what
+// else it holds is then stale).
+struct AisPartial {
+    int8_t total = 0;
+    int8_t lastNumber = 0;
+    int8_t sequentialId = 0;
+    int8_t channel = 0;
+    char formatter[4] = {};
+    uint32_t started = 0; // when it began, counted in first sentences
+    char payload[kAisPayloadCapacity + 1] = {};
+};
+
 struct AisAssembly {
+    // The message the last completing sentence finished.
     int8_t total = 0;
     int8_t lastNumber = 0;
     int8_t sequentialId = 0;
@@ -32,11 +49,17 @@ struct AisAssembly {
     char payload[kAisPayloadCapacity + 1] = {};
     int8_t fillBits = 0; // of the sentence that completed the message
     char formatter[4] = {};
+
+    AisPartial partials[kAisPartialMessages];
+    uint32_t starts = 0;
 };
 
-// Adds one sentence; true when it completes a message. A sentence whose payload
-// would overflow the assembly is refused: the assembly is cleared and false
-// returned.
+// Adds one sentence; true when it completes a message, which the assembly's
+// first fields then hold. A sentence whose payload would overflow its message
+// is refused: that message is dropped and false returned.
 bool AddFragment(const AisFragment& fragment, AisAssembly& assembly);
+
+// Empties the finished message, leaving the messages still collected.
+void ClearFinishedMessage(AisAssembly& assembly);
 
 } // namespace varo

@@ -41,7 +41,7 @@ bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits) {
     // The message is every bit of every character but the fill bits at the end.
     const std::size_t bitCount = length * 6 - static_cast<std::size_t>(fillBits);
     if ((bitCount + 7) / 8 > kAisBitBufferBytes) {
-        assembly = AisAssembly{};
+        ClearFinishedMessage(assembly);
         return false;
     }
 

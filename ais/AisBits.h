@@ -22,7 +22,7 @@ struct AisBitBuffer {
 // bits of the last, so the bit count need not be a multiple of 8; the fill bits
 // read as 0. Fails on a character outside the armoring alphabet, fill bits
 // outside 0 to 5 or more than the payload holds. A payload that would overflow
-// the bit buffer fails and clears the assembly.
+// the bit buffer fails and clears the finished message.
 bool Dearmor(AisAssembly& assembly, AisBitBuffer& bits);
 
 // `width` (1 to 32) bits of the eight bytes in `window` (the first in the top

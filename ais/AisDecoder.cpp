@@ -429,7 +429,7 @@ int DecodeAisMessage(const AisMessageRecord& m, int channelValue, int secondValu
     case 27:
         UpdateLongRange(m, t);
         break;
-    default: // 6, 7, 8, 10, 11, 13: identity and stamps only
+    default: // 6, 7, 8, 10, 11, 13, 25, 26: identity and stamps only
         break;
     }
     return index;

@@ -21,6 +21,15 @@ AisFieldValue ReadValue(const AisMessageRecord& m, std::size_t offset, const Ais
     if (StoredAsReal(field.coding)) {
         value.kind = AisFieldValue::Kind::Real;
         std::memcpy(&value.real, at, std::min(sizeof value.real, left));
+    } else if (field.coding == acBinaryToEnd) {
+        std::uint16_t bitCount = 0;
+        std::memcpy(&bitCount, at, std::min(sizeof bitCount, left));
+        const std::size_t bytes =
+            std::min<std::size_t>((bitCount + 7u) / 8u, left >= 2 ? left - 2 : 0);
+        value.kind = AisFieldValue::Kind::Binary;
+        value.integer = bitCount;
+        value.text = std::string_view(reinterpret_cast<const char*>(at + 2), bytes);
+        size = 2 + bytes;
     } else if (field.coding == acText || field.coding == acTextToEnd) {
         const char* text = reinterpret_cast<const char*>(at);
         value.kind = AisFieldValue::Kind::Text;
@@ -37,10 +46,22 @@ AisFieldValue ReadValue(const AisMessageRecord& m, std::size_t offset, const Ais
 
 } // namespace
 
-std::vector<AisNamedValue> AisMessageValues(const AisMessageRecord& message) {
-    std::vector<AisNamedValue> values;
+std::string AisBinaryHex(const AisFieldValue& value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    hex.reserve(value.text.size() * 2);
+    for (const char c : value.text) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0xF];
+    }
+    return hex;
+}
+
+void AisMessageValues(const AisMessageRecord& message, std::vector<AisNamedValue>& values) {
+    values.clear();
     const AisLayout* layout = AisRecordLayout(message);
-    if (layout == nullptr) return values;
+    if (layout == nullptr) return;
     std::size_t offset = 0;
     for (const AisField& field : layout->fields) {
         if (offset >= kAisMessageRecordSize) break;
@@ -48,6 +69,11 @@ std::vector<AisNamedValue> AisMessageValues(const AisMessageRecord& message) {
         values.push_back({&field, ReadValue(message, offset, field, size)});
         offset += size;
     }
+}
+
+std::vector<AisNamedValue> AisMessageValues(const AisMessageRecord& message) {
+    std::vector<AisNamedValue> values;
+    AisMessageValues(message, values);
     return values;
 }
 

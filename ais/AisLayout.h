@@ -31,6 +31,8 @@ enum AisCoding : uint8_t {
     acCommState = 16,   // raw 32 bits
     acDimensions = 17,  // raw 32 bits
     acEta = 18,         // raw 32 bits
+    acBinaryToEnd = 19, // the bits up to the later fields at the end: a 16-bit bit count, then
+                        // the bits, eight to a byte, the last byte filled with zeros
 };
 
 struct AisField {
@@ -71,9 +73,15 @@ constexpr std::size_t AisStoredSize(const AisField& field) {
     case acText:
         return field.width / 6 + 1;
     case acTextToEnd:
+    case acBinaryToEnd:
         return 0;
     }
     return 0;
+}
+
+// Whether a field's stored size depends on the message.
+constexpr bool AisToEnd(AisCoding coding) {
+    return coding == acTextToEnd || coding == acBinaryToEnd;
 }
 
 namespace ais_layouts {
@@ -410,40 +418,116 @@ inline constexpr AisField kLongRangeBroadcast[] = {
     {"spare", 1, acUnsigned8, 1.0f},
 };
 
+// Binary messages of one slot (type 25) and of up to five (type 26): the
+// addressed and structured flags decide whether a destination MMSI and an
+// application identifier stand before the data, so each pair of flags has
+// its layout. The data runs to the end of the message, or for type 26 to its
+// radio status, the last 20 bits.
+#define VARO_AIS_BINARY_HEAD                                                                       \
+    {"message type", 6, acUnsigned8, 1.0f}, {"repeat indicator", 2, acUnsigned8, 1.0f},            \
+        {"source MMSI", 30, acIdentifier, 1.0f}, {"addressed flag", 1, acUnsigned8, 1.0f}, {       \
+        "structured flag", 1, acUnsigned8, 1.0f                                                    \
+    }
+#define VARO_AIS_DESTINATION                                                                       \
+    {"destination MMSI", 30, acIdentifier, 1.0f}, {                                                \
+        "spare", 2, acUnsigned8, 1.0f                                                              \
+    }
+#define VARO_AIS_APPLICATION                                                                       \
+    {"designated area code", 10, acUnsigned16, 1.0f}, {                                            \
+        "function identifier", 6, acUnsigned8, 1.0f                                                \
+    }
+#define VARO_AIS_DATA                                                                              \
+    { "binary data", 0, acBinaryToEnd, 1.0f }
+#define VARO_AIS_RADIO                                                                             \
+    {"communication state selector", 1, acUnsigned8, 1.0f}, {                                      \
+        "communication state", 19, acCommState, 1.0f                                               \
+    }
+
+inline constexpr AisField kSingleSlotBinary[] = {VARO_AIS_BINARY_HEAD, VARO_AIS_DATA};
+inline constexpr AisField kSingleSlotBinaryStructured[] = {VARO_AIS_BINARY_HEAD,
+                                                           VARO_AIS_APPLICATION, VARO_AIS_DATA};
+inline constexpr AisField kSingleSlotBinaryAddressed[] = {VARO_AIS_BINARY_HEAD,
+                                                          VARO_AIS_DESTINATION, VARO_AIS_DATA};
+inline constexpr AisField kSingleSlotBinaryAddressedStructured[] = {
+    VARO_AIS_BINARY_HEAD, VARO_AIS_DESTINATION, VARO_AIS_APPLICATION, VARO_AIS_DATA};
+inline constexpr AisField kMultipleSlotBinary[] = {VARO_AIS_BINARY_HEAD, VARO_AIS_DATA,
+                                                   VARO_AIS_RADIO};
+inline constexpr AisField kMultipleSlotBinaryStructured[] = {
+    VARO_AIS_BINARY_HEAD, VARO_AIS_APPLICATION, VARO_AIS_DATA, VARO_AIS_RADIO};
+inline constexpr AisField kMultipleSlotBinaryAddressed[] = {
+    VARO_AIS_BINARY_HEAD, VARO_AIS_DESTINATION, VARO_AIS_DATA, VARO_AIS_RADIO};
+inline constexpr AisField kMultipleSlotBinaryAddressedStructured[] = {
+    VARO_AIS_BINARY_HEAD, VARO_AIS_DESTINATION, VARO_AIS_APPLICATION, VARO_AIS_DATA,
+    VARO_AIS_RADIO};
+
+#undef VARO_AIS_BINARY_HEAD
+#undef VARO_AIS_DESTINATION
+#undef VARO_AIS_APPLICATION
+#undef VARO_AIS_DATA
+#undef VARO_AIS_RADIO
+
 } // namespace ais_layouts
 
-inline constexpr int kAisLayoutCount = 26;
+inline constexpr int kAisLayoutCount = 34;
 
 // Index 0 is message type 1, ..., index 23 type 24 (part A), index 24 type 24
-// part B, index 25 type 27. Types 25 and 26 are not decoded.
+// part B, index 25 type 27, then types 25 and 26 with their flags (see
+// AisLayoutIndex).
 inline constexpr AisLayout AisFieldLayoutTable[kAisLayoutCount] = {
-    {ais_layouts::kPositionReportA, 168},   {ais_layouts::kPositionReportA, 168},
-    {ais_layouts::kPositionReportA, 168},   {ais_layouts::kBaseStationReport, 168},
-    {ais_layouts::kStaticAndVoyage, 424},   {ais_layouts::kAddressedBinary, 94},
-    {ais_layouts::kAcknowledge, 168},       {ais_layouts::kBroadcastBinary, 62},
-    {ais_layouts::kSarAircraft, 168},       {ais_layouts::kUtcInquiry, 72},
-    {ais_layouts::kBaseStationReport, 168}, {ais_layouts::kAddressedSafety, 78},
-    {ais_layouts::kAcknowledge, 168},       {ais_layouts::kBroadcastSafety, 46},
-    {ais_layouts::kInterrogation, 160},     {ais_layouts::kAssignedMode, 148},
-    {ais_layouts::kDgnssBroadcast, 120},    {ais_layouts::kPositionReportB, 168},
-    {ais_layouts::kExtendedReportB, 312},   {ais_layouts::kDataLinkManagement, 160},
-    {ais_layouts::kAidToNavigation, 360},   {ais_layouts::kChannelManagement, 168},
-    {ais_layouts::kGroupAssignment, 160},   {ais_layouts::kStaticPartA, 160},
-    {ais_layouts::kStaticPartB, 168},       {ais_layouts::kLongRangeBroadcast, 96},
+    {ais_layouts::kPositionReportA, 168},
+    {ais_layouts::kPositionReportA, 168},
+    {ais_layouts::kPositionReportA, 168},
+    {ais_layouts::kBaseStationReport, 168},
+    {ais_layouts::kStaticAndVoyage, 424},
+    {ais_layouts::kAddressedBinary, 94},
+    {ais_layouts::kAcknowledge, 168},
+    {ais_layouts::kBroadcastBinary, 62},
+    {ais_layouts::kSarAircraft, 168},
+    {ais_layouts::kUtcInquiry, 72},
+    {ais_layouts::kBaseStationReport, 168},
+    {ais_layouts::kAddressedSafety, 78},
+    {ais_layouts::kAcknowledge, 168},
+    {ais_layouts::kBroadcastSafety, 46},
+    {ais_layouts::kInterrogation, 160},
+    {ais_layouts::kAssignedMode, 148},
+    {ais_layouts::kDgnssBroadcast, 120},
+    {ais_layouts::kPositionReportB, 168},
+    {ais_layouts::kExtendedReportB, 312},
+    {ais_layouts::kDataLinkManagement, 160},
+    {ais_layouts::kAidToNavigation, 360},
+    {ais_layouts::kChannelManagement, 168},
+    {ais_layouts::kGroupAssignment, 160},
+    {ais_layouts::kStaticPartA, 160},
+    {ais_layouts::kStaticPartB, 168},
+    {ais_layouts::kLongRangeBroadcast, 96},
+    {ais_layouts::kSingleSlotBinary, 40},
+    {ais_layouts::kSingleSlotBinaryStructured, 56},
+    {ais_layouts::kSingleSlotBinaryAddressed, 72},
+    {ais_layouts::kSingleSlotBinaryAddressedStructured, 88},
+    {ais_layouts::kMultipleSlotBinary, 60},
+    {ais_layouts::kMultipleSlotBinaryStructured, 76},
+    {ais_layouts::kMultipleSlotBinaryAddressed, 92},
+    {ais_layouts::kMultipleSlotBinaryAddressedStructured, 108},
 };
 
 inline constexpr int kAisLayoutPartB = 24;
 inline constexpr int kAisLayoutType27 = 25;
+inline constexpr int kAisLayoutType25 = 26;
+inline constexpr int kAisLayoutType26 = 30;
 
 // Whether the unpacker has a layout for a message type.
 constexpr bool AisKnownType(unsigned type) {
-    return (type >= 1 && type <= 24) || type == 27;
+    return type >= 1 && type <= 27;
 }
 
-// The layout index of a known message type; part B of type 24 has its own.
-constexpr int AisLayoutIndex(unsigned type, unsigned partNumber) {
+// The layout index of a known message type. `variant` is the part number of
+// type 24 (part B has its own layout) and, for types 25 and 26, the addressed
+// flag times 2 plus the structured flag.
+constexpr int AisLayoutIndex(unsigned type, unsigned variant) {
     if (type == 27) return kAisLayoutType27;
-    return type == 24 && partNumber == 1 ? kAisLayoutPartB : static_cast<int>(type) - 1;
+    if (type == 25 || type == 26)
+        return (type == 25 ? kAisLayoutType25 : kAisLayoutType26) + static_cast<int>(variant & 3);
+    return type == 24 && variant == 1 ? kAisLayoutPartB : static_cast<int>(type) - 1;
 }
 
 // Where a field lands in the message record.
@@ -459,7 +543,7 @@ constexpr AisFieldRef AisFindField(int layoutIndex, std::string_view name) {
     std::size_t offset = 0;
     for (const AisField& field : AisFieldLayoutTable[layoutIndex].fields) {
         if (field.name == name) return {offset, field};
-        if (field.coding == acTextToEnd) break;
+        if (AisToEnd(field.coding)) break;
         offset += AisStoredSize(field);
     }
     throw "no such AIS field";
@@ -469,13 +553,31 @@ consteval AisFieldRef AisFieldOf(int layoutIndex, std::string_view name) {
     return AisFindField(layoutIndex, name);
 }
 
+// The bits of a layout's fields after field `index`: what binary data to the
+// end leaves to them.
+constexpr unsigned AisBitsAfter(std::span<const AisField> fields, std::size_t index) {
+    unsigned bits = 0;
+    for (std::size_t i = index + 1; i < fields.size(); ++i)
+        bits += fields[i].width;
+    return bits;
+}
+
 // The bytes that a layout's fields take in the message record when the message
-// holds `bitCount` bits (which only matters to a text-to-end field).
+// holds `bitCount` bits (which only matters to a field that runs to the end).
 consteval std::size_t AisLargestRecord(int layoutIndex, unsigned bitCount) {
+    const auto fields = AisFieldLayoutTable[layoutIndex].fields;
     std::size_t size = 0;
     unsigned position = 0;
-    for (const AisField& field : AisFieldLayoutTable[layoutIndex].fields) {
-        size += field.coding == acTextToEnd ? (bitCount - position) / 6 + 1 : AisStoredSize(field);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const AisField& field = fields[i];
+        const unsigned left = bitCount > position ? bitCount - position : 0;
+        const unsigned after = AisBitsAfter(fields, i);
+        if (field.coding == acTextToEnd)
+            size += left / 6 + 1;
+        else if (field.coding == acBinaryToEnd)
+            size += 2 + (left > after ? (left - after + 7) / 8 : 0);
+        else
+            size += AisStoredSize(field);
         position += field.width;
     }
     return size;
@@ -504,16 +606,21 @@ consteval int FirstLayoutWithWrongTotal() {
     return -1;
 }
 
-// Index of the first layout that does not begin with the 6-bit message type
-// or that holds a field after a text-to-end field, or -1.
+// Index of the first layout that does not begin with the 6-bit message type,
+// that holds a field after a text-to-end field or two fields that run to the
+// end, or -1. Only binary data to the end has no width of its own.
 consteval int FirstMalformedLayout() {
     for (int i = 0; i < kAisLayoutCount; ++i) {
         const auto fields = AisFieldLayoutTable[i].fields;
         if (fields.empty() || fields[0].width != 6 || fields[0].coding != acUnsigned8) return i;
-        for (std::size_t f = 0; f + 1 < fields.size(); ++f)
-            if (fields[f].coding == acTextToEnd) return i;
+        int toEnd = 0;
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            toEnd += AisToEnd(fields[f].coding) ? 1 : 0;
+            if (f + 1 < fields.size() && fields[f].coding == acTextToEnd) return i;
+        }
+        if (toEnd > 1) return i;
         for (const AisField& field : fields)
-            if (field.width == 0 ||
+            if ((field.width == 0) != (field.coding == acBinaryToEnd) ||
                 (field.coding != acText && field.coding != acTextToEnd && field.width > 32))
                 return i;
     }
@@ -528,5 +635,7 @@ static_assert(ais_layouts::FirstMalformedLayout() == -1, "an AIS layout is malfo
 static_assert(AisBitOf(21, "addressed flag") == 139);
 static_assert(AisBitOf(23, "part number") == 38);
 static_assert(AisBitOf(24, "part number") == 38);
+static_assert(AisBitOf(kAisLayoutType25, "addressed flag") == 38 &&
+              AisBitOf(kAisLayoutType26 + 3, "structured flag") == 39);
 
 } // namespace varo

@@ -34,8 +34,13 @@ consteval bool EveryLayoutFitsRecord() {
 }
 static_assert(EveryLayoutFitsRecord());
 
+// Types 25 and 26: the addressed and structured flags, which choose the
+// layout, sit in bytes 6 and 7 whatever the layout.
+static_assert(AisFieldOf(kAisLayoutType25, "addressed flag").offset == 6 &&
+              AisFieldOf(kAisLayoutType26 + 3, "structured flag").offset == 7);
+
 // Clears the record and unpacks the bits into it by the message's layout.
-// Fails on a message type without a layout (0, 25, 26, above 27).
+// Fails on a message type without a layout (0, above 27).
 bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message);
 
 // The layout by which a record was unpacked (type 24 part B has its own), or

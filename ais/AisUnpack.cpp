@@ -68,9 +68,30 @@ bool StoreNumber(const AisField& field, uint32_t raw, uint8_t* out) {
         return true;
     case acText:
     case acTextToEnd:
+    case acBinaryToEnd:
         break;
     }
     return false;
+}
+
+// `dataBits` of binary data: its bit count, then the bits, eight to a byte.
+std::size_t StoreBinary(const AisBitBuffer& bits, unsigned position, unsigned dataBits,
+                        uint8_t* out) {
+    Store(out, static_cast<uint16_t>(dataBits));
+    const std::size_t bytes = (dataBits + 7) / 8;
+    for (std::size_t i = 0; i < bytes; ++i) {
+        const unsigned width = std::min(8u, dataBits - 8 * static_cast<unsigned>(i));
+        out[2 + i] =
+            static_cast<uint8_t>(ReadBits(bits, position + 8 * unsigned(i), width) << (8 - width));
+    }
+    return 2 + bytes;
+}
+
+// The layout variant a record's stored bytes name (see AisLayoutIndex).
+unsigned RecordVariant(const AisMessageRecord& message) {
+    const unsigned type = message.bytes[0];
+    if (type == 25 || type == 26) return message.bytes[6] * 2u + message.bytes[7];
+    return message.bytes[6];
 }
 
 } // namespace
@@ -78,7 +99,7 @@ bool StoreNumber(const AisField& field, uint32_t raw, uint8_t* out) {
 const AisLayout* AisRecordLayout(const AisMessageRecord& message) {
     const unsigned type = message.bytes[0];
     if (!AisKnownType(type)) return nullptr;
-    return &AisFieldLayoutTable[AisLayoutIndex(type, message.bytes[6])];
+    return &AisFieldLayoutTable[AisLayoutIndex(type, RecordVariant(message))];
 }
 
 bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message) {
@@ -87,10 +108,16 @@ bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message) {
     if (!AisKnownType(type)) return false;
     message.bytes[0] = static_cast<uint8_t>(type);
 
-    unsigned partNumber = 0;
+    unsigned variant = 0;
     if (type == 24) {
-        partNumber = ReadBits(bits, AisBitOf(23, "part number"), 2);
-        message.bytes[AisFieldOf(23, "part number").offset] = static_cast<uint8_t>(partNumber);
+        variant = ReadBits(bits, AisBitOf(23, "part number"), 2);
+        message.bytes[AisFieldOf(23, "part number").offset] = static_cast<uint8_t>(variant);
+    }
+    if (type == 25 || type == 26) {
+        constexpr unsigned kFlags = AisBitOf(kAisLayoutType25, "addressed flag");
+        message.bytes[6] = static_cast<uint8_t>(ReadBits(bits, kFlags, 1));
+        message.bytes[7] = static_cast<uint8_t>(ReadBits(bits, kFlags + 1, 1));
+        variant = ReadBits(bits, kFlags, 2);
     }
     if (type == 22) {
         const uint32_t addressed = ReadBits(bits, AisBitOf(21, "addressed flag"), 1);
@@ -106,11 +133,20 @@ bool UnpackMessage(const AisBitBuffer& bits, AisMessageRecord& message) {
 
     // A count past the data area cannot be real; never read or size text beyond it.
     const unsigned bitCount = std::min<unsigned>(bits.bitCount, kAisBitCapacity);
-    const AisLayout& layout = AisFieldLayoutTable[AisLayoutIndex(type, partNumber)];
+    const AisLayout& layout = AisFieldLayoutTable[AisLayoutIndex(type, variant)];
     unsigned position = layout.fields[0].width;
     std::size_t offset = 1;
-    for (const AisField& field : layout.fields.subspan(1)) {
+    for (std::size_t index = 1; index < layout.fields.size(); ++index) {
+        const AisField& field = layout.fields[index];
         uint8_t* out = message.bytes + offset;
+        if (field.coding == acBinaryToEnd) {
+            const unsigned after = AisBitsAfter(layout.fields, index);
+            if (bitCount < position + after) return true;
+            const unsigned dataBits = bitCount - position - after;
+            offset += StoreBinary(bits, position, dataBits, out);
+            position += dataBits;
+            continue;
+        }
         if (field.coding == acText && bitCount < position + field.width) {
             // A message cut short in a text keeps the whole characters it holds
             // (a 420-bit type 5 its destination); every later field stays 0.

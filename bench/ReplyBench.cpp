@@ -121,7 +121,7 @@ Figures Run(unsigned baud, int rounds) {
             figures.apply.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
 
         lastMessage.clear();
-        form.Edit1->setText(QString::number(round % 2));
+        form.Edit1->setText(QString::number(round % 2 + 1)); // 0 is the gateway's own rate
         clock.restart();
         form.Button2->click();
         if (WaitUntil([&] { return !lastMessage.isEmpty(); }, 30000) &&

@@ -59,6 +59,25 @@ void SetStampClock(StampClock clock) {
     gStampClock = clock != nullptr ? clock : SystemStampClock;
 }
 
+namespace {
+
+// The AIS steps that follow a parsed sentence; `payload`, when given, stands
+// for the payload field the record holds.
+void FeedAis(const SentenceRecord& record, const char* payload, ReceiveOutcome& result,
+             AisState& ais) {
+    if (record.startChar != '!') {
+        AisClear(ais);
+        return;
+    }
+    AisFragment fragment;
+    if (MakeFragment(record, fragment)) {
+        if (payload != nullptr) fragment.payload = payload;
+        result.ais = AisReceiveFragment(fragment, ais);
+    }
+}
+
+} // namespace
+
 bool ReceiveSentence(char* line, SentenceRecord& record, ReceiveOutcome* outcome,
                      SentenceStore& store, AisState& ais) {
     ReceiveOutcome result;
@@ -66,19 +85,21 @@ bool ReceiveSentence(char* line, SentenceRecord& record, ReceiveOutcome* outcome
     if (result.parsed) {
         store.timeStamp = gStampClock();
         storeSentence(record, store);
-        if (record.startChar != '!') {
-            AisClear(ais);
-        } else {
-            AisFragment fragment;
-            if (MakeFragment(record, fragment)) {
-                result.ais = AisReceiveFragment(fragment, ais);
-            }
-        }
+        FeedAis(record, nullptr, result, ais);
     }
     if (outcome != nullptr) {
         *outcome = result;
     }
     return result.parsed && (record.startChar != '!' || result.ais.complete);
+}
+
+bool ReceiveLenientLine(std::string_view text, LenientLine& line, SentenceRecord& record,
+                        ReceiveOutcome* outcome, ParseFailure* failure, AisState& ais) {
+    ReceiveOutcome result;
+    result.parsed = ReadLenientLine(text, line, record, failure);
+    if (result.parsed) FeedAis(record, line.aisPayload, result, ais);
+    if (outcome != nullptr) *outcome = result;
+    return result.parsed;
 }
 
 } // namespace varo

@@ -6,6 +6,7 @@
 
 #include "ais/AisState.h"
 #include "config/SentenceStore.h"
+#include "sentence/LenientLine.h"
 #include "sentence/SentenceRecord.h"
 
 namespace varo {
@@ -30,5 +31,13 @@ struct ReceiveOutcome {
 bool ReceiveSentence(char* line, SentenceRecord& record, ReceiveOutcome* outcome = nullptr,
                      SentenceStore& store = ProgramSentenceStore(),
                      AisState& ais = ProgramAisState());
+
+// The lenient reading of one line of another device's log (see LenientLine),
+// for display and the command line: parses `text` and feeds an encapsulation
+// sentence, with its whole payload, to the AIS path as ReceiveSentence does,
+// but stores nothing. `failure`, when given, says why a line did not parse.
+bool ReceiveLenientLine(std::string_view text, LenientLine& line, SentenceRecord& record,
+                        ReceiveOutcome* outcome = nullptr, ParseFailure* failure = nullptr,
+                        AisState& ais = ProgramAisState());
 
 } // namespace varo

@@ -12,11 +12,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace varo;
     Profile profile;
-    std::string error;
+    ProfileError error;
     std::vector<std::string> unknown;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     if (!LoadProfile(text, profile, error, unknown)) {
-        if (error.empty()) std::abort(); // a refusal always says why
+        if (error.key.empty()) std::abort(); // a refusal always names the key
         return 0;
     }
     Profile again;

@@ -18,8 +18,7 @@ bool IsDigits(std::string_view text) {
 // lines joined by a lost CR LF hold them). Bytes beyond ASCII are kept as
 // the gateway sent them.
 bool IsPlainText(std::string_view text) {
-    return !text.empty() && text.size() <= ProductInfo::kTextLength &&
-           std::all_of(text.begin(), text.end(), [](char c) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
                const auto byte = static_cast<unsigned char>(c);
                return byte >= ' ' && byte != 0x7F && c != '(' && c != ')';
            });

@@ -99,12 +99,10 @@ void DeviceLink::Ask(GatewayRequest request, std::function<void(const GatewayOut
 
 bool DeviceLink::LinkProbe(std::uint16_t code) {
     FEngine.SendProbe(code);
-    const std::uint64_t generation = FLinkGeneration;
-    PumpEngine();
-    return generation == FLinkGeneration && FComm->Connected();
+    return PumpEngine();
 }
 
-void DeviceLink::PumpEngine() {
+bool DeviceLink::PumpEngine() {
     if (const auto speed = FEngine.TakeSpeedChange()) {
         for (std::size_t item = 0; item < BaudListRates.size(); ++item) {
             if (BaudRateValue(BaudListRates[item]) != *speed) continue;
@@ -115,14 +113,16 @@ void DeviceLink::PumpEngine() {
         FRxLine = LineAssembler{};
     }
     const std::uint64_t generation = FLinkGeneration;
+    bool written = true;
     for (const std::string& line : FEngine.TakeOutgoing()) {
         if (FCommandSender->SendCommand(line)) continue;
         // The failure has been told; a request that waits for an answer to
         // a command that never left ends at once, unless the link went down.
         if (generation == FLinkGeneration) FEngine.OnPortLost();
+        written = false;
         break;
     }
-    if (generation != FLinkGeneration) return;
+    if (generation != FLinkGeneration) return false;
     if (const auto due = FEngine.Deadline()) {
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
             *due - GatewayEngine::Clock::now());
@@ -130,6 +130,7 @@ void DeviceLink::PumpEngine() {
     } else {
         FEngineDeadline.stop();
     }
+    return written;
 }
 
 void DeviceLink::OnGatewayLine(std::string_view line) {
@@ -139,6 +140,19 @@ void DeviceLink::OnGatewayLine(std::string_view line) {
 
 bool DeviceLink::ConnectPressed() const {
     return FConnection->Pressed();
+}
+
+void DeviceLink::ResetConnection() {
+    FConnection->ResetConnection();
+}
+
+void DeviceLink::BeginReplay() {
+    FHealth.Reset(LinkHealth::Clock::now());
+    FRxLine = LineAssembler{};
+}
+
+void DeviceLink::ReplayBytes(const std::uint8_t* bytes, std::size_t count) {
+    FReceivePath->Receive(bytes, count);
 }
 
 void DeviceLink::Close() {

@@ -78,12 +78,26 @@ public:
     bool LinkProbe(std::uint16_t code);
     // Writes what the engine has to send, at the speed it asks for, and keeps
     // its deadline. Every received line runs it; so does work submitted to
-    // the engine directly (the profile actions).
-    void PumpEngine();
+    // the engine directly (the profile actions). False when a write failed
+    // (the sender has told the user, or the Auto scan goes on).
+    bool PumpEngine();
     GatewayEngine& Engine() { return FEngine; }
 
     // True while the Connect button is down: connecting or connected.
     bool ConnectPressed() const;
+    // The idle state of the connection controls (the window starts there).
+    void ResetConnection();
+
+    // ---- The CONFIGURATION page's silence watch ----
+    // One watchdog tick without a received line; the count so far.
+    std::int32_t CountSilentTick() { return ++FLinkSilenceTicks; }
+    void ResetSilence() { FLinkSilenceTicks = 0; }
+
+    // ---- A log played back through the receive path ----
+    // A replay starts: the line figures and a part line start afresh.
+    void BeginReplay();
+    // The bytes of one read of the log, as the port would deliver them.
+    void ReplayBytes(const std::uint8_t* bytes, std::size_t count);
 
     LinkView& View;
 

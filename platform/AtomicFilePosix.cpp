@@ -1,32 +1,39 @@
-// Replacing a file atomically on POSIX: a temporary file beside it, synced, renamed over it.
-#include "platform/Ini.h"
+#include "platform/AtomicFileSystem.h"
 
 #include <cerrno>
-#include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace varo::platform {
+namespace varo::platform::detail {
 
-bool WriteFileAtomically(const std::string& path, std::string_view text) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, 0644) == 0;
-    for (std::size_t done = 0; ok && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
+std::FILE* CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+    temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return nullptr;
+    // mkstemp makes the file private; a replaced file keeps its mode, a new one is 0644.
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    std::FILE* file = ::fchmod(fd, mode) == 0 ? ::fdopen(fd, "wb") : nullptr;
+    if (file == nullptr) {
+        const int failure = errno;
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        errno = failure;
     }
-    ok = ok && ::fsync(fd) == 0;
-    const int saved = errno;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temp.c_str(), path.c_str()) == 0) return true;
-    const int failure = ok ? errno : saved;
-    ::unlink(temp.c_str());
-    errno = failure;
-    return false;
+    return file;
 }
 
-} // namespace varo::platform
+bool SyncFile(std::FILE* file) {
+    return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+} // namespace varo::platform::detail

@@ -1,29 +1,33 @@
-// Replacing a file atomically on Windows: a temporary file beside it, flushed,
-// moved over it with write-through.
-#include "platform/Ini.h"
+// The system calls behind AtomicFile on Windows: a temporary file of a unique
+// name beside the target, committed to the disk, moved over the target with
+// write-through.
+#include "platform/AtomicFileSystem.h"
 
 #include "platform/WinText.h"
 
-#include <algorithm>
 #include <cerrno>
+#include <io.h>
 #include <windows.h>
 
-namespace varo::platform {
+namespace varo::platform::detail {
 namespace {
 
-int ErrnoOf(DWORD error) {
+void SetErrno(DWORD error) {
     switch (error) {
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-        return EACCES;
+        errno = EACCES;
+        break;
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-        return ENOENT;
+        errno = ENOENT;
+        break;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
+        errno = ENOSPC;
+        break;
     default:
-        return EIO;
+        errno = EIO;
     }
 }
 
@@ -35,32 +39,35 @@ std::wstring FolderOf(const std::wstring& path) {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view text) {
-    const std::wstring target = Widen(path);
-    wchar_t temp[MAX_PATH + 1] = {};
-    if (::GetTempFileNameW(FolderOf(target).c_str(), L"vrz", 0, temp) == 0) {
-        errno = ErrnoOf(::GetLastError());
-        return false;
+std::FILE* CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+    wchar_t name[MAX_PATH + 1] = {};
+    // Makes the file, with a name no other file in the folder has.
+    if (::GetTempFileNameW(FolderOf(Widen(path)).c_str(), L"vrz", 0, name) == 0) {
+        SetErrno(::GetLastError());
+        return nullptr;
     }
-    const HANDLE file = ::CreateFileW(temp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool ok = file != INVALID_HANDLE_VALUE;
-    for (std::size_t done = 0; ok && done < text.size();) {
-        DWORD written = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 1 << 20));
-        ok = ::WriteFile(file, text.data() + done, chunk, &written, nullptr) && written > 0;
-        done += written;
-    }
-    ok = ok && ::FlushFileBuffers(file);
-    DWORD failure = ok ? 0 : ::GetLastError();
-    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
-    if (ok &&
-        ::MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    temporary = Narrow(name);
+    std::FILE* file = ::_wfopen(name, L"wb");
+    if (file == nullptr) ::DeleteFileW(name);
+    return file;
+}
+
+bool SyncFile(std::FILE* file) {
+    return std::fflush(file) == 0 && ::_commit(::_fileno(file)) == 0;
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to) {
+    if (::MoveFileExW(Widen(from).c_str(), Widen(to).c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    if (ok) failure = ::GetLastError();
-    ::DeleteFileW(temp);
-    errno = ErrnoOf(failure);
+    SetErrno(::GetLastError());
     return false;
 }
 
-} // namespace varo::platform
+bool RemoveFile(const std::string& path) {
+    if (::DeleteFileW(Widen(path).c_str())) return true;
+    SetErrno(::GetLastError());
+    return false;
+}
+
+} // namespace varo::platform::detail

@@ -1,10 +1,11 @@
 #include "platform/Ini.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <cstring>
+
+#include "platform/AtomicFile.h"
+#include "platform/LineReader.h"
 
 namespace varo::platform {
 namespace {
@@ -60,36 +61,35 @@ IniDocument::Line IniDocument::Classify(std::string raw) {
     return line;
 }
 
-IniDocument IniDocument::Parse(std::string_view text) {
+IniDocument IniDocument::Read(LineReader& reader) {
     IniDocument doc;
-    if (text.starts_with(kByteOrderMark)) {
-        text.remove_prefix(kByteOrderMark.size());
-        doc.FByteOrderMark = true;
-    }
-    bool first = true;
-    while (!text.empty()) {
-        const auto nl = text.find('\n');
-        std::string_view raw = text.substr(0, nl);
-        if (first) {
-            doc.FLineEnd = (nl != std::string_view::npos && raw.ends_with('\r')) ? "\r\n" : "\n";
-            first = false;
+    while (doc.FLines.size() < kMaxTextFileLines && reader.Next()) {
+        std::string_view raw = reader.Line();
+        if (doc.FLines.empty()) {
+            doc.FByteOrderMark = raw.starts_with(kByteOrderMark);
+            if (doc.FByteOrderMark) raw.remove_prefix(kByteOrderMark.size());
+            doc.FLineEnd = reader.LineEnding() == LineReader::Ending::CrLf ? "\r\n"
+                           : reader.LineEnding() == LineReader::Ending::Cr ? "\r"
+                                                                           : "\n";
         }
-        if (raw.ends_with('\r')) raw.remove_suffix(1);
+        doc.FFinalLineEnd = reader.LineEnding() != LineReader::Ending::None;
         doc.FLines.push_back(Classify(std::string(raw)));
-        if (nl == std::string_view::npos) {
-            doc.FFinalLineEnd = false;
-            break;
-        }
-        text.remove_prefix(nl + 1);
     }
     return doc;
 }
 
+IniDocument IniDocument::Parse(std::string_view text) {
+    LineReader reader(text);
+    return Read(reader);
+}
+
 IniDocument IniDocument::Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return Parse(text);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return {};
+    LineReader reader(file);
+    IniDocument doc = Read(reader);
+    std::fclose(file);
+    return doc;
 }
 
 bool IniDocument::SectionRange(std::string_view section, std::size_t& begin,
@@ -184,10 +184,14 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 }
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
-                               std::string_view value, const std::string& path) {
+                               std::string_view value, const std::string& path,
+                               std::string* reason) {
     IniDocument doc = IniDocument::Load(path);
     doc.Set(section, key, value);
-    return WriteFileAtomically(path, doc.Text());
+    int error = 0;
+    const bool written = WriteFileAtomically(path, doc.Text(), error);
+    if (!written && reason != nullptr) *reason = std::strerror(error);
+    return written;
 }
 
 } // namespace varo::platform

@@ -15,6 +15,8 @@
 
 namespace varo::platform {
 
+class LineReader;
+
 // One parsed INI file. Lines are kept verbatim so that a rewrite changes only
 // the line it must.
 class IniDocument {
@@ -39,6 +41,7 @@ private:
         std::string Name;  // section name or key name, trimmed
         std::string Value; // for keys: trimmed, quotes removed
     };
+    static IniDocument Read(LineReader& reader);
     static Line Classify(std::string raw);
     // Index of the first line of the first section named `section`'s body and
     // one past its last line; false when there is no such section.
@@ -64,12 +67,10 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 int ParseProfileInt(std::string_view text, int defaultValue);
 
 // WritePrivateProfileString: stores the value, keeping the rest of the file.
-// The file is written to a temporary file beside it and renamed over it, so a
-// reader never sees half a file. False (errno set) when it cannot be written.
+// The file is replaced atomically (platform/AtomicFile.h), so a reader never
+// sees half a file. False (with `reason`, when given) when it cannot be written.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
-                               std::string_view value, const std::string& path);
-
-// Writes `text` to `path` through a temporary file in the same folder and a rename.
-bool WriteFileAtomically(const std::string& path, std::string_view text);
+                               std::string_view value, const std::string& path,
+                               std::string* reason = nullptr);
 
 } // namespace varo::platform

@@ -1,43 +1,8 @@
 #include "platform/PortsReport.h"
 
-#include <cstdio>
+#include "platform/JsonText.h"
 
 namespace varo::platform {
-namespace {
-
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", c);
-                out += escape;
-            } else {
-                out += c; // UTF-8 passes through
-            }
-        }
-    }
-    out += '"';
-}
-
-} // namespace
 
 std::string PortsReportJson(const std::vector<PresentPort>& present,
                             const std::vector<int>& openable) {

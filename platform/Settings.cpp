@@ -24,8 +24,9 @@ int ReadSettings(const std::string& settingsFile) {
     return GetPrivateProfileInt("VIEW", "Language", 0, settingsFile);
 }
 
-bool WriteSettings(const std::string& settingsFile, int language) {
-    return WritePrivateProfileString("VIEW", "Language", std::to_string(language), settingsFile);
+bool WriteSettings(const std::string& settingsFile, int language, std::string* reason) {
+    return WritePrivateProfileString("VIEW", "Language", std::to_string(language), settingsFile,
+                                     reason);
 }
 
 ConnectionSettings ReadConnectionSettings(const std::string& settingsFile) {
@@ -36,12 +37,13 @@ ConnectionSettings ReadConnectionSettings(const std::string& settingsFile) {
     return settings;
 }
 
-bool WriteConnectionSettings(const std::string& settingsFile, const ConnectionSettings& settings) {
+bool WriteConnectionSettings(const std::string& settingsFile, const ConnectionSettings& settings,
+                             std::string* reason) {
     return WritePrivateProfileString("CONNECTION", "Port", std::to_string(settings.port),
-                                     settingsFile) &&
+                                     settingsFile, reason) &&
            WritePrivateProfileString("CONNECTION", "Baud", std::to_string(settings.baud),
-                                     settingsFile) &&
-           WritePrivateProfileString("CONNECTION", "Mode", settings.mode, settingsFile);
+                                     settingsFile, reason) &&
+           WritePrivateProfileString("CONNECTION", "Mode", settings.mode, settingsFile, reason);
 }
 
 WindowSettings ReadWindowSettings(const std::string& settingsFile) {
@@ -55,7 +57,8 @@ WindowSettings ReadWindowSettings(const std::string& settingsFile) {
     return settings;
 }
 
-bool WriteWindowSettings(const std::string& settingsFile, const WindowSettings& settings) {
+bool WriteWindowSettings(const std::string& settingsFile, const WindowSettings& settings,
+                         std::string* reason) {
     const std::pair<const char*, int> keys[] = {{"WindowLeft", settings.left},
                                                 {"WindowTop", settings.top},
                                                 {"WindowWidth", settings.width},
@@ -63,7 +66,7 @@ bool WriteWindowSettings(const std::string& settingsFile, const WindowSettings& 
                                                 {"WindowMaximized", settings.maximized ? 1 : 0},
                                                 {"LastPage", settings.page}};
     for (const auto& [key, value] : keys) {
-        if (!WritePrivateProfileString("VIEW", key, std::to_string(value), settingsFile))
+        if (!WritePrivateProfileString("VIEW", key, std::to_string(value), settingsFile, reason))
             return false;
     }
     return true;

@@ -24,7 +24,7 @@ std::string SettingsFile(const std::string& settingsFolder);
 int ReadSettings(const std::string& settingsFile);
 
 // Writes `language` as `Language` of section `VIEW`, keeping the rest of the file.
-bool WriteSettings(const std::string& settingsFile, int language);
+bool WriteSettings(const std::string& settingsFile, int language, std::string* reason = nullptr);
 
 // The last connection, in section `CONNECTION`: `Port` (COM number), `Baud`
 // (4800, 9600, 38400) and `Mode` ("Auto" or "Manual"). 0 and empty when absent.
@@ -34,8 +34,9 @@ struct ConnectionSettings {
     std::string mode;
 };
 ConnectionSettings ReadConnectionSettings(const std::string& settingsFile);
-// False when the file could not be written.
-bool WriteConnectionSettings(const std::string& settingsFile, const ConnectionSettings& settings);
+// False (with `reason`, when given) when the file could not be written.
+bool WriteConnectionSettings(const std::string& settingsFile, const ConnectionSettings& settings,
+                             std::string* reason = nullptr);
 
 // The window as it was left, in section `VIEW` beside `Language`:
 // `WindowLeft`, `WindowTop`, `WindowWidth`, `WindowHeight` (its normal frame),
@@ -50,7 +51,8 @@ struct WindowSettings {
     int page = -1;
 };
 WindowSettings ReadWindowSettings(const std::string& settingsFile);
-// False when the file could not be written.
-bool WriteWindowSettings(const std::string& settingsFile, const WindowSettings& settings);
+// False (with `reason`, when given) when the file could not be written.
+bool WriteWindowSettings(const std::string& settingsFile, const WindowSettings& settings,
+                         std::string* reason = nullptr);
 
 } // namespace varo::platform

@@ -12,6 +12,27 @@ namespace {
 constexpr double kNoCharValue = static_cast<unsigned char>(kNoChar);
 constexpr double kEmptyText = 0; // a blank text field stores the empty string
 
+// A field list followed by more fields, for the longer forms of a sentence.
+template <std::size_t N, std::size_t M = 0>
+constexpr std::array<FieldSpec, N + M> Joined(const FieldSpec (&list)[N],
+                                              const FieldSpec (&more)[M]) {
+    std::array<FieldSpec, N + M> joined{};
+    for (std::size_t i = 0; i < N; ++i)
+        joined[i] = list[i];
+    for (std::size_t i = 0; i < M; ++i)
+        joined[N + i] = more[i];
+    return joined;
+}
+
+// $--AAM,A,A,x.x,N,c--c
+constexpr FieldSpec kAam[] = {
+    CharField(offsetof(AamFields, arrivalCircleStatus)),
+    CharField(offsetof(AamFields, perpendicularStatus)),
+    RealField(offsetof(AamFields, arrivalCircleRadius)),
+    CharField(offsetof(AamFields, radiusUnit)),
+    TextField(offsetof(AamFields, waypointId), kShortTextSize).blankAs(kEmptyText),
+};
+
 // $--ABK,xxxxxxxxx,a,x.x,x,x   no blank tests: a blank or a letter gives 0
 constexpr FieldSpec kAbk[] = {
     Int32Field(offsetof(AbkFields, mmsi)),
@@ -60,6 +81,25 @@ constexpr FieldSpec kAlr[] = {
     TextField(offsetof(AlrFields, description), kAlarmTextSize),
 };
 
+// $--APB,A,A,x.x,a,N,A,A,x.x,a,c--c,x.x,a,x.x,a,a
+constexpr FieldSpec kApb[] = {
+    CharField(offsetof(ApbFields, status)),
+    CharField(offsetof(ApbFields, cycleLockStatus)),
+    RealField(offsetof(ApbFields, crossTrackError)),
+    CharField(offsetof(ApbFields, steerDirection)),
+    CharField(offsetof(ApbFields, crossTrackUnit)),
+    CharField(offsetof(ApbFields, arrivalCircleStatus)),
+    CharField(offsetof(ApbFields, perpendicularStatus)),
+    RealField(offsetof(ApbFields, bearingOriginToDestination)).within(0, 360),
+    CharField(offsetof(ApbFields, bearingOriginReference)),
+    TextField(offsetof(ApbFields, destinationId), kShortTextSize).blankAs(kEmptyText),
+    RealField(offsetof(ApbFields, bearingToDestination)).within(0, 360),
+    CharField(offsetof(ApbFields, bearingToDestinationReference)),
+    RealField(offsetof(ApbFields, headingToSteer)).within(0, 360),
+    CharField(offsetof(ApbFields, headingToSteerReference)),
+    CharField(offsetof(ApbFields, mode)),
+};
+
 // $PBDY,xxxxxxxxx,c--c,c--c,x,x
 constexpr FieldSpec kBdy[] = {
     Int32Field(offsetof(BdyFields, number)).blankAs(kNoNineDigitNumber),
@@ -69,10 +109,34 @@ constexpr FieldSpec kBdy[] = {
     Int8Field(offsetof(BdyFields, secondFlag)).blankAs(kNoFlag),
 };
 
+// $--BOD,x.x,T,x.x,M,c--c,c--c
+constexpr FieldSpec kBod[] = {
+    RealField(offsetof(BodFields, bearingTrue)).within(0, 360),
+    CharField(offsetof(BodFields, bearingTrueReference)),
+    RealField(offsetof(BodFields, bearingMagnetic)).within(0, 360),
+    CharField(offsetof(BodFields, bearingMagneticReference)),
+    TextField(offsetof(BodFields, destinationId), kShortTextSize).blankAs(kEmptyText),
+    TextField(offsetof(BodFields, originId), kShortTextSize).blankAs(kEmptyText),
+};
+
 // $PBTH,xxx,xxx,xxx,xxx,xxx,xxx,c--c
 constexpr FieldSpec kBth[] = {
     Int16Field(offsetof(BthFields, codes)).blankAs(kNoBthCode).times(6),
     TextField(offsetof(BthFields, text), kStoreTextSize).blankAs(kEmptyText),
+};
+
+// $--BWC,hhmmss.ss,llll.ll,a,yyyyy.yy,a,x.x,T,x.x,M,x.x,N,c--c,a
+constexpr FieldSpec kBwc[] = {
+    TimeField(offsetof(BwcFields, time)),
+    LatLonField(offsetof(BwcFields, waypointPosition)),
+    RealField(offsetof(BwcFields, bearingTrue)).within(0, 360),
+    CharField(offsetof(BwcFields, bearingTrueReference)),
+    RealField(offsetof(BwcFields, bearingMagnetic)).within(0, 360),
+    CharField(offsetof(BwcFields, bearingMagneticReference)),
+    RealField(offsetof(BwcFields, distance)),
+    CharField(offsetof(BwcFields, distanceUnit)),
+    TextField(offsetof(BwcFields, waypointId), kShortTextSize).blankAs(kEmptyText),
+    CharField(offsetof(BwcFields, mode)),
 };
 
 constexpr FieldSpec CttIdentifier(int item) {
@@ -113,6 +177,20 @@ constexpr FieldSpec kDbg[] = {
     DbgCode(2), DbgValue(2), DbgCode(3), DbgValue(3),
 };
 
+// $--DBT,x.x,f,x.x,M,x.x,F
+constexpr FieldSpec kDbt[] = {
+    RealField(offsetof(DbtFields, depthFeet)),    CharField(offsetof(DbtFields, feetUnit)),
+    RealField(offsetof(DbtFields, depthMetres)),  CharField(offsetof(DbtFields, metresUnit)),
+    RealField(offsetof(DbtFields, depthFathoms)), CharField(offsetof(DbtFields, fathomsUnit)),
+};
+
+// $--DPT,x.x,x.x,x.x
+constexpr FieldSpec kDpt[] = {
+    RealField(offsetof(DptFields, depth)),
+    RealField(offsetof(DptFields, transducerOffset)),
+    RealField(offsetof(DptFields, maximumRange)),
+};
+
 // $--DTM,ccc,a,x.x,a,x.x,a,x.x,ccc   the offsets convert like a position
 constexpr FieldSpec kDtm[] = {
     TextField(offsetof(DtmFields, localDatum), kDatumSize),
@@ -142,6 +220,13 @@ constexpr FieldSpec kGbs[] = {
     RealField(offsetof(GbsFields, biasStandardDeviation)),
 };
 
+// $--GBS,hhmmss.ss,x.x,x.x,x.x,xx,x.x,x.x,x.x,h,h   NMEA 4.x: system and signal ID
+constexpr auto kGbsLenient =
+    Joined(kGbs, {
+                     Int8Field(offsetof(GbsFields, systemId)).blankAs(kNoInt8),
+                     Int8Field(offsetof(GbsFields, signalId)).blankAs(kNoInt8),
+                 });
+
 // $--GGA,hhmmss.ss,llll.ll,a,yyyyy.yy,a,x,xx,x.x,x.x,M,x.x,M,x.x,xxxx
 constexpr FieldSpec kGga[] = {
     TimeField(offsetof(GgaFields, time)),
@@ -158,6 +243,13 @@ constexpr FieldSpec kGga[] = {
         .blankAs(kNoReferenceStation)
         .within(0, 1023),
 };
+
+// Other receivers count every satellite in use (NMEA 4.x), not at most 12.
+constexpr auto kGgaLenient = [] {
+    auto list = std::to_array(kGga);
+    list[3] = list[3].within(0, 99);
+    return list;
+}();
 
 // $--GLL,llll.ll,a,yyyyy.yy,a,hhmmss.ss,A,a
 constexpr FieldSpec kGll[] = {
@@ -197,6 +289,10 @@ constexpr FieldSpec kGsa[] = {
     RealField(offsetof(GsaFields, vdop)),
 };
 
+// $--GSA,a,x,xx,...,x.x,x.x,x.x,h   NMEA 4.x: the system ID
+constexpr auto kGsaLenient =
+    Joined(kGsa, {Int8Field(offsetof(GsaFields, systemId)).blankAs(kNoInt8)});
+
 // $--GST,hhmmss.ss,x.x,x.x,x.x,x.x,x.x,x.x,x.x
 constexpr FieldSpec kGst[] = {
     TimeField(offsetof(GstFields, time)),
@@ -209,10 +305,52 @@ constexpr FieldSpec kGst[] = {
     RealField(offsetof(GstFields, altitudeError)),
 };
 
+// $--HDG,x.x,x.x,a,x.x,a
+constexpr FieldSpec kHdg[] = {
+    RealField(offsetof(HdgFields, magneticSensorHeading)).blankAs(kNoHeading).within(0, 360),
+    RealField(offsetof(HdgFields, deviation)),
+    CharField(offsetof(HdgFields, deviationDirection)).blankAs(kNoCharValue),
+    RealField(offsetof(HdgFields, variation)),
+    CharField(offsetof(HdgFields, variationDirection)).blankAs(kNoCharValue),
+};
+
+// $--HDM,x.x,M
+constexpr FieldSpec kHdm[] = {
+    RealField(offsetof(HdmFields, heading)).blankAs(kNoHeading).within(0, 360),
+    CharField(offsetof(HdmFields, reference)),
+};
+
 // $--HDT,x.x,T
 constexpr FieldSpec kHdt[] = {
     RealField(offsetof(HdtFields, heading)).blankAs(kNoHeading),
     CharField(offsetof(HdtFields, reference)),
+};
+
+// $--MTW,x.x,C
+constexpr FieldSpec kMtw[] = {
+    RealField(offsetof(MtwFields, temperature)),
+    CharField(offsetof(MtwFields, unit)),
+};
+
+// $--MWD,x.x,T,x.x,M,x.x,N,x.x,M
+constexpr FieldSpec kMwd[] = {
+    RealField(offsetof(MwdFields, directionTrue)).within(0, 360),
+    CharField(offsetof(MwdFields, trueReference)),
+    RealField(offsetof(MwdFields, directionMagnetic)).within(0, 360),
+    CharField(offsetof(MwdFields, magneticReference)),
+    RealField(offsetof(MwdFields, speedKnots)),
+    CharField(offsetof(MwdFields, knotsUnit)),
+    RealField(offsetof(MwdFields, speedMetresPerSecond)),
+    CharField(offsetof(MwdFields, metresPerSecondUnit)),
+};
+
+// $--MWV,x.x,a,x.x,a,A
+constexpr FieldSpec kMwv[] = {
+    RealField(offsetof(MwvFields, windAngle)).within(0, 360),
+    CharField(offsetof(MwvFields, reference)),
+    RealField(offsetof(MwvFields, windSpeed)),
+    CharField(offsetof(MwvFields, speedUnit)),
+    CharField(offsetof(MwvFields, status)),
 };
 
 // $PMID,xxxxxxxxx,xxxxxxxxx
@@ -234,6 +372,21 @@ constexpr FieldSpec kOsd[] = {
     CharField(offsetof(OsdFields, speedUnits)),
 };
 
+// $--RMB,A,x.x,a,c--c,c--c,llll.ll,a,yyyyy.yy,a,x.x,x.x,x.x,A,a
+constexpr FieldSpec kRmb[] = {
+    CharField(offsetof(RmbFields, status)),
+    RealField(offsetof(RmbFields, crossTrackError)),
+    CharField(offsetof(RmbFields, steerDirection)),
+    TextField(offsetof(RmbFields, originId), kShortTextSize).blankAs(kEmptyText),
+    TextField(offsetof(RmbFields, destinationId), kShortTextSize).blankAs(kEmptyText),
+    LatLonField(offsetof(RmbFields, destinationPosition)),
+    RealField(offsetof(RmbFields, rangeToDestination)),
+    RealField(offsetof(RmbFields, bearingToDestination)).within(0, 360),
+    RealField(offsetof(RmbFields, closingVelocity)),
+    CharField(offsetof(RmbFields, arrivalStatus)),
+    CharField(offsetof(RmbFields, mode)),
+};
+
 // $--RMC,hhmmss.ss,A,llll.ll,a,yyyyy.yy,a,x.x,x.x,xxxxxx,x.x,a,a
 constexpr FieldSpec kRmc[] = {
     TimeField(offsetof(RmcFields, time)),
@@ -247,10 +400,21 @@ constexpr FieldSpec kRmc[] = {
     CharField(offsetof(RmcFields, mode)),
 };
 
+// $--RMC,...,x.x,a,a,a   NMEA 4.x: the navigational status
+constexpr auto kRmcLenient = Joined(kRmc, {CharField(offsetof(RmcFields, navigationalStatus))});
+
 // $--ROT,x.x,A
 constexpr FieldSpec kRot[] = {
     RealField(offsetof(RotFields, rateOfTurn)),
     CharField(offsetof(RotFields, status)),
+};
+
+// $--RSA,x.x,A,x.x,A
+constexpr FieldSpec kRsa[] = {
+    RealField(offsetof(RsaFields, starboardRudder)),
+    CharField(offsetof(RsaFields, starboardStatus)),
+    RealField(offsetof(RsaFields, portRudder)),
+    CharField(offsetof(RsaFields, portStatus)),
 };
 
 // $--SSD,c--c,c--c,xxx,xxx,xx,xx,c,aa
@@ -304,6 +468,43 @@ constexpr FieldSpec kVbw[] = {
     CharField(offsetof(VbwFields, groundSpeedStatus)),
 };
 
+// $--VDR,x.x,T,x.x,M,x.x,N
+constexpr FieldSpec kVdr[] = {
+    RealField(offsetof(VdrFields, setTrue)).within(0, 360),
+    CharField(offsetof(VdrFields, trueReference)),
+    RealField(offsetof(VdrFields, setMagnetic)).within(0, 360),
+    CharField(offsetof(VdrFields, magneticReference)),
+    RealField(offsetof(VdrFields, drift)),
+    CharField(offsetof(VdrFields, driftUnit)),
+};
+
+// $--VHW,x.x,T,x.x,M,x.x,N,x.x,K
+constexpr FieldSpec kVhw[] = {
+    RealField(offsetof(VhwFields, headingTrue)).within(0, 360),
+    CharField(offsetof(VhwFields, trueReference)),
+    RealField(offsetof(VhwFields, headingMagnetic)).within(0, 360),
+    CharField(offsetof(VhwFields, magneticReference)),
+    RealField(offsetof(VhwFields, speedKnots)),
+    CharField(offsetof(VhwFields, knotsUnit)),
+    RealField(offsetof(VhwFields, speedKmh)),
+    CharField(offsetof(VhwFields, kmhUnit)),
+};
+
+// $--VLW,x.x,N,x.x,N   what the gateway sends: the distances through the water
+constexpr FieldSpec kVlw[] = {
+    RealField(offsetof(VlwFields, totalWaterDistance)),
+    CharField(offsetof(VlwFields, totalWaterUnit)),
+    RealField(offsetof(VlwFields, tripWaterDistance)),
+    CharField(offsetof(VlwFields, tripWaterUnit)),
+};
+// $--VLW,x.x,N,x.x,N,x.x,N,x.x,N   other logs add the distances over ground
+constexpr auto kVlwLenient = Joined(kVlw, {
+                                              RealField(offsetof(VlwFields, totalGroundDistance)),
+                                              CharField(offsetof(VlwFields, totalGroundUnit)),
+                                              RealField(offsetof(VlwFields, tripGroundDistance)),
+                                              CharField(offsetof(VlwFields, tripGroundUnit)),
+                                          });
+
 // $--VSD,x.x,x.x,x.x,c--c,hhmmss.ss,xx,xx,x.x,x.x
 constexpr FieldSpec kVsd[] = {
     Int16Low8Field(offsetof(VsdFields, shipType)).blankAs(kNoShipType),
@@ -315,6 +516,18 @@ constexpr FieldSpec kVsd[] = {
     Int8Field(offsetof(VsdFields, arrivalMonth)).blankAs(kNoArrivalMonth),
     Int8Field(offsetof(VsdFields, navigationalStatus)).blankAs(kNoInt8),
     Int8Field(offsetof(VsdFields, regionalFlags)),
+};
+
+// $--VWR,x.x,a,x.x,N,x.x,M,x.x,K   and VWT, the true wind, in the same fields
+constexpr FieldSpec kVwr[] = {
+    RealField(offsetof(VwrFields, windAngle)).within(0, 180),
+    CharField(offsetof(VwrFields, side)),
+    RealField(offsetof(VwrFields, speedKnots)),
+    CharField(offsetof(VwrFields, knotsUnit)),
+    RealField(offsetof(VwrFields, speedMetresPerSecond)),
+    CharField(offsetof(VwrFields, metresPerSecondUnit)),
+    RealField(offsetof(VwrFields, speedKmh)),
+    CharField(offsetof(VwrFields, kmhUnit)),
 };
 
 // $--VTG,x.x,T,x.x,M,x.x,N,x.x,K,a   each unit exactly one character, blank -> 0x80
@@ -336,6 +549,16 @@ constexpr FieldSpec kWpl[] = {
     TextField(offsetof(WplFields, waypointId), kShortTextSize),
 };
 
+// $--XTE,A,A,x.x,a,N,a
+constexpr FieldSpec kXte[] = {
+    CharField(offsetof(XteFields, status)),
+    CharField(offsetof(XteFields, cycleLockStatus)),
+    RealField(offsetof(XteFields, crossTrackError)),
+    CharField(offsetof(XteFields, steerDirection)),
+    CharField(offsetof(XteFields, unit)),
+    CharField(offsetof(XteFields, mode)),
+};
+
 // $--ZDA,hhmmss.ss,xx,xx,xxxx,xx,xx   stored as year, month, day
 constexpr FieldSpec kZda[] = {
     TimeField(offsetof(ZdaFields, time)),
@@ -346,6 +569,8 @@ constexpr FieldSpec kZda[] = {
     Int8Field(offsetof(ZdaFields, localZoneMinutes)).blankAs(kNoInt8).within(0, 59),
 };
 
+// One table entry; `lenient` names what a lenient reading of other devices'
+// logs uses instead (a longer list, wider limits, or its own code).
 constexpr DecoderEntry List(const char (&formatter)[4], int commas,
                             std::span<const FieldSpec> fields) {
     return {{formatter[0], formatter[1], formatter[2], '\0'}, commas, fields, nullptr};
@@ -355,24 +580,74 @@ constexpr DecoderEntry Special(const char (&formatter)[4], int commas, SpecialDe
 }
 
 // Sorted by formatter (byte order) for the lookup. Comma counts of 0 are
-// checked by the decoder itself (GSV takes four counts, RMA a minimum).
+// checked by the decoder itself (GSV takes four counts, RMA a minimum, XDR
+// whole quadruplets).
 constexpr std::array kDecoders = {
-    List("ABK", 5, kAbk),         Special("ABM", 8, DecodeAbm), List("ACA", 19, kAca),
-    List("ACK", 1, kAck),         List("ACS", 6, kAcs),         List("AIQ", 2, kAiq),
-    List("ALR", 5, kAlr),         Special("BBM", 7, DecodeBbm), List("BDY", 5, kBdy),
-    List("BTH", 7, kBth),         List("CTT", 12, kCtt),        List("DBG", 8, kDbg),
-    List("DTM", 8, kDtm),         List("FRQ", 4, kFrq),         List("GBS", 8, kGbs),
-    List("GGA", 14, kGga),        List("GLL", 7, kGll),         List("GNS", 12, kGns),
-    List("GRS", 14, kGrs),        List("GSA", 17, kGsa),        List("GST", 8, kGst),
-    Special("GSV", 0, DecodeGsv), List("HDT", 2, kHdt),         List("MID", 2, kMid),
-    Special("MOB", 5, DecodeMob), List("OSD", 9, kOsd),         Special("Q\0\0", 9, DecodeQuery),
-    Special("RMA", 0, DecodeRma), List("RMC", 12, kRmc),        List("ROT", 2, kRot),
-    List("SSD", 8, kSsd),         List("Smg", 2, kSmg),         List("TPS", 2, kTps),
-    List("TST", 5, kTst),         List("TXT", 4, kTxt),         List("VBW", 6, kVbw),
-    Special("VDM", 6, DecodeVdm), Special("VDO", 6, DecodeVdm), List("VSD", 9, kVsd),
-    List("VTG", 9, kVtg),         List("WPL", 5, kWpl),         List("ZDA", 6, kZda),
+    List("AAM", 5, kAam),
+    List("ABK", 5, kAbk),
+    Special("ABM", 8, DecodeAbm),
+    List("ACA", 19, kAca),
+    List("ACK", 1, kAck),
+    List("ACS", 6, kAcs),
+    List("AIQ", 2, kAiq),
+    List("ALR", 5, kAlr),
+    List("APB", 15, kApb),
+    Special("BBM", 7, DecodeBbm),
+    List("BDY", 5, kBdy),
+    List("BOD", 6, kBod),
+    List("BTH", 7, kBth),
+    List("BWC", 13, kBwc),
+    List("CTT", 12, kCtt),
+    List("DBG", 8, kDbg),
+    List("DBT", 6, kDbt),
+    List("DPT", 3, kDpt),
+    Special("DSC", 11, DecodeDsc),
+    List("DTM", 8, kDtm),
+    List("FRQ", 4, kFrq),
+    List("GBS", 8, kGbs).lenient(kGbsLenient),
+    List("GGA", 14, kGga).lenient(kGgaLenient),
+    List("GLL", 7, kGll),
+    List("GNS", 12, kGns),
+    List("GRS", 14, kGrs),
+    List("GSA", 17, kGsa).lenient(kGsaLenient),
+    List("GST", 8, kGst),
+    Special("GSV", 0, DecodeGsv).lenient(DecodeGsvLenient),
+    List("HDG", 5, kHdg),
+    List("HDM", 2, kHdm),
+    List("HDT", 2, kHdt),
+    List("MID", 2, kMid),
+    Special("MOB", 5, DecodeMob),
+    List("MTW", 2, kMtw),
+    List("MWD", 8, kMwd),
+    List("MWV", 5, kMwv),
+    List("OSD", 9, kOsd),
+    Special("Q\0\0", 9, DecodeQuery),
+    Special("RMA", 0, DecodeRma),
+    List("RMB", 14, kRmb),
+    List("RMC", 12, kRmc).lenient(kRmcLenient),
+    List("ROT", 2, kRot),
+    List("RSA", 4, kRsa),
+    List("SSD", 8, kSsd),
+    List("Smg", 2, kSmg),
+    List("TPS", 2, kTps),
+    List("TST", 5, kTst),
+    List("TXT", 4, kTxt),
+    List("VBW", 6, kVbw),
+    Special("VDM", 6, DecodeVdm).lenient(DecodeVdmLenient),
+    Special("VDO", 6, DecodeVdm).lenient(DecodeVdmLenient),
+    List("VDR", 6, kVdr),
+    List("VHW", 8, kVhw),
+    List("VLW", 4, kVlw).lenient(kVlwLenient),
+    List("VSD", 9, kVsd),
+    List("VTG", 9, kVtg),
+    List("VWR", 8, kVwr),
+    List("VWT", 8, kVwr),
+    List("WPL", 5, kWpl),
+    Special("XDR", 0, DecodeXdr),
+    List("XTE", 6, kXte),
+    List("ZDA", 6, kZda),
 };
-static_assert(kDecoders.size() == 42, "one decoder per formatter");
+static_assert(kDecoders.size() == 63, "one decoder per formatter");
 
 constexpr bool TableIsSortedAndCounted() {
     for (std::size_t i = 0; i < kDecoders.size(); ++i) {

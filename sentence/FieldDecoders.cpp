@@ -134,6 +134,37 @@ bool DecodeFieldList(std::span<const FieldSpec> list, unsigned char* base, bool 
     return true;
 }
 
+bool DecodeFieldsPresent(std::span<const FieldSpec> list, unsigned char* base, int present) {
+    if (present > CountSentenceFields(list)) {
+        return false;
+    }
+    static constexpr char blank[] = {kEmptyFieldMark, '\0'};
+    int read = 0;
+    for (const FieldSpec& spec : list) {
+        for (int element = 0; element < spec.repeat; ++element) {
+            const int needed = spec.kind == FieldKind::LatLon ? 4 : 1;
+            if (read >= present) {
+                if (spec.kind == FieldKind::LatLon) {
+                    const LatLon none{kNoLatitude, kNoLongitude};
+                    std::memcpy(base + spec.offset, &none, sizeof none);
+                } else if (!StoreField(spec, element, blank, base)) {
+                    return false;
+                }
+                continue;
+            }
+            if (read + needed > present) {
+                return false;
+            }
+            read += needed;
+            const char* field = NextField(nullptr, read == present ? "*" : ",");
+            if (field == nullptr || !StoreField(spec, element, field, base)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 namespace {
 
 // The three formatter letters packed into one key, first letter highest, so
@@ -177,7 +208,7 @@ bool DecodeFields(const char* formatter, char* line, SentencePayload& payload) {
 }
 
 bool DecodeCountedFields(const char* formatter, char* line, int commas, SentencePayload& payload,
-                         ParseFailure* failure) {
+                         ParseFailure* failure, bool lenient) {
     const auto fail = [failure](ParseFailure reason) {
         if (failure != nullptr) {
             *failure = reason;
@@ -187,6 +218,16 @@ bool DecodeCountedFields(const char* formatter, char* line, int commas, Sentence
     const DecoderEntry* entry = FindDecoder(formatter);
     if (entry == nullptr) {
         return fail(ParseFailure::UnknownFormatter);
+    }
+    if (lenient && entry->lenientSpecial != nullptr) {
+        return entry->lenientSpecial(line, payload) || fail(ParseFailure::Fields);
+    }
+    if (lenient && entry->special == nullptr) {
+        const auto list = entry->lenientFields.empty() ? entry->fields : entry->lenientFields;
+        if (commas < 1 || commas > CountSentenceFields(list) || NextField(line, ",") == nullptr) {
+            return fail(ParseFailure::Fields);
+        }
+        return DecodeFieldsPresent(list, payload.bytes, commas) || fail(ParseFailure::Range);
     }
     if (entry->commas > 0 && commas != entry->commas) {
         return fail(ParseFailure::Fields);

@@ -142,16 +142,37 @@ bool StoreField(const FieldSpec& spec, int element, const char* field, unsigned 
 // the list's last field is read up to the '*'.
 bool DecodeFieldList(std::span<const FieldSpec> list, unsigned char* base, bool endsSentence);
 
+// Reads the `present` fields left on the line (the last up to the '*') into
+// `list`, and stores the list's later fields as blanks: the shorter forms of
+// a sentence in other devices' logs. Fails when the line holds more fields
+// than the list or ends inside a position group.
+bool DecodeFieldsPresent(std::span<const FieldSpec> list, unsigned char* base, int present);
+
 using SpecialDecoder = bool (*)(char* line, SentencePayload& payload);
 
 // One formatter. A decoder with `fields` is the engine over that list; a
 // `special` decoder is code. `commas` > 0 is checked before decoding; 0 means
-// the decoder checks the count itself.
+// the decoder checks the count itself. A lenient reading uses
+// `lenientFields` or `lenientSpecial` where given, and a list decoder then
+// takes up to as many fields as its list holds.
 struct DecoderEntry {
     char formatter[4];
     int commas;
     std::span<const FieldSpec> fields;
     SpecialDecoder special;
+    std::span<const FieldSpec> lenientFields = {};
+    SpecialDecoder lenientSpecial = nullptr;
+
+    constexpr DecoderEntry lenient(std::span<const FieldSpec> list) const {
+        DecoderEntry entry = *this;
+        entry.lenientFields = list;
+        return entry;
+    }
+    constexpr DecoderEntry lenient(SpecialDecoder decoder) const {
+        DecoderEntry entry = *this;
+        entry.lenientSpecial = decoder;
+        return entry;
+    }
 };
 
 std::span<const DecoderEntry> DecoderTable();
@@ -166,7 +187,8 @@ enum class ParseFailure : std::uint8_t;
 // DecodeFields for a line whose commas the caller has counted (`commas`), as
 // the parser does in its single pass over the line. On failure `failure`, when
 // given, says whether the formatter, the field count or a field's value failed.
+// `lenient` reads the forms of other devices' logs (see DecoderEntry).
 bool DecodeCountedFields(const char* formatter, char* line, int commas, SentencePayload& payload,
-                         ParseFailure* failure);
+                         ParseFailure* failure, bool lenient = false);
 
 } // namespace varo

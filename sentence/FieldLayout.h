@@ -4,6 +4,7 @@
 // view shows them as names with values and units. Names are snake_case.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -39,7 +40,14 @@ struct FieldLayout {
     std::uint8_t count = 1;
     std::uint16_t stride = 0; // arrays and group members; Text: the field size
     std::span<const FieldLayout> members = {};
+    std::int16_t countAt = -1; // a Group of as many elements as the byte here says, at most `count`
+    bool lenientOnly = false;  // a field only the lenient reading of other devices' logs fills
 };
+
+// The elements of a Group that the field set at `base` holds.
+inline int GroupCount(const FieldLayout& field, const unsigned char* base) {
+    return field.countAt < 0 ? field.count : std::min<int>(field.count, base[field.countAt]);
+}
 
 // The value of type T stored at `at`, which need not be aligned.
 template <typename T> T ReadStored(const unsigned char* at) {

@@ -36,9 +36,195 @@ constexpr FieldLayout Group(const char* name, std::size_t offset, int count,
             members};
 }
 
+constexpr FieldLayout LenientOnly(FieldLayout field) {
+    field.lenientOnly = true;
+    return field;
+}
+
 using V = FieldKind;
 #define AT(set, member) offsetof(set, member)
 
+constexpr FieldLayout kAam[] = {
+    Key("arrival_circle_status", V::Char, AT(AamFields, arrivalCircleStatus)),
+    Key("perpendicular_status", V::Char, AT(AamFields, perpendicularStatus)),
+    Key("arrival_circle_radius", V::Real, AT(AamFields, arrivalCircleRadius)),
+    Key("radius_unit", V::Char, AT(AamFields, radiusUnit)),
+    Text("waypoint_id", AT(AamFields, waypointId), kShortTextSize),
+};
+constexpr FieldLayout kApb[] = {
+    Key("status", V::Char, AT(ApbFields, status)),
+    Key("cycle_lock_status", V::Char, AT(ApbFields, cycleLockStatus)),
+    Key("cross_track_error", V::Real, AT(ApbFields, crossTrackError)),
+    Key("steer_direction", V::Char, AT(ApbFields, steerDirection)),
+    Key("cross_track_unit", V::Char, AT(ApbFields, crossTrackUnit)),
+    Key("arrival_circle_status", V::Char, AT(ApbFields, arrivalCircleStatus)),
+    Key("perpendicular_status", V::Char, AT(ApbFields, perpendicularStatus)),
+    Key("bearing_origin_to_destination", V::Real, AT(ApbFields, bearingOriginToDestination)),
+    Key("bearing_origin_reference", V::Char, AT(ApbFields, bearingOriginReference)),
+    Text("destination_id", AT(ApbFields, destinationId), kShortTextSize),
+    Key("bearing_to_destination", V::Real, AT(ApbFields, bearingToDestination)),
+    Key("bearing_to_destination_reference", V::Char, AT(ApbFields, bearingToDestinationReference)),
+    Key("heading_to_steer", V::Real, AT(ApbFields, headingToSteer)),
+    Key("heading_to_steer_reference", V::Char, AT(ApbFields, headingToSteerReference)),
+    Key("mode", V::Char, AT(ApbFields, mode)),
+};
+constexpr FieldLayout kBod[] = {
+    Key("bearing_true", V::Real, AT(BodFields, bearingTrue)),
+    Key("bearing_true_reference", V::Char, AT(BodFields, bearingTrueReference)),
+    Key("bearing_magnetic", V::Real, AT(BodFields, bearingMagnetic)),
+    Key("bearing_magnetic_reference", V::Char, AT(BodFields, bearingMagneticReference)),
+    Text("destination_id", AT(BodFields, destinationId), kShortTextSize),
+    Text("origin_id", AT(BodFields, originId), kShortTextSize),
+};
+constexpr FieldLayout kBwc[] = {
+    Key("time", V::Time, AT(BwcFields, time)),
+    Key("waypoint_position", V::LatLon, AT(BwcFields, waypointPosition)),
+    Key("bearing_true", V::Real, AT(BwcFields, bearingTrue)),
+    Key("bearing_true_reference", V::Char, AT(BwcFields, bearingTrueReference)),
+    Key("bearing_magnetic", V::Real, AT(BwcFields, bearingMagnetic)),
+    Key("bearing_magnetic_reference", V::Char, AT(BwcFields, bearingMagneticReference)),
+    Key("distance", V::Real, AT(BwcFields, distance)),
+    Key("distance_unit", V::Char, AT(BwcFields, distanceUnit)),
+    Text("waypoint_id", AT(BwcFields, waypointId), kShortTextSize),
+    Key("mode", V::Char, AT(BwcFields, mode)),
+};
+constexpr FieldLayout kDbt[] = {
+    Key("depth_feet", V::Real, AT(DbtFields, depthFeet)),
+    Key("feet_unit", V::Char, AT(DbtFields, feetUnit)),
+    Key("depth_metres", V::Real, AT(DbtFields, depthMetres)),
+    Key("metres_unit", V::Char, AT(DbtFields, metresUnit)),
+    Key("depth_fathoms", V::Real, AT(DbtFields, depthFathoms)),
+    Key("fathoms_unit", V::Char, AT(DbtFields, fathomsUnit)),
+};
+constexpr FieldLayout kDpt[] = {
+    Key("depth", V::Real, AT(DptFields, depth)),
+    Key("transducer_offset", V::Real, AT(DptFields, transducerOffset)),
+    Key("maximum_range", V::Real, AT(DptFields, maximumRange)),
+};
+constexpr FieldLayout kDsc[] = {
+    Key("format_specifier", V::Int8, AT(DscFields, formatSpecifier)),
+    Text("address", AT(DscFields, address), kDscDigitsSize),
+    Key("category", V::Int8, AT(DscFields, category)),
+    Key("first_telecommand", V::Int8, AT(DscFields, firstTelecommand)),
+    Key("second_telecommand", V::Int8, AT(DscFields, secondTelecommand)),
+    Text("position_or_channel", AT(DscFields, positionOrChannel), kDscDigitsSize),
+    Text("time_or_telephone", AT(DscFields, timeOrTelephone), kDscNumberSize),
+    Text("distress_mmsi_digits", AT(DscFields, distressMmsiDigits), kDscDigitsSize),
+    Key("nature_of_distress", V::Int8, AT(DscFields, natureOfDistress)),
+    Key("acknowledgement", V::Char, AT(DscFields, acknowledgement)),
+    Key("expansion", V::Char, AT(DscFields, expansion)),
+    Key("address_mmsi", V::Int32, AT(DscFields, addressMmsi)),
+    Key("distress_mmsi", V::Int32, AT(DscFields, distressMmsi)),
+    Key("distress_position", V::LatLon, AT(DscFields, distressPosition)),
+};
+constexpr FieldLayout kHdg[] = {
+    Key("magnetic_sensor_heading", V::Real, AT(HdgFields, magneticSensorHeading)),
+    Key("deviation", V::Real, AT(HdgFields, deviation)),
+    Key("deviation_direction", V::Char, AT(HdgFields, deviationDirection)),
+    Key("variation", V::Real, AT(HdgFields, variation)),
+    Key("variation_direction", V::Char, AT(HdgFields, variationDirection)),
+};
+constexpr FieldLayout kHdm[] = {
+    Key("heading", V::Real, AT(HdmFields, heading)),
+    Key("reference", V::Char, AT(HdmFields, reference)),
+};
+constexpr FieldLayout kMtw[] = {
+    Key("temperature", V::Real, AT(MtwFields, temperature)),
+    Key("unit", V::Char, AT(MtwFields, unit)),
+};
+constexpr FieldLayout kMwd[] = {
+    Key("direction_true", V::Real, AT(MwdFields, directionTrue)),
+    Key("true_reference", V::Char, AT(MwdFields, trueReference)),
+    Key("direction_magnetic", V::Real, AT(MwdFields, directionMagnetic)),
+    Key("magnetic_reference", V::Char, AT(MwdFields, magneticReference)),
+    Key("speed_knots", V::Real, AT(MwdFields, speedKnots)),
+    Key("knots_unit", V::Char, AT(MwdFields, knotsUnit)),
+    Key("speed_metres_per_second", V::Real, AT(MwdFields, speedMetresPerSecond)),
+    Key("metres_per_second_unit", V::Char, AT(MwdFields, metresPerSecondUnit)),
+};
+constexpr FieldLayout kMwv[] = {
+    Key("wind_angle", V::Real, AT(MwvFields, windAngle)),
+    Key("reference", V::Char, AT(MwvFields, reference)),
+    Key("wind_speed", V::Real, AT(MwvFields, windSpeed)),
+    Key("speed_unit", V::Char, AT(MwvFields, speedUnit)),
+    Key("status", V::Char, AT(MwvFields, status)),
+};
+constexpr FieldLayout kRmb[] = {
+    Key("status", V::Char, AT(RmbFields, status)),
+    Key("cross_track_error", V::Real, AT(RmbFields, crossTrackError)),
+    Key("steer_direction", V::Char, AT(RmbFields, steerDirection)),
+    Text("origin_id", AT(RmbFields, originId), kShortTextSize),
+    Text("destination_id", AT(RmbFields, destinationId), kShortTextSize),
+    Key("destination_position", V::LatLon, AT(RmbFields, destinationPosition)),
+    Key("range_to_destination", V::Real, AT(RmbFields, rangeToDestination)),
+    Key("bearing_to_destination", V::Real, AT(RmbFields, bearingToDestination)),
+    Key("closing_velocity", V::Real, AT(RmbFields, closingVelocity)),
+    Key("arrival_status", V::Char, AT(RmbFields, arrivalStatus)),
+    Key("mode", V::Char, AT(RmbFields, mode)),
+};
+constexpr FieldLayout kRsa[] = {
+    Key("starboard_rudder", V::Real, AT(RsaFields, starboardRudder)),
+    Key("starboard_status", V::Char, AT(RsaFields, starboardStatus)),
+    Key("port_rudder", V::Real, AT(RsaFields, portRudder)),
+    Key("port_status", V::Char, AT(RsaFields, portStatus)),
+};
+constexpr FieldLayout kVdr[] = {
+    Key("set_true", V::Real, AT(VdrFields, setTrue)),
+    Key("true_reference", V::Char, AT(VdrFields, trueReference)),
+    Key("set_magnetic", V::Real, AT(VdrFields, setMagnetic)),
+    Key("magnetic_reference", V::Char, AT(VdrFields, magneticReference)),
+    Key("drift", V::Real, AT(VdrFields, drift)),
+    Key("drift_unit", V::Char, AT(VdrFields, driftUnit)),
+};
+constexpr FieldLayout kVhw[] = {
+    Key("heading_true", V::Real, AT(VhwFields, headingTrue)),
+    Key("true_reference", V::Char, AT(VhwFields, trueReference)),
+    Key("heading_magnetic", V::Real, AT(VhwFields, headingMagnetic)),
+    Key("magnetic_reference", V::Char, AT(VhwFields, magneticReference)),
+    Key("speed_knots", V::Real, AT(VhwFields, speedKnots)),
+    Key("knots_unit", V::Char, AT(VhwFields, knotsUnit)),
+    Key("speed_kmh", V::Real, AT(VhwFields, speedKmh)),
+    Key("kmh_unit", V::Char, AT(VhwFields, kmhUnit)),
+};
+constexpr FieldLayout kVlw[] = {
+    Key("total_water_distance", V::Real, AT(VlwFields, totalWaterDistance)),
+    Key("total_water_unit", V::Char, AT(VlwFields, totalWaterUnit)),
+    Key("trip_water_distance", V::Real, AT(VlwFields, tripWaterDistance)),
+    Key("trip_water_unit", V::Char, AT(VlwFields, tripWaterUnit)),
+    LenientOnly(Key("total_ground_distance", V::Real, AT(VlwFields, totalGroundDistance))),
+    LenientOnly(Key("total_ground_unit", V::Char, AT(VlwFields, totalGroundUnit))),
+    LenientOnly(Key("trip_ground_distance", V::Real, AT(VlwFields, tripGroundDistance))),
+    LenientOnly(Key("trip_ground_unit", V::Char, AT(VlwFields, tripGroundUnit))),
+};
+constexpr FieldLayout kVwr[] = {
+    Key("wind_angle", V::Real, AT(VwrFields, windAngle)),
+    Key("side", V::Char, AT(VwrFields, side)),
+    Key("speed_knots", V::Real, AT(VwrFields, speedKnots)),
+    Key("knots_unit", V::Char, AT(VwrFields, knotsUnit)),
+    Key("speed_metres_per_second", V::Real, AT(VwrFields, speedMetresPerSecond)),
+    Key("metres_per_second_unit", V::Char, AT(VwrFields, metresPerSecondUnit)),
+    Key("speed_kmh", V::Real, AT(VwrFields, speedKmh)),
+    Key("kmh_unit", V::Char, AT(VwrFields, kmhUnit)),
+};
+constexpr FieldLayout kXdrMeasurement[] = {
+    Member("type", V::Char, AT(XdrMeasurement, type), sizeof(XdrMeasurement)),
+    Member("value", V::Real, AT(XdrMeasurement, value), sizeof(XdrMeasurement)),
+    Member("unit", V::Char, AT(XdrMeasurement, unit), sizeof(XdrMeasurement)),
+    {"name", V::Text, AT(XdrMeasurement, name), 1, sizeof(XdrMeasurement)},
+};
+constexpr FieldLayout kXdr[] = {
+    {"measurements", V::Group, AT(XdrFields, measurements),
+     static_cast<std::uint8_t>(kXdrMeasurements), 0, kXdrMeasurement,
+     static_cast<std::int16_t>(AT(XdrFields, count))},
+};
+constexpr FieldLayout kXte[] = {
+    Key("status", V::Char, AT(XteFields, status)),
+    Key("cycle_lock_status", V::Char, AT(XteFields, cycleLockStatus)),
+    Key("cross_track_error", V::Real, AT(XteFields, crossTrackError)),
+    Key("steer_direction", V::Char, AT(XteFields, steerDirection)),
+    Key("unit", V::Char, AT(XteFields, unit)),
+    Key("mode", V::Char, AT(XteFields, mode)),
+};
 constexpr FieldLayout kAbk[] = {
     Key("mmsi", V::Int32, AT(AbkFields, mmsi)),
     Key("channel", V::Int8, AT(AbkFields, channel)),
@@ -145,6 +331,8 @@ constexpr FieldLayout kGbs[] = {
     Key("probability_of_missed_detection", V::Real, AT(GbsFields, probabilityOfMissedDetection)),
     Key("bias_estimate", V::Real, AT(GbsFields, biasEstimate)),
     Key("bias_standard_deviation", V::Real, AT(GbsFields, biasStandardDeviation)),
+    LenientOnly(Key("system_id", V::Int8, AT(GbsFields, systemId))),
+    LenientOnly(Key("signal_id", V::Int8, AT(GbsFields, signalId))),
 };
 constexpr FieldLayout kGga[] = {
     Key("time", V::Time, AT(GgaFields, time)),
@@ -188,6 +376,7 @@ constexpr FieldLayout kGsa[] = {
     Key("pdop", V::Real, AT(GsaFields, pdop)),
     Key("hdop", V::Real, AT(GsaFields, hdop)),
     Key("vdop", V::Real, AT(GsaFields, vdop)),
+    LenientOnly(Key("system_id", V::Int8, AT(GsaFields, systemId))),
 };
 constexpr FieldLayout kGst[] = {
     Key("time", V::Time, AT(GstFields, time)),
@@ -210,6 +399,7 @@ constexpr FieldLayout kGsv[] = {
     Key("message_number", V::Int8, AT(GsvFields, messageNumber)),
     Key("satellites_in_view", V::Int8, AT(GsvFields, satellitesInView)),
     Group("satellites", AT(GsvFields, satellites), 4, kGsvSatellite),
+    LenientOnly(Key("signal_id", V::Int8, AT(GsvFields, signalId))),
 };
 constexpr FieldLayout kHdt[] = {
     Key("heading", V::Real, AT(HdtFields, heading)),
@@ -254,6 +444,7 @@ constexpr FieldLayout kRmc[] = {
     Key("magnetic_variation", V::Real, AT(RmcFields, magneticVariation)),
     Key("variation_direction", V::Char, AT(RmcFields, variationDirection)),
     Key("mode", V::Char, AT(RmcFields, mode)),
+    LenientOnly(Key("navigational_status", V::Char, AT(RmcFields, navigationalStatus))),
 };
 constexpr FieldLayout kRot[] = {
     Key("rate_of_turn", V::Real, AT(RotFields, rateOfTurn)),
@@ -340,15 +531,19 @@ struct LayoutEntry {
 };
 
 constexpr LayoutEntry kLayouts[] = {
-    {"ABK", kAbk}, {"ABM", kAbm}, {"ACA", kAca}, {"ACK", kAck}, {"ACS", kAcs}, {"AIQ", kAiq},
-    {"ALR", kAlr}, {"BBM", kBbm}, {"BDY", kBdy}, {"BTH", kBth}, {"CTT", kCtt}, {"DBG", kDbg},
-    {"DTM", kDtm}, {"FRQ", kFrq}, {"GBS", kGbs}, {"GGA", kGga}, {"GLL", kGll}, {"GNS", kGns},
-    {"GRS", kGrs}, {"GSA", kGsa}, {"GST", kGst}, {"GSV", kGsv}, {"HDT", kHdt}, {"MID", kMid},
-    {"MOB", kMob}, {"OSD", kOsd}, {"Q", kQuery}, {"RMA", kRma}, {"RMC", kRmc}, {"ROT", kRot},
-    {"SSD", kSsd}, {"Smg", kSmg}, {"TPS", kTps}, {"TST", kTst}, {"TXT", kTxt}, {"VBW", kVbw},
-    {"VDM", kVdm}, {"VDO", kVdm}, {"VSD", kVsd}, {"VTG", kVtg}, {"WPL", kWpl}, {"ZDA", kZda},
+    {"AAM", kAam}, {"ABK", kAbk}, {"ABM", kAbm}, {"ACA", kAca}, {"ACK", kAck}, {"ACS", kAcs},
+    {"AIQ", kAiq}, {"ALR", kAlr}, {"APB", kApb}, {"BBM", kBbm}, {"BDY", kBdy}, {"BOD", kBod},
+    {"BTH", kBth}, {"BWC", kBwc}, {"CTT", kCtt}, {"DBG", kDbg}, {"DBT", kDbt}, {"DPT", kDpt},
+    {"DSC", kDsc}, {"DTM", kDtm}, {"FRQ", kFrq}, {"GBS", kGbs}, {"GGA", kGga}, {"GLL", kGll},
+    {"GNS", kGns}, {"GRS", kGrs}, {"GSA", kGsa}, {"GST", kGst}, {"GSV", kGsv}, {"HDG", kHdg},
+    {"HDM", kHdm}, {"HDT", kHdt}, {"MID", kMid}, {"MOB", kMob}, {"MTW", kMtw}, {"MWD", kMwd},
+    {"MWV", kMwv}, {"OSD", kOsd}, {"Q", kQuery}, {"RMA", kRma}, {"RMB", kRmb}, {"RMC", kRmc},
+    {"ROT", kRot}, {"RSA", kRsa}, {"SSD", kSsd}, {"Smg", kSmg}, {"TPS", kTps}, {"TST", kTst},
+    {"TXT", kTxt}, {"VBW", kVbw}, {"VDM", kVdm}, {"VDO", kVdm}, {"VDR", kVdr}, {"VHW", kVhw},
+    {"VLW", kVlw}, {"VSD", kVsd}, {"VTG", kVtg}, {"VWR", kVwr}, {"VWT", kVwr}, {"WPL", kWpl},
+    {"XDR", kXdr}, {"XTE", kXte}, {"ZDA", kZda},
 };
-static_assert(std::size(kLayouts) == 42, "a layout for every decoded formatter");
+static_assert(std::size(kLayouts) == 63, "a layout for every decoded formatter");
 
 } // namespace
 

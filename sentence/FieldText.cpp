@@ -36,6 +36,40 @@ constexpr UnitEntry kUnits[] = {
     {"drift", "kn"},
     {"speed", "kn"},
     {"course", "deg"},
+    {"magnetic_sensor_heading", "deg"},
+    {"deviation", "deg"},
+    {"variation", "deg"},
+    {"heading_true", "deg"},
+    {"heading_magnetic", "deg"},
+    {"heading_to_steer", "deg"},
+    {"bearing_true", "deg"},
+    {"bearing_magnetic", "deg"},
+    {"bearing_origin_to_destination", "deg"},
+    {"bearing_to_destination", "deg"},
+    {"direction_true", "deg"},
+    {"direction_magnetic", "deg"},
+    {"set_true", "deg"},
+    {"set_magnetic", "deg"},
+    {"wind_angle", "deg"},
+    {"starboard_rudder", "deg"},
+    {"port_rudder", "deg"},
+    {"depth_feet", "ft"},
+    {"depth_metres", "m"},
+    {"depth_fathoms", "fathom"},
+    {"depth", "m"},
+    {"transducer_offset", "m"},
+    {"maximum_range", "m"},
+    {"speed_metres_per_second", "m/s"},
+    {"closing_velocity", "kn"},
+    {"temperature", "degC"},
+    {"cross_track_error", "NM"},
+    {"range_to_destination", "NM"},
+    {"distance", "NM"},
+    {"arrival_circle_radius", "NM"},
+    {"total_water_distance", "NM"},
+    {"trip_water_distance", "NM"},
+    {"total_ground_distance", "NM"},
+    {"trip_ground_distance", "NM"},
 };
 
 std::string Format(const char* format, auto... values) {
@@ -122,7 +156,7 @@ void Describe(std::vector<FieldText>& out, const FieldLayout& field, const unsig
         return;
     }
     case FieldKind::Group:
-        for (int i = 0; i < field.count; ++i) {
+        for (int i = 0; i < GroupCount(field, base); ++i) {
             for (const FieldLayout& member : field.members) {
                 FieldLayout element = member;
                 element.offset =
@@ -203,10 +237,10 @@ std::string FieldDisplayName(std::string_view name) {
     return text;
 }
 
-std::vector<FieldText> DescribeFields(const SentenceRecord& record) {
+std::vector<FieldText> DescribeFields(const SentenceRecord& record, bool lenient) {
     std::vector<FieldText> out;
     for (const FieldLayout& field : FieldSetLayout(record.formatter))
-        Describe(out, field, record.payload.bytes, {});
+        if (lenient || !field.lenientOnly) Describe(out, field, record.payload.bytes, {});
     return out;
 }
 

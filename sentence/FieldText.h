@@ -25,6 +25,7 @@ std::string FieldDisplayName(std::string_view name);
 // The fields of the record's formatter in stored order; empty when the
 // formatter has no layout. Positions give latitude and longitude in degrees
 // and minutes with their hemisphere, times hh:mm:ss.ss, dates yyyy-mm-dd.
-std::vector<FieldText> DescribeFields(const SentenceRecord& record);
+// With `lenient` the fields that only a lenient reading fills are included.
+std::vector<FieldText> DescribeFields(const SentenceRecord& record, bool lenient = false);
 
 } // namespace varo

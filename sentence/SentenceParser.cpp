@@ -51,19 +51,25 @@ bool EmptyFieldAt(const char* c) {
     return *c == ',' && (c[1] == ',' || c[1] == '*');
 }
 
+// How long a line may grow once its empty fields are marked, for the receive
+// path and for the lenient reading of other devices' logs.
+constexpr std::size_t MarkedLimit(bool lenient) {
+    return lenient ? kLenientBufferSize - 2 : kMaxMarkedLineLength;
+}
+
 // Writes the empty-field marks from `firstEmpty` (the first comma that an
-// empty field follows) on; fails when the line would pass kMaxMarkedLineLength.
-bool InsertEmptyFieldMarks(char* line, const char* firstEmpty) {
-    char work[kLineBufferSize];
+// empty field follows) on; fails when the line would pass `limit` characters.
+bool InsertEmptyFieldMarks(char* line, const char* firstEmpty, std::size_t limit) {
+    char work[kLenientBufferSize];
     std::size_t length = static_cast<std::size_t>(firstEmpty - line);
-    if (length > kMaxMarkedLineLength) {
+    if (length > limit) {
         return false;
     }
     std::memcpy(work, line, length);
     for (const char* c = firstEmpty; *c != '\0'; ++c) {
         const bool emptyFieldFollows = EmptyFieldAt(c);
         const std::size_t needed = emptyFieldFollows ? 2 : 1;
-        if (length + needed > kMaxMarkedLineLength) {
+        if (length + needed > limit) {
             return false;
         }
         work[length++] = *c;
@@ -127,7 +133,7 @@ bool MarkEmptyFields(char* line) {
     const char* c = line;
     for (; *c != '\0'; ++c) {
         if (EmptyFieldAt(c)) {
-            return InsertEmptyFieldMarks(line, c);
+            return InsertEmptyFieldMarks(line, c, kMaxMarkedLineLength);
         }
     }
     return static_cast<std::size_t>(c - line) <= kMaxMarkedLineLength;
@@ -144,8 +150,14 @@ const char* ParseFailureText(ParseFailure failure) {
     return index < std::size(kTexts) ? kTexts[index] : kTexts[0];
 }
 
-bool ParseSentence(char* line, SentenceRecord& record, ParseFailure* failure) {
-    const void* terminator = std::memchr(line, '\0', kLineBufferSize);
+namespace {
+
+// The parser over a buffer of kLineBufferSize bytes (the receive path) or,
+// when `lenient`, of kLenientBufferSize bytes with the lenient decoders.
+bool ParseInBuffer(char* line, bool lenient, SentenceRecord& record, ParseFailure* failure) {
+    const std::size_t limit = MarkedLimit(lenient);
+    const void* terminator =
+        std::memchr(line, '\0', lenient ? kLenientBufferSize : kLineBufferSize);
     if (terminator == nullptr) {
         return Fail(failure, ParseFailure::Ending);
     }
@@ -165,11 +177,11 @@ bool ParseSentence(char* line, SentenceRecord& record, ParseFailure* failure) {
     }
     std::size_t length = received;
     if (scan.firstEmpty != nullptr) {
-        if (!InsertEmptyFieldMarks(line, scan.firstEmpty)) {
+        if (!InsertEmptyFieldMarks(line, scan.firstEmpty, limit)) {
             return Fail(failure, ParseFailure::TooLong);
         }
         length = std::strlen(line);
-    } else if (received > kMaxMarkedLineLength) {
+    } else if (received > limit) {
         return Fail(failure, ParseFailure::TooLong);
     }
     std::memset(record.talker, 0, sizeof record.talker);
@@ -203,7 +215,18 @@ bool ParseSentence(char* line, SentenceRecord& record, ParseFailure* failure) {
             CopyHeaderText(record.formatter, line + 3, 3);
         }
     }
-    return DecodeCountedFields(record.formatter, sentence, commas, record.payload, failure);
+    return DecodeCountedFields(record.formatter, sentence, commas, record.payload, failure,
+                               lenient);
+}
+
+} // namespace
+
+bool ParseSentence(char* line, SentenceRecord& record, ParseFailure* failure) {
+    return ParseInBuffer(line, false, record, failure);
+}
+
+bool ParseLenientSentence(char* line, SentenceRecord& record, ParseFailure* failure) {
+    return ParseInBuffer(line, true, record, failure);
 }
 
 } // namespace varo

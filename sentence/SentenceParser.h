@@ -29,6 +29,11 @@ const char* ParseFailureText(ParseFailure failure);
 // contents are void and `failure`, when given, says why.
 bool ParseSentence(char* line, SentenceRecord& record, ParseFailure* failure = nullptr);
 
+// ParseSentence for a sentence of another device's log, in a buffer of
+// kLenientBufferSize bytes: longer lines, and the longer and shorter forms of
+// the decoder table's lenient reading.
+bool ParseLenientSentence(char* line, SentenceRecord& record, ParseFailure* failure = nullptr);
+
 // XOR of the characters between the start character and the first '*' against
 // the two upper-case hexadecimal digits after the '*'.
 bool VerifyChecksum(const char* line);

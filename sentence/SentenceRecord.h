@@ -21,6 +21,12 @@ inline constexpr std::size_t kLineBufferSize = 100;
 inline constexpr std::size_t kMaxMarkedLineLength = 98;
 // The receive path drops longer lines (IEC 61162-1 sentence limit without CR LF).
 inline constexpr std::size_t kMaxReceivedLineLength = 82;
+// Logs of other devices hold longer sentences (AIS receivers send whole
+// messages in one); the lenient reading takes up to this many characters, and
+// parses them in a buffer of kLenientBufferSize bytes, room enough to mark
+// every empty field.
+inline constexpr std::size_t kMaxLenientLineLength = 400;
+inline constexpr std::size_t kLenientBufferSize = 2 * kMaxLenientLineLength + 8;
 
 // Text field sizes in bytes, terminator included.
 inline constexpr std::size_t kTxtTextSize = 62;       // at most 61 characters kept
@@ -34,6 +40,10 @@ inline constexpr std::size_t kSmgTextSize = 80;       // 79 characters
 inline constexpr std::size_t kQueryTextSize = 88;     // the longest query text fits whole
 inline constexpr std::size_t kMobDataCapacity = 19;   // what the store and composer carry
 inline constexpr std::size_t kMobDecodedBytesMax = 9; // what one received MOB may fill
+inline constexpr std::size_t kDscDigitsSize = 11;     // ten-digit DSC fields
+inline constexpr std::size_t kDscNumberSize = 17;     // a DSC telephone number: 16 digits
+inline constexpr std::size_t kXdrNameSize = 10;       // 9 characters of a transducer name
+inline constexpr std::size_t kXdrMeasurements = 5;    // quadruplets kept; later ones are skipped
 
 // ---- Not-available values ------------------------------------------------------
 
@@ -238,6 +248,8 @@ struct GbsFields {
     float probabilityOfMissedDetection;
     float biasEstimate;
     float biasStandardDeviation;
+    std::int8_t systemId; // read leniently only (NMEA 4.x), kNoInt8 when absent
+    std::int8_t signalId; // read leniently only (NMEA 4.x), kNoInt8 when absent
 };
 
 // $--GGA,hhmmss.ss,llll.ll,a,yyyyy.yy,a,x,xx,x.x,x.x,M,x.x,M,x.x,xxxx
@@ -291,6 +303,7 @@ struct GsaFields {
     float pdop;
     float hdop;
     float vdop;
+    std::int8_t systemId; // read leniently only (NMEA 4.x), kNoInt8 when absent
 };
 
 // $--GST,hhmmss.ss,x.x,x.x,x.x,x.x,x.x,x.x,x.x
@@ -318,6 +331,7 @@ struct GsvFields {
     std::int8_t messageNumber; // 0 to 9
     std::int8_t satellitesInView;
     GsvSatellite satellites[4];
+    std::int8_t signalId; // read leniently only (NMEA 4.x), kNoInt8 when absent
 };
 
 // $--HDT,x.x,T
@@ -378,6 +392,7 @@ struct RmcFields {
     float magneticVariation;
     char variationDirection; // kNoChar when blank
     char mode;
+    char navigationalStatus; // read leniently only (NMEA 4.x), ' ' when absent
 };
 
 // $--ROT,x.x,A
@@ -489,10 +504,253 @@ struct ZdaFields {
     std::int8_t localZoneMinutes; // 0 to 59
 };
 
+// $--AAM,A,A,x.x,N,c--c
+struct AamFields {
+    char arrivalCircleStatus;
+    char perpendicularStatus;
+    float arrivalCircleRadius;
+    char radiusUnit;
+    char waypointId[kShortTextSize];
+};
+
+// $--APB,A,A,x.x,a,N,A,A,x.x,a,c--c,x.x,a,x.x,a,a
+struct ApbFields {
+    char status;
+    char cycleLockStatus;
+    float crossTrackError;
+    char steerDirection;
+    char crossTrackUnit;
+    char arrivalCircleStatus;
+    char perpendicularStatus;
+    float bearingOriginToDestination;
+    char bearingOriginReference;
+    char destinationId[kShortTextSize];
+    float bearingToDestination;
+    char bearingToDestinationReference;
+    float headingToSteer;
+    char headingToSteerReference;
+    char mode;
+};
+
+// $--BOD,x.x,T,x.x,M,c--c,c--c
+struct BodFields {
+    float bearingTrue;
+    char bearingTrueReference;
+    float bearingMagnetic;
+    char bearingMagneticReference;
+    char destinationId[kShortTextSize];
+    char originId[kShortTextSize];
+};
+
+// $--BWC,hhmmss.ss,llll.ll,a,yyyyy.yy,a,x.x,T,x.x,M,x.x,N,c--c,a
+struct BwcFields {
+    UtcTime time;
+    LatLon waypointPosition;
+    float bearingTrue;
+    char bearingTrueReference;
+    float bearingMagnetic;
+    char bearingMagneticReference;
+    float distance;
+    char distanceUnit;
+    char waypointId[kShortTextSize];
+    char mode;
+};
+
+// $--DBT,x.x,f,x.x,M,x.x,F
+struct DbtFields {
+    float depthFeet;
+    char feetUnit;
+    float depthMetres;
+    char metresUnit;
+    float depthFathoms;
+    char fathomsUnit;
+};
+
+// $--DPT,x.x,x.x,x.x
+struct DptFields {
+    float depth;
+    float transducerOffset;
+    float maximumRange;
+};
+
+// $--DSC,xx,xxxxxxxxxx,xx,xx,xx,x.x,x.x,xxxxxxxxxx,xx,a,a
+// The texts are kept as received; the MMSIs and the distress position are
+// derived from them after the sentence's own fields.
+struct DscFields {
+    std::int8_t formatSpecifier;
+    char address[kDscDigitsSize]; // the MMSI and a trailing 0, or a geographic area
+    std::int8_t category;
+    std::int8_t firstTelecommand;  // the nature of distress in a distress call
+    std::int8_t secondTelecommand; // the type of communication in a distress call
+    char positionOrChannel[kDscDigitsSize];
+    char timeOrTelephone[kDscNumberSize];
+    char distressMmsiDigits[kDscDigitsSize];
+    std::int8_t natureOfDistress;
+    char acknowledgement;
+    char expansion;
+    std::int32_t addressMmsi;  // kNoNineDigitNumber unless the address is ten digits
+    std::int32_t distressMmsi; // kNoNineDigitNumber unless ten digits were given
+    LatLon distressPosition;   // 91 / 181 unless a distress call gives a ten-digit position
+};
+
+// $--HDG,x.x,x.x,a,x.x,a
+struct HdgFields {
+    float magneticSensorHeading; // kNoHeading when blank
+    float deviation;
+    char deviationDirection; // kNoChar when blank
+    float variation;
+    char variationDirection; // kNoChar when blank
+};
+
+// $--HDM,x.x,M
+struct HdmFields {
+    float heading; // kNoHeading when blank
+    char reference;
+};
+
+// $--MTW,x.x,C
+struct MtwFields {
+    float temperature;
+    char unit;
+};
+
+// $--MWD,x.x,T,x.x,M,x.x,N,x.x,M
+struct MwdFields {
+    float directionTrue;
+    char trueReference;
+    float directionMagnetic;
+    char magneticReference;
+    float speedKnots;
+    char knotsUnit;
+    float speedMetresPerSecond;
+    char metresPerSecondUnit;
+};
+
+// $--MWV,x.x,a,x.x,a,A
+struct MwvFields {
+    float windAngle;
+    char reference; // R relative, T theoretical
+    float windSpeed;
+    char speedUnit; // K, M or N
+    char status;
+};
+
+// $--RMB,A,x.x,a,c--c,c--c,llll.ll,a,yyyyy.yy,a,x.x,x.x,x.x,A,a
+struct RmbFields {
+    char status;
+    float crossTrackError;
+    char steerDirection;
+    char originId[kShortTextSize];
+    char destinationId[kShortTextSize];
+    LatLon destinationPosition;
+    float rangeToDestination;
+    float bearingToDestination;
+    float closingVelocity;
+    char arrivalStatus;
+    char mode;
+};
+
+// $--RSA,x.x,A,x.x,A
+struct RsaFields {
+    float starboardRudder;
+    char starboardStatus;
+    float portRudder;
+    char portStatus;
+};
+
+// $--VDR,x.x,T,x.x,M,x.x,N
+struct VdrFields {
+    float setTrue;
+    char trueReference;
+    float setMagnetic;
+    char magneticReference;
+    float drift;
+    char driftUnit;
+};
+
+// $--VHW,x.x,T,x.x,M,x.x,N,x.x,K
+struct VhwFields {
+    float headingTrue;
+    char trueReference;
+    float headingMagnetic;
+    char magneticReference;
+    float speedKnots;
+    char knotsUnit;
+    float speedKmh;
+    char kmhUnit;
+};
+
+// $--VLW,x.x,N,x.x,N,x.x,N,x.x,N   the distances over ground are read leniently only
+struct VlwFields {
+    float totalWaterDistance;
+    char totalWaterUnit;
+    float tripWaterDistance;
+    char tripWaterUnit;
+    float totalGroundDistance;
+    char totalGroundUnit;
+    float tripGroundDistance;
+    char tripGroundUnit;
+};
+
+// $--VWR,x.x,a,x.x,N,x.x,M,x.x,K  and $--VWT (same field set)
+struct VwrFields {
+    float windAngle; // 0 to 180 off the bow
+    char side;       // R starboard, L port
+    float speedKnots;
+    char knotsUnit;
+    float speedMetresPerSecond;
+    char metresPerSecondUnit;
+    float speedKmh;
+    char kmhUnit;
+};
+
+struct XdrMeasurement {
+    float value;
+    char type;
+    char unit;
+    char name[kXdrNameSize];
+};
+
+// $--XDR,a,x.x,a,c--c, then further quadruplets a,x.x,a,c--c
+struct XdrFields {
+    std::uint8_t count; // quadruplets stored, at most kXdrMeasurements
+    XdrMeasurement measurements[kXdrMeasurements];
+};
+
+// $--XTE,A,A,x.x,a,N,a
+struct XteFields {
+    char status;
+    char cycleLockStatus;
+    float crossTrackError;
+    char steerDirection;
+    char unit;
+    char mode;
+};
+
 // One field set per formatter. Decoders write only their own set (and clear
 // it only where their formatter says so), so bytes a decoder leaves alone keep
 // what an earlier sentence put there.
 union SentencePayload {
+    AamFields aam;
+    ApbFields apb;
+    BodFields bod;
+    BwcFields bwc;
+    DbtFields dbt;
+    DptFields dpt;
+    DscFields dsc;
+    HdgFields hdg;
+    HdmFields hdm;
+    MtwFields mtw;
+    MwdFields mwd;
+    MwvFields mwv;
+    RmbFields rmb;
+    RsaFields rsa;
+    VdrFields vdr;
+    VhwFields vhw;
+    VlwFields vlw;
+    VwrFields vwr; // VWR and VWT
+    XdrFields xdr;
+    XteFields xte;
     AbkFields abk;
     AbmFields abm;
     AcaFields aca;

@@ -9,6 +9,14 @@
 namespace varo {
 namespace {
 
+int CommaCount(const char* line) {
+    int commas = 0;
+    for (const char* c = line; *c != '\0'; ++c) {
+        commas += (*c == ',');
+    }
+    return commas;
+}
+
 // ---- AIS encapsulation: ABM, BBM, VDM, VDO ----------------------------------
 // The three sets share their first four fields and the payload's place.
 static_assert(offsetof(AbmFields, payload) == offsetof(VdmFields, payload) &&
@@ -58,9 +66,10 @@ constexpr FieldSpec kVdmLeading[] = {
 };
 
 // A payload holds at most 62 characters when the sequential identifier is
-// blank or 0, and 63 when it is 1 to 9.
+// blank or 0, and 63 when it is 1 to 9. A lenient reading takes any length
+// and keeps what fits.
 bool DecodeEncapsulation(char* line, unsigned char* base, std::span<const FieldSpec> leading,
-                         std::size_t setSize) {
+                         std::size_t setSize, bool lenient = false) {
     std::memset(base, 0, setSize);
     if (NextField(line, ",") == nullptr || !DecodeFieldList(leading, base, false)) {
         return false;
@@ -73,11 +82,15 @@ bool DecodeEncapsulation(char* line, unsigned char* base, std::span<const FieldS
         static_cast<std::int8_t>(base[offsetof(VdmFields, sequentialIdentifier)]);
     const std::size_t limit =
         sequential >= 1 && sequential <= 9 ? kAisPayloadSize - 1 : kAisPayloadSize - 2;
-    const std::size_t length = std::strlen(payload);
+    std::size_t length = std::strlen(payload);
     if (length > limit) {
-        return false;
+        if (!lenient) {
+            return false;
+        }
+        length = kAisPayloadSize - 1;
     }
-    std::memcpy(base + offsetof(VdmFields, payload), payload, length + 1);
+    std::memcpy(base + offsetof(VdmFields, payload), payload, length);
+    base[offsetof(VdmFields, payload) + length] = '\0';
     return DecodeFieldList(kFillBits, base, true);
 }
 
@@ -104,6 +117,100 @@ int GsvSatellitesInSentence(const char* line) {
     }
     return 0;
 }
+
+constexpr FieldSpec kGsvSignal[] = {Int8Field(offsetof(GsvFields, signalId)).blankAs(kNoInt8)};
+
+// The head, `satellites` groups and, when `signal`, the signal ID.
+bool DecodeGsvGroups(char* line, SentencePayload& payload, int satellites, bool signal) {
+    GsvFields& gsv = payload.gsv;
+    std::memset(&gsv, 0x80, sizeof gsv);
+    for (GsvSatellite& satellite : gsv.satellites) {
+        satellite.azimuth = kNoAzimuth;
+    }
+    if (NextField(line, ",") == nullptr ||
+        !DecodeFieldList(kGsvHead, payload.bytes, satellites == 0 && !signal)) {
+        return false;
+    }
+    for (int i = 0; i < satellites; ++i) {
+        auto* satellite = reinterpret_cast<unsigned char*>(&gsv.satellites[i]);
+        if (!DecodeFieldList(kGsvSatellite, satellite, i + 1 == satellites && !signal)) {
+            return false;
+        }
+    }
+    return !signal || DecodeFieldList(kGsvSignal, payload.bytes, true);
+}
+
+// ---- DSC ---------------------------------------------------------------------
+// $--DSC,xx,xxxxxxxxxx,xx,xx,xx,x.x,x.x,xxxxxxxxxx,xx,a,a
+constexpr FieldSpec kDsc[] = {
+    Int8Field(offsetof(DscFields, formatSpecifier)).blankAs(kNoInt8),
+    TextField(offsetof(DscFields, address), kDscDigitsSize).blankAs(0),
+    Int8Field(offsetof(DscFields, category)).blankAs(kNoInt8),
+    Int8Field(offsetof(DscFields, firstTelecommand)).blankAs(kNoInt8),
+    Int8Field(offsetof(DscFields, secondTelecommand)).blankAs(kNoInt8),
+    TextField(offsetof(DscFields, positionOrChannel), kDscDigitsSize).blankAs(0),
+    TextField(offsetof(DscFields, timeOrTelephone), kDscNumberSize).blankAs(0),
+    TextField(offsetof(DscFields, distressMmsiDigits), kDscDigitsSize).blankAs(0),
+    Int8Field(offsetof(DscFields, natureOfDistress)).blankAs(kNoInt8),
+    CharField(offsetof(DscFields, acknowledgement)),
+    CharField(offsetof(DscFields, expansion)),
+};
+static_assert(CountSentenceFields(kDsc) == 11);
+
+constexpr int kDscDistressFormat = 12;
+constexpr int kDscDistressCategory = 112;
+
+bool TenDigits(const char* text) {
+    int digits = 0;
+    while (text[digits] >= '0' && text[digits] <= '9') {
+        ++digits;
+    }
+    return digits == 10 && text[10] == '\0';
+}
+
+// A ten-digit DSC address or MMSI field carries the MMSI in its first nine digits.
+std::int32_t DscMmsi(const char* digits) {
+    if (!TenDigits(digits)) {
+        return kNoNineDigitNumber;
+    }
+    std::int32_t mmsi = 0;
+    for (int i = 0; i < 9; ++i) {
+        mmsi = mmsi * 10 + (digits[i] - '0');
+    }
+    return mmsi;
+}
+
+int Digits(const char* text, int count) {
+    int value = 0;
+    for (int i = 0; i < count; ++i) {
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// qddmmdddmm: the quadrant (0 NE, 1 NW, 2 SE, 3 SW), then whole degrees and
+// minutes of latitude and longitude; any other text gives no position.
+LatLon DscPosition(const char* digits) {
+    if (!TenDigits(digits) || digits[0] > '3') {
+        return {kNoLatitude, kNoLongitude};
+    }
+    const int quadrant = digits[0] - '0';
+    const float latitude = static_cast<float>(Digits(digits + 1, 2)) +
+                           static_cast<float>(Digits(digits + 3, 2)) / 60.0f;
+    const float longitude = static_cast<float>(Digits(digits + 5, 3)) +
+                            static_cast<float>(Digits(digits + 8, 2)) / 60.0f;
+    return {quadrant >= 2 ? -latitude : latitude, quadrant % 2 == 1 ? -longitude : longitude};
+}
+
+// ---- XDR ---------------------------------------------------------------------
+// a,x.x,a,c--c: transducer type, measurement, unit, transducer name
+constexpr FieldSpec kXdrQuadruplet[] = {
+    CharField(offsetof(XdrMeasurement, type)),
+    RealField(offsetof(XdrMeasurement, value)),
+    CharField(offsetof(XdrMeasurement, unit)),
+    TextField(offsetof(XdrMeasurement, name), kXdrNameSize).blankAs(0),
+};
+static_assert(CountSentenceFields(kXdrQuadruplet) == 4);
 
 // ---- MOB ---------------------------------------------------------------------
 
@@ -183,23 +290,65 @@ bool DecodeVdm(char* line, SentencePayload& payload) {
     return DecodeEncapsulation(line, payload.bytes, kVdmLeading, sizeof(VdmFields));
 }
 
+bool DecodeVdmLenient(char* line, SentencePayload& payload) {
+    return CountCommas(line, 6) &&
+           DecodeEncapsulation(line, payload.bytes, kVdmLeading, sizeof(VdmFields), true);
+}
+
 bool DecodeGsv(char* line, SentencePayload& payload) {
     const int satellites = GsvSatellitesInSentence(line);
-    if (satellites == 0) {
+    return satellites != 0 && DecodeGsvGroups(line, payload, satellites, false);
+}
+
+// $--GSV,x,x,xx, then none to four satellites, then maybe the signal ID (NMEA 4.x)
+bool DecodeGsvLenient(char* line, SentencePayload& payload) {
+    const int commas = CommaCount(line);
+    const bool signal = (commas - 3) % 4 == 1;
+    const int satellites = (commas - 3 - (signal ? 1 : 0)) / 4;
+    if (commas < 3 || (commas - 3) % 4 > 1 || satellites > 4) {
         return false;
     }
-    GsvFields& gsv = payload.gsv;
-    std::memset(&gsv, 0x80, sizeof gsv);
-    for (GsvSatellite& satellite : gsv.satellites) {
-        satellite.azimuth = kNoAzimuth;
-    }
-    if (NextField(line, ",") == nullptr || !DecodeFieldList(kGsvHead, payload.bytes, false)) {
+    return DecodeGsvGroups(line, payload, satellites, signal);
+}
+
+bool DecodeDsc(char* line, SentencePayload& payload) {
+    DscFields& dsc = payload.dsc;
+    if (NextField(line, ",") == nullptr || !DecodeFieldList(kDsc, payload.bytes, true)) {
         return false;
     }
-    for (int i = 0; i < satellites; ++i) {
-        auto* satellite = reinterpret_cast<unsigned char*>(&gsv.satellites[i]);
-        if (!DecodeFieldList(kGsvSatellite, satellite, i + 1 == satellites)) {
-            return false;
+    dsc.addressMmsi = DscMmsi(dsc.address);
+    dsc.distressMmsi = DscMmsi(dsc.distressMmsiDigits);
+    const bool distress =
+        dsc.formatSpecifier == kDscDistressFormat || dsc.category == kDscDistressCategory;
+    dsc.distressPosition =
+        distress ? DscPosition(dsc.positionOrChannel) : LatLon{kNoLatitude, kNoLongitude};
+    return true;
+}
+
+// $--XDR,a,x.x,a,c--c,...   one to any number of quadruplets; the first
+// kXdrMeasurements are kept
+bool DecodeXdr(char* line, SentencePayload& payload) {
+    const int commas = CommaCount(line);
+    if (commas < 4 || commas % 4 != 0 || NextField(line, ",") == nullptr) {
+        return false;
+    }
+    XdrFields& xdr = payload.xdr;
+    std::memset(&xdr, 0, sizeof xdr);
+    const int given = commas / 4;
+    for (int i = 0; i < given; ++i) {
+        const bool last = i + 1 == given;
+        if (static_cast<std::size_t>(i) < kXdrMeasurements) {
+            auto* at = reinterpret_cast<unsigned char*>(&xdr.measurements[i]);
+            if (!DecodeFieldList(kXdrQuadruplet, at, last)) {
+                return false;
+            }
+            ++xdr.count;
+            continue;
+        }
+        for (int field = 0; field < 4; ++field) {
+            if (NextField(nullptr, last && field == 3 ? "*" : ",") == nullptr) {
+                return false;
+            }
         }
     }
     return true;
@@ -258,10 +407,7 @@ bool DecodeQuery(char* line, SentencePayload& payload) {
 // so the comma count is not fixed; the position group must be followed by a
 // further field so that its E/W field ends in a comma.
 bool DecodeRma(char* line, SentencePayload& payload) {
-    int commas = 0;
-    for (const char* c = line; *c != '\0'; ++c) {
-        commas += (*c == ',');
-    }
+    const int commas = CommaCount(line);
     if (commas < 6 || NextField(line, ",") == nullptr) {
         return false;
     }

@@ -10,7 +10,7 @@
 namespace varo {
 namespace {
 
-// The keys of every layout, repeated names numbered, built once.
+// The keys of every layout, repeated names numbered, quoted with their colon, built once.
 const std::array<std::vector<std::string>, kAisLayoutCount>& LayoutKeys() {
     static const auto keys = [] {
         std::array<std::vector<std::string>, kAisLayoutCount> all;
@@ -22,7 +22,8 @@ const std::array<std::vector<std::string>, kAisLayoutCount>& LayoutKeys() {
                     if (&earlier == &field) break;
                     seen += AisJsonKey(earlier.name) == base ? 1 : 0;
                 }
-                all[i].push_back(seen == 0 ? base : base + "_" + std::to_string(seen + 1));
+                all[i].push_back('"' + (seen == 0 ? base : base + "_" + std::to_string(seen + 1)) +
+                                 "\":");
             }
         }
         return all;
@@ -58,9 +59,10 @@ void WriteAisJson(JsonWriter& json, const AisMessageRecord& message, int target)
     const AisLayout* layout = AisRecordLayout(message);
     if (layout != nullptr) {
         const auto& keys = LayoutKeys()[static_cast<std::size_t>(layout - AisFieldLayoutTable)];
-        const std::vector<AisNamedValue> values = AisMessageValues(message);
+        static std::vector<AisNamedValue> values;
+        AisMessageValues(message, values);
         for (std::size_t i = 0; i < values.size(); ++i) {
-            json.key(keys[i]);
+            json.quotedKey(keys[i]);
             const AisFieldValue& value = values[i].value;
             switch (value.kind) {
             case AisFieldValue::Kind::Integer:
@@ -71,6 +73,14 @@ void WriteAisJson(JsonWriter& json, const AisMessageRecord& message, int target)
                 break;
             case AisFieldValue::Kind::Text:
                 json.string(value.text);
+                break;
+            case AisFieldValue::Kind::Binary:
+                json.open('{');
+                json.key("bits");
+                json.integer(value.integer);
+                json.key("hex");
+                json.string(AisBinaryHex(value));
+                json.close('}');
                 break;
             }
         }

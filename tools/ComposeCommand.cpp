@@ -11,6 +11,7 @@
 
 #include "config/CommandSentence.h"
 #include "config/SentenceStore.h"
+#include "gateway/Commands.h"
 
 namespace varo {
 namespace {
@@ -60,13 +61,9 @@ int ComposeTst(const std::string& codeText) {
     if (!ReadNumber(codeText, 0, kTstCodeLimit, code)) {
         return Fail("CODE", codeText, "a number from 0 to 65534");
     }
-    DeviceRecord& device = ProgramSentenceStore().device;
-    device.tstNumber = 99999;
-    device.tstValue = 99;
-    device.tstLowerCaseLetter = '@'; // outside both letter ranges: written empty
-    device.tstLetter = '@';
-    device.tstCode = static_cast<std::uint16_t>(code);
-    return PrintCommand("TST");
+    // The probe as the tool sends it.
+    std::fputs(CommandBuilder().Probe(static_cast<std::uint16_t>(code)).c_str(), stdout);
+    return 0;
 }
 
 int ComposeCtt(const std::string& mode, const std::string& subjectText,

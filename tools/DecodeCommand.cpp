@@ -5,6 +5,7 @@
 // line is read without its time and message type, and the log's start, end
 // and heading lines and the raw log's time comments are passed over.
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -16,6 +17,7 @@
 #include "ais/AisState.h"
 #include "config/DataLogFormat.h"
 #include "config/ReceiveSentence.h"
+#include "platform/LineReader.h"
 #include "tools/AisJson.h"
 #include "tools/DecodeLine.h"
 #include "tools/RecordJson.h"
@@ -50,31 +52,6 @@ void WriteHeader(JsonWriter& json, const SentenceRecord& record) {
     }
 }
 
-// Reads `file` line by line (any line length) and hands each line on.
-template <typename Handler> void ForEachLine(std::FILE* file, Handler&& handle) {
-    std::vector<char> chunk(1 << 16);
-    std::string pending;
-    std::size_t got = 0;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0) {
-        std::string_view data(chunk.data(), got);
-        std::size_t newline = 0;
-        while ((newline = data.find('\n')) != std::string_view::npos) {
-            if (pending.empty()) {
-                handle(data.substr(0, newline));
-            } else {
-                pending.append(data.substr(0, newline));
-                handle(std::string_view(pending));
-                pending.clear();
-            }
-            data.remove_prefix(newline + 1);
-        }
-        pending.append(data);
-    }
-    if (!pending.empty()) {
-        handle(std::string_view(pending));
-    }
-}
-
 } // namespace
 
 namespace {
@@ -96,19 +73,48 @@ ParseFailure FailureReason(std::string_view text, SentenceRecord& record) {
 
 } // namespace
 
+namespace {
+
+// "tag":{"s":"2573535","c":1671620143}: values of digits only as numbers.
+void WriteTag(JsonWriter& json, std::string_view tag) {
+    json.key("tag");
+    json.open('{');
+    ForEachTagField(tag, [&json](std::string_view key, std::string_view value) {
+        json.key(key);
+        std::int64_t number = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), number);
+        if (!value.empty() && value[0] != '-' && error == std::errc() &&
+            end == value.data() + value.size()) {
+            json.integer(number);
+        } else {
+            json.string(value);
+        }
+    });
+    json.close('}');
+}
+
+} // namespace
+
 ParseFailure DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record,
-                             JsonWriter* json) {
+                             JsonWriter* json, bool lenient) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
         text.remove_suffix(1);
     }
     ReceiveOutcome outcome;
-    if (text.size() <= kMaxReceivedLineLength) {
-        char line[kLineBufferSize];
-        std::memcpy(line, text.data(), text.size());
-        std::memcpy(line + text.size(), "\r\n", 3);
-        ReceiveSentence(line, record, &outcome);
+    ParseFailure failure = ParseFailure::None;
+    static LenientLine lenientLine;
+    if (lenient) {
+        ReceiveLenientLine(text, lenientLine, record, &outcome, &failure);
+    } else {
+        if (text.size() <= kMaxReceivedLineLength) {
+            char line[kLineBufferSize];
+            std::memcpy(line, text.data(), text.size());
+            std::memcpy(line + text.size(), "\r\n", 3);
+            ReceiveSentence(line, record, &outcome);
+        }
+        failure = outcome.parsed ? ParseFailure::None : FailureReason(text, record);
     }
-    const ParseFailure failure = outcome.parsed ? ParseFailure::None : FailureReason(text, record);
     if (json != nullptr) {
         json->open('{');
         json->key("n");
@@ -117,9 +123,10 @@ ParseFailure DecodeInputLine(std::string_view text, std::size_t lineNumber, Sent
         json->boolean(outcome.parsed);
         if (outcome.parsed) {
             WriteHeader(*json, record);
+            if (lenient && !lenientLine.tag.empty()) WriteTag(*json, lenientLine.tag);
             json->key("fields");
             json->open('{');
-            WriteFieldSet(*json, record);
+            WriteFieldSet(*json, record, lenient);
             json->close('}');
             if (outcome.ais.complete) {
                 WriteAisJson(*json, ProgramAisState().message, outcome.ais.target);
@@ -140,7 +147,9 @@ namespace {
 constexpr int kFileError = 2;
 
 // Feeds every line of `files` (standard input for none or "-") to `handle`.
-// Returns kFileError when a file cannot be opened, else 0.
+// A line cut at the reader's bound is far over the sentence length and fails
+// as too long. Returns kFileError when a file cannot be opened or read (a
+// folder, an I/O error), else 0.
 template <typename Handler>
 int ForEachInputLine(const std::vector<std::string>& files, Handler&& handle) {
     int status = 0;
@@ -153,7 +162,15 @@ int ForEachInputLine(const std::vector<std::string>& files, Handler&& handle) {
             status = kFileError;
             continue;
         }
-        ForEachLine(file, handle);
+        platform::LineReader reader(file);
+        while (reader.Next()) {
+            handle(reader.Line());
+        }
+        if (reader.Error() != 0) {
+            std::fprintf(stderr, "varo-nmea: cannot read '%s': %s\n", name.c_str(),
+                         std::strerror(reader.Error()));
+            status = kFileError;
+        }
         if (!standardInput) {
             std::fclose(file);
         }
@@ -196,8 +213,8 @@ int RunDecode(const DecodeOptions& options) {
         if (read.kind != LogLine::Kind::Line) return;
         const std::string_view line = read.text;
         ++tally.lines;
-        const ParseFailure failure =
-            DecodeInputLine(line, tally.lines, record, options.quiet ? nullptr : &json);
+        const ParseFailure failure = DecodeInputLine(
+            line, tally.lines, record, options.quiet ? nullptr : &json, options.lenient);
         ++tally.failed[static_cast<std::size_t>(failure)];
     });
     tally.decoded = tally.failed[0];
@@ -210,7 +227,7 @@ int RunDecode(const DecodeOptions& options) {
     return tally.decoded == tally.lines ? 0 : 1;
 }
 
-int RunTargets(const std::vector<std::string>& inputFiles) {
+int RunTargets(const std::vector<std::string>& inputFiles, bool lenient) {
     std::vector<std::string> files = inputFiles;
     if (files.empty()) {
         files.emplace_back("-");
@@ -221,7 +238,7 @@ int RunTargets(const std::vector<std::string>& inputFiles) {
     const int status = ForEachInputLine(files, [&](std::string_view text) {
         const LogLine read = ReadLogLine(text);
         if (read.kind == LogLine::Kind::Line)
-            DecodeInputLine(read.text, ++lineNumber, record, nullptr);
+            DecodeInputLine(read.text, ++lineNumber, record, nullptr, lenient);
     });
     JsonWriter json(stdout);
     WriteAisTargetsJson(json, ProgramAisState().decoder.targets);

@@ -22,8 +22,9 @@ struct DecodeTally {
 // appended and the line handed to the receive path's entry with `record`.
 // Writes the line's JSON object (with the AIS message it completed, or the
 // reason it failed) unless `json` is null. Returns ParseFailure::None when the
-// line parsed, else why it did not.
+// line parsed, else why it did not. With `lenient` the line is read as a log
+// of another device (ReceiveLenientLine): its TAG block printed as "tag".
 ParseFailure DecodeInputLine(std::string_view text, std::size_t lineNumber, SentenceRecord& record,
-                             JsonWriter* json);
+                             JsonWriter* json, bool lenient = false);
 
 } // namespace varo

@@ -3,10 +3,10 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <cstring>
 
 #include "gateway/GatewayClient.h"
+#include "platform/AtomicFile.h"
 #include "tools/Subcommands.h"
 
 namespace varo {
@@ -15,24 +15,11 @@ namespace {
 constexpr int kDiffers = 1;
 constexpr int kNoGateway = 3;
 
-bool ReadFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    text = content.str();
-    return !in.bad();
-}
-
 bool LoadFile(const std::string& path, Profile& profile) {
-    std::string text, error;
-    if (!ReadFile(path, text)) {
-        std::fprintf(stderr, "varo-nmea: cannot read %s\n", path.c_str());
-        return false;
-    }
+    ProfileError error;
     std::vector<std::string> unknown;
-    if (!LoadProfile(text, profile, error, unknown)) {
-        std::fprintf(stderr, "varo-nmea: %s: %s\n", path.c_str(), error.c_str());
+    if (!LoadProfileFile(path, profile, error, unknown)) {
+        std::fprintf(stderr, "varo-nmea: %s: %s\n", path.c_str(), ProfileErrorText(error).c_str());
         return false;
     }
     for (const std::string& key : unknown)
@@ -79,19 +66,30 @@ bool RunJob(GatewayClient& client, ProfileJob& job, const char* doing) {
     return !job.Failed();
 }
 
+bool ToStandardOutput(const std::string& path) {
+    return path.empty() || path == "-";
+}
+
+// Whether the profile can be written to `path`: told before the gateway is
+// asked, so that a long read is not lost to a path that cannot take it.
+bool CheckOutput(const std::string& path) {
+    int error = 0;
+    if (ToStandardOutput(path) || platform::CheckWritable(path, error)) return true;
+    std::fprintf(stderr, "varo-nmea: cannot write %s: %s\n", path.c_str(), std::strerror(error));
+    return false;
+}
+
+// Replaces `path` whole; a write that fails leaves the old file.
 bool WriteOutput(const std::string& path, const std::string& text) {
-    if (path.empty() || path == "-") {
+    if (ToStandardOutput(path)) {
         std::fputs(text.c_str(), stdout);
         return true;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
-        std::fprintf(stderr, "varo-nmea: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
+    int error = 0;
+    if (platform::WriteFileAtomically(path, text, error)) return true;
+    std::fprintf(stderr, "varo-nmea: cannot write %s: %s (the old file is unchanged)\n",
+                 path.c_str(), std::strerror(error));
+    return false;
 }
 
 // Prints the differences; true when one of them counts.
@@ -110,6 +108,7 @@ int RunGateway(const GatewayOptions& options) {
     Profile file;
     if ((options.action == "apply" || options.action == "diff") && !LoadFile(options.file, file))
         return kUsageError;
+    if (options.action == "read" && !CheckOutput(options.output)) return kUsageError;
     GatewayClient client;
     ProfileIdentity identity;
     if (!Connect(client, options, identity)) return kNoGateway;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/JsonText.h"
+
 namespace varo {
 
 // With a null FILE the text only accumulates, for callers that read it with text().
@@ -27,6 +29,12 @@ public:
         text_.append(name);
         text_.append("\":", 2);
         afterKey_ = true; // the value that follows needs no comma
+    }
+    // A key written out beforehand with its quotes and colon ("name":).
+    void quotedKey(std::string_view quoted) {
+        separate();
+        text_.append(quoted);
+        afterKey_ = true;
     }
     void open(char bracket) {
         separate();
@@ -108,31 +116,18 @@ private:
         }
         first_ = false;
     }
-    // Bytes outside printable ASCII are written as \u00XX (read as Latin-1).
+    // Texts follow the one policy of every JSON the programs print
+    // (platform/JsonText.h); most need no escape and take one append.
     void quoted(std::string_view value) {
-        // Keys and most values need no escape: one append.
-        std::size_t plain = 0;
-        while (plain < value.size() && value[plain] != '"' && value[plain] != '\\' &&
-               static_cast<unsigned char>(value[plain]) >= 0x20 &&
-               static_cast<unsigned char>(value[plain]) <= 0x7E) {
-            ++plain;
-        }
-        text_.push_back('"');
-        text_.append(value.data(), plain);
-        for (const char c : value.substr(plain)) {
+        for (const char c : value) {
             const auto byte = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                text_.push_back('\\');
-                text_.push_back(c);
-            } else if (byte < 0x20 || byte > 0x7E) {
-                static constexpr char kHex[] = "0123456789abcdef";
-                text_.append("\\u00");
-                text_.push_back(kHex[byte >> 4]);
-                text_.push_back(kHex[byte & 0xF]);
-            } else {
-                text_.push_back(c);
+            if (c == '"' || c == '\\' || byte < 0x20 || byte > 0x7E) {
+                platform::AppendJsonString(text_, value);
+                return;
             }
         }
+        text_.push_back('"');
+        text_.append(value);
         text_.push_back('"');
     }
 

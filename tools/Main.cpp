@@ -15,6 +15,7 @@ namespace {
 struct Arguments {
     DecodeOptions decode;
     std::vector<std::string> targetFiles;
+    bool targetsLenient = false;
     std::string tstCode;
     std::string cttMode, cttSubject;
     std::vector<std::string> cttItems;
@@ -34,6 +35,10 @@ void AddPortOptions(CLI::App* action, GatewayOptions& options) {
         ->check(CLI::IsMember({4800, 9600, 38400}));
 }
 
+constexpr const char* kLenientHelp =
+    "Read a log of another device: TAG blocks, text after the checksum, lines up to 400 "
+    "characters, NMEA 4.x field variants.";
+
 void Describe(CLI::App& app, Arguments& a) {
     app.description("The codec's command line for the VARO RZ-60 gateway: decode captured NMEA "
                     "0183 logs, list the AIS targets in them, compose commands, list serial "
@@ -46,10 +51,12 @@ void Describe(CLI::App& app, Arguments& a) {
     CLI::App* decode = app.add_subcommand(
         "decode", "Decode every input line to one JSON object (standard input without FILE).");
     decode->add_flag("--quiet", a.decode.quiet, "Print only a closing summary line.");
+    decode->add_flag("--lenient", a.decode.lenient, kLenientHelp);
     decode->add_option("FILE", a.decode.files, "Input files; \"-\" is standard input.");
 
     CLI::App* targets = app.add_subcommand(
         "targets", "Feed the input like decode, then print the AIS target table.");
+    targets->add_flag("--lenient", a.targetsLenient, kLenientHelp);
     targets->add_option("FILE", a.targetFiles, "Input files; \"-\" is standard input.");
 
     CLI::App* compose = app.add_subcommand(
@@ -117,7 +124,7 @@ int main(int argc, char** argv) {
     CLI::App* chosen = app.get_subcommands().front();
     const std::string name = chosen->get_name();
     if (name == "decode") return RunDecode(arguments.decode);
-    if (name == "targets") return RunTargets(arguments.targetFiles);
+    if (name == "targets") return RunTargets(arguments.targetFiles, arguments.targetsLenient);
     if (name == "ports") return RunPorts();
     if (name == "gateway") {
         CLI::App* action = chosen->get_subcommands().front();

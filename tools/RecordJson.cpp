@@ -1,38 +1,41 @@
 #include "tools/RecordJson.h"
 
+#include <algorithm>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace varo {
 namespace {
 
-// Top-level keys of one field set; a name that repeats gets _2, _3, ...
-class KeyNamer {
-public:
-    void write(JsonWriter& json, std::string_view name) {
-        int seen = 0;
-        for (int i = 0; i < count_; ++i) {
-            seen += names_[i] == name;
+// The keys a layout's fields write, in order, quoted and with their colon
+// ("time":): one a field, two for a position; a name that repeats gets _2,
+// _3 ... Built once a layout (a Group's members are a layout of their own).
+const std::vector<std::string>& QuotedKeys(std::span<const FieldLayout> layout) {
+    static std::unordered_map<const FieldLayout*, std::vector<std::string>> cache;
+    const auto [entry, added] = cache.try_emplace(layout.data());
+    if (added) {
+        std::vector<std::string> names;
+        for (const FieldLayout& field : layout) {
+            if (field.type == FieldKind::LatLon) {
+                names.insert(names.end(), {"latitude", "longitude"});
+            } else {
+                names.emplace_back(field.name);
+            }
         }
-        if (count_ < kMaxKeys) {
-            names_[count_++] = name;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const auto seen =
+                std::count(names.begin(), names.begin() + static_cast<long>(i), names[i]);
+            const std::string key =
+                seen == 0 ? names[i] : names[i] + "_" + std::to_string(seen + 1);
+            entry->second.push_back('"' + key + "\":");
         }
-        if (seen == 0) {
-            json.key(name);
-            return;
-        }
-        std::string numbered(name);
-        numbered += '_';
-        numbered += std::to_string(seen + 1);
-        json.key(numbered);
     }
-
-private:
-    static constexpr int kMaxKeys = 32;
-    std::string_view names_[kMaxKeys];
-    int count_ = 0;
-};
+    return entry->second;
+}
 
 void WriteTime(JsonWriter& json, const unsigned char* at) {
     const auto time = ReadStored<UtcTime>(at);
@@ -102,26 +105,29 @@ void WriteValue(JsonWriter& json, const FieldLayout& field, const unsigned char*
     }
 }
 
-void WriteField(JsonWriter& json, KeyNamer& keys, const FieldLayout& field,
+// Writes one field with its key or keys from `key` on.
+void WriteField(JsonWriter& json, const std::string* key, const FieldLayout& field,
                 const unsigned char* base) {
     const unsigned char* at = base + field.offset;
     if (field.type == FieldKind::LatLon) {
         const auto position = ReadStored<LatLon>(at);
-        keys.write(json, "latitude");
+        json.quotedKey(key[0]);
         json.real(position.latitude);
-        keys.write(json, "longitude");
+        json.quotedKey(key[1]);
         json.real(position.longitude);
         return;
     }
-    keys.write(json, field.name);
+    json.quotedKey(key[0]);
     if (field.type == FieldKind::MobData) {
         WriteMobData(json, base);
     } else if (field.type == FieldKind::Group) {
+        const std::vector<std::string>& memberKeys = QuotedKeys(field.members);
         json.open('[');
-        for (int i = 0; i < field.count; ++i) {
+        for (int i = 0; i < GroupCount(field, base); ++i) {
             json.open('{');
-            for (const FieldLayout& member : field.members) {
-                json.key(member.name);
+            for (std::size_t m = 0; m < field.members.size(); ++m) {
+                const FieldLayout& member = field.members[m];
+                json.quotedKey(memberKeys[m]);
                 WriteValue(json, member, at + member.offset + i * member.stride);
             }
             json.close('}');
@@ -140,10 +146,14 @@ void WriteField(JsonWriter& json, KeyNamer& keys, const FieldLayout& field,
 
 } // namespace
 
-void WriteFieldSet(JsonWriter& json, const SentenceRecord& record) {
-    KeyNamer keys;
-    for (const FieldLayout& field : FieldSetLayout(record.formatter)) {
-        WriteField(json, keys, field, record.payload.bytes);
+void WriteFieldSet(JsonWriter& json, const SentenceRecord& record, bool lenient) {
+    const std::span<const FieldLayout> layout = FieldSetLayout(record.formatter);
+    const std::string* key = QuotedKeys(layout).data();
+    for (const FieldLayout& field : layout) {
+        if (lenient || !field.lenientOnly) {
+            WriteField(json, key, field, record.payload.bytes);
+        }
+        key += field.type == FieldKind::LatLon ? 2 : 1;
     }
 }
 

@@ -8,7 +8,8 @@
 
 namespace varo {
 
-// Writes "fields":{...} keys for the record's formatter into an open object.
-void WriteFieldSet(JsonWriter& json, const SentenceRecord& record);
+// Writes "fields":{...} keys for the record's formatter into an open object;
+// the fields only a lenient reading fills only when `lenient`.
+void WriteFieldSet(JsonWriter& json, const SentenceRecord& record, bool lenient = false);
 
 } // namespace varo

@@ -13,11 +13,12 @@ inline constexpr int kUsageError = 2;
 
 struct DecodeOptions {
     bool quiet = false;
+    bool lenient = false; // read logs of other devices (TAG blocks, longer and NMEA 4.x forms)
     std::vector<std::string> files; // none or "-": standard input
 };
 
 int RunDecode(const DecodeOptions& options);
-int RunTargets(const std::vector<std::string>& files);
+int RunTargets(const std::vector<std::string>& files, bool lenient = false);
 int RunPorts();
 
 // gateway info|read|apply|diff|default: besides 0, 1 (the gateway differs from

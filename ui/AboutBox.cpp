@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QTextStream>
 
 #include "TfrmAbout.h"
+#include "platform/LineReader.h"
 
 namespace varo {
 namespace {
@@ -49,14 +49,12 @@ QStringList JoinReadMeLines(const QStringList& lines) {
 }
 
 bool LoadReadMe(TfrmAbout& about, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::Utf8);
+    std::vector<std::string> read;
+    std::string reason;
+    if (!platform::ReadLines(QFile::encodeName(path).toStdString(), read, reason)) return false;
     QStringList lines;
-    QString line;
-    while (stream.readLineInto(&line))
-        lines.append(line);
+    for (const std::string& line : read)
+        lines.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
     about.Memo1->setPlainText(JoinReadMeLines(lines).join(QLatin1Char('\n')));
     return true;
 }

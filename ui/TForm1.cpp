@@ -52,7 +52,7 @@ TForm1::TForm1() {
     PageControlConf->setCurrentIndex(2);
     InitMessageScreens();
     FProfileActions = std::make_unique<ProfileActions>(*this);
-    FLink->FLinkSilenceTicks = 0;
+    FLink->ResetSilence();
     CreateViewUnits();
     CreateDeviceUnits();
     RestoreConnectionSettings();
@@ -118,13 +118,14 @@ void TForm1::WriteSettings() {
     window.height = frame.height();
     window.maximized = isMaximized();
     window.page = PageControlConf->currentIndex();
-    const bool written = platform::WriteSettings(file, FLanguage) &&
-                         platform::WriteConnectionSettings(file, connection) &&
-                         platform::WriteWindowSettings(file, window);
+    std::string reason;
+    const bool written = platform::WriteSettings(file, FLanguage, &reason) &&
+                         platform::WriteConnectionSettings(file, connection, &reason) &&
+                         platform::WriteWindowSettings(file, window, &reason);
     // A setting that silently failed to save comes back wrong next time.
     if (!written)
-        ModalMessage(FTexts.SettingsWriteError.arg(SettingsFile), FTexts.Error, MessageIcon::Error,
-                     MessageButtons::Ok);
+        ModalMessage(FTexts.SettingsWriteError.arg(SettingsFile, QString::fromStdString(reason)),
+                     FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
 }
 
 void TForm1::RestoreWindowSettings() {
@@ -162,7 +163,7 @@ void TForm1::SetUpSerialPort() {
 }
 
 void TForm1::ResetConnection() {
-    FLink->FConnection->ResetConnection();
+    FLink->ResetConnection();
 }
 
 void TForm1::SetUpAisDecoding() {

@@ -152,6 +152,18 @@ TEST_F(DataViewStream, ReplayOfTheRawLogGivesTheLiveView) {
     view.Repaint();
     EXPECT_NE(DetailValue(QStringLiteral("MMSI")), QStringLiteral("<missing>"));
     Shot(*view.DetailGrid, "detail-ais");
+    // Depth, wind and heading, as a technician checks them after a conversion.
+    for (const auto& [formatter, field, shot] :
+         {std::tuple{"DBT", "Depth metres", "detail-dbt"},
+          std::tuple{"MWV", "Wind angle", "detail-mwv"},
+          std::tuple{"HDG", "Magnetic sensor heading", "detail-hdg"}}) {
+        form.StringGrid1->setCurrentCell(RowOf(formatter), 0);
+        view.Repaint();
+        const QString value = DetailValue(QString::fromLatin1(field));
+        EXPECT_NE(value, QStringLiteral("<missing>")) << formatter;
+        EXPECT_NE(value, form.FTexts.NotAvailable) << formatter;
+        Shot(*view.DetailGrid, shot);
+    }
     Shot(*view.AisTargetGrid, "ais-targets");
     EXPECT_EQ(view.AisTargetGrid->rowCount(), static_cast<int>(live.targets.size()));
     Shot(*view.RawMonitorText, "raw-monitor");

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <nlohmann/json.hpp>
 
+#include "LanguageFiles.h"
 #include "ProfileActions.h"
 #include "WindowLinkTest.h"
 
@@ -102,6 +103,33 @@ TEST_F(ProfileWindow, ADamagedFileIsRefusedAndCancelStopsTheWork) {
     EXPECT_FALSE(Actions().Running());
     EXPECT_EQ(LastMessage(),
               QStringLiteral("%1 cannot be used: identity: not an object").arg(path));
+
+    // The same refusals and warnings as the command line, in the user's language.
+    auto compareWith = [&](const char* text) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        Actions().CompareAction->trigger();
+    };
+    form.FLanguageFiles->LoadLanguageFile(QStringLiteral(LANG_SOURCE_FOLDER "/Lang-TW.ini"));
+    compareWith(R"({"format": "varo-rz60-profile", "format": "other"})");
+    EXPECT_FALSE(Actions().Running());
+    EXPECT_EQ(LastMessage(), QString::fromUtf8("無法使用 %1：format: 重複出現").arg(path))
+        << LastMessage().toStdString();
+    form.FLanguageFiles->LoadLanguageFile(QStringLiteral(LANG_SOURCE_FOLDER "/Lang-EN.ini"));
+    const std::size_t warned = boxes.asked.size();
+    Profile profile = FilledProfile(1);
+    profile.identity.nmeaBaudRate = 38400;
+    profile.identity.debugBaudRate = 115200;
+    Json extra = Json::parse(ProfileJson(profile));
+    extra["comment"] = "by hand";
+    compareWith(extra.dump().c_str());
+    ASSERT_EQ(boxes.asked.size(), warned + 1);
+    EXPECT_EQ(boxes.asked.back().icon, MessageIcon::Warning);
+    EXPECT_TRUE(boxes.asked.back().text.endsWith("they were ignored: comment"))
+        << boxes.asked.back().text.toStdString();
+    ASSERT_TRUE(Actions().Running()) << "a warning does not stop the comparison";
+    Actions().Progress->findChild<QPushButton*>()->click(); // Cancel
 
     const std::size_t asked = boxes.asked.size();
     Actions().SaveAction->trigger();

@@ -1,4 +1,5 @@
 #include "comm/ThreadComm.h"
+#include "platform/AtomicFile.h"
 #include "platform/ComFolder.h"
 #include "platform/Ini.h"
 #include "platform/PortDiscovery.h"
@@ -62,7 +63,10 @@ TEST(WindowsFiles, AtomicWriteReplacesAndLeavesNoTemporaryFile) {
     EXPECT_EQ(text.str(), "[VIEW]\r\nLanguage=2\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     in.close();
-    EXPECT_FALSE(platform::WriteFileAtomically((folder / "missing" / "x.ini").string(), "x"));
+    int error = 0;
+    EXPECT_FALSE(
+        platform::WriteFileAtomically((folder / "missing" / "x.ini").string(), "x", error));
+    EXPECT_NE(error, 0);
     fs::remove_all(folder);
 }
 

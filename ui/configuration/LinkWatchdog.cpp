@@ -13,14 +13,15 @@ bool LinkWatchdog::Connected() const {
 }
 
 void LinkWatchdog::OnWatchdogTimer() {
+    std::int32_t silent = 0;
     if (Connected()) {
-        ++form.FLink->FLinkSilenceTicks;
+        silent = form.FLink->CountSilentTick();
     } else {
-        form.FLink->FLinkSilenceTicks = 0;
+        form.FLink->ResetSilence();
         probeSent = false;
     }
 
-    if (form.FLink->FLinkSilenceTicks <= kProbeAfterTicks) {
+    if (silent <= kProbeAfterTicks) {
         probeSent = false;
     } else if (!probeSent && Connected()) {
         // A failed probe has been reported by the send path; the count goes on.
@@ -28,7 +29,7 @@ void LinkWatchdog::OnWatchdogTimer() {
         probeSent = true;
     }
 
-    if (form.FLink->FLinkSilenceTicks > kDropAfterTicks) {
+    if (silent > kDropAfterTicks) {
         // Disconnecting switches the link controls off, which stops this timer.
         form.OpenPortClick();
         ModalMessage(form.FTexts.CheckConnection, QString::fromUtf8(kApplicationTitle),

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "config/DataLogFormat.h"
+#include "platform/AtomicFile.h"
 
 namespace varo {
 
@@ -16,8 +17,9 @@ bool DataLog::Open(const std::string& path, Format format) {
     error_ = 0;
     format_ = format;
     stampedSecond_ = -1;
-    file_ = std::fopen(path.c_str(), "w+");
-    if (file_ == nullptr) error_ = errno;
+    // A log that replaces a file replaces it whole: the old file stays when
+    // the new one cannot be made.
+    file_ = platform::ReplaceWithEmptyFile(path, error_);
     return file_ != nullptr;
 }
 

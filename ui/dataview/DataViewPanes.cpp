@@ -22,7 +22,7 @@
 #include "ais/AisFieldValue.h"
 #include "ais/AisState.h"
 #include "sentence/FieldText.h"
-#include "sentence/SentenceParser.h"
+#include "sentence/LenientLine.h"
 
 namespace varo {
 namespace {
@@ -114,6 +114,9 @@ QString AisValueText(const AisField& field, const AisFieldValue& value, QString&
     case AisFieldValue::Kind::Text:
         return QString::fromLatin1(value.text.data(), static_cast<qsizetype>(value.text.size()))
             .trimmed();
+    case AisFieldValue::Kind::Binary:
+        unit = QStringLiteral("hex");
+        return QString::fromStdString(AisBinaryHex(value));
     }
     return {};
 }
@@ -239,12 +242,12 @@ void DataView::ShowDetail() {
     std::vector<std::array<QString, 3>> lines;
     if (detailRow != 0) {
         const Row& row = rows[static_cast<std::size_t>(detailRow - 1)];
-        char buffer[kLineBufferSize] = {};
-        std::memcpy(buffer, row.line, row.length);
-        std::memcpy(buffer + row.length, "\r\n", 2);
+        // The lenient reading explains what the receive path would refuse;
+        // it is for display only and stores nothing.
+        LenientLine lenient;
         SentenceRecord record{};
-        if (ParseSentence(buffer, record)) {
-            for (const FieldText& field : DescribeFields(record))
+        if (ReadLenientLine(std::string_view(row.line, row.length), lenient, record)) {
+            for (const FieldText& field : DescribeFields(record, true))
                 lines.push_back({QString::fromStdString(field.name),
                                  QString::fromStdString(field.value),
                                  QString::fromLatin1(field.unit.data(),

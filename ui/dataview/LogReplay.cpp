@@ -100,7 +100,9 @@ void LogReplay::OpenLogClick() {
 
 bool LogReplay::Start(const QString& path) {
     Stop();
-    file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    // A folder opens but cannot be read.
+    errno = QFileInfo(path).isDir() ? EISDIR : 0;
+    if (errno == 0) file = std::fopen(QFile::encodeName(path).constData(), "rb");
     if (file == nullptr) {
         ModalMessage(
             form.FTexts.ReplayOpenError.arg(path, QString::fromLocal8Bit(std::strerror(errno))),
@@ -110,10 +112,11 @@ bool LogReplay::Start(const QString& path) {
     std::fseek(file, 0, SEEK_END);
     size = std::ftell(file);
     std::rewind(file);
+    reader = std::make_unique<platform::LineReader>(file);
+    replayPath = path;
     form.FDataView->ClearDataView();
-    form.FLink->FHealth.Reset(LinkHealth::Clock::now());
     // The file's first line must not join what the port left unfinished.
-    form.FLink->FRxLine = LineAssembler{};
+    form.FLink->BeginReplay();
     played = 0;
     firstTime = lastTime = -1;
     position = 0;
@@ -133,13 +136,19 @@ bool LogReplay::Start(const QString& path) {
 
 void LogReplay::Stop() {
     timer.stop();
+    reader.reset();
     if (file != nullptr) std::fclose(file);
     file = nullptr;
     hasPending = false;
 }
 
 void LogReplay::Finish() {
+    const int error = reader->Error(); // a folder or an I/O error: the log was not played whole
     Stop();
+    if (error != 0)
+        ModalMessage(form.FTexts.ReplayReadError.arg(replayPath,
+                                                     QString::fromLocal8Bit(std::strerror(error))),
+                     form.FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
     ReplayProgress->setValue(ReplayProgress->maximum());
     btnReplayPause->setEnabled(false);
     form.FDataView->Repaint();
@@ -157,13 +166,11 @@ void LogReplay::SetSpeed(Speed chosen) {
 }
 
 bool LogReplay::ReadLine() {
-    pending.clear();
-    int c = 0;
-    while ((c = std::fgetc(file)) != EOF) {
-        if (c == '\n') return true;
-        pending.push_back(static_cast<char>(c));
-    }
-    return !pending.empty();
+    if (!reader->Next()) return false;
+    // A line cut at the reader's bound stays far over the sentence length:
+    // the receive path drops it as too long.
+    pending.assign(reader->Line());
+    return true;
 }
 
 void LogReplay::Tick() {
@@ -196,13 +203,13 @@ void LogReplay::Tick() {
             static_cast<double>(pendingTime - firstTime) > position)
             break; // not due yet
         pending += "\r\n";
-        form.FLink->FReceivePath->Receive(reinterpret_cast<const std::uint8_t*>(pending.data()),
-                                          pending.size());
+        form.FLink->ReplayBytes(reinterpret_cast<const std::uint8_t*>(pending.data()),
+                                pending.size());
         hasPending = false;
         ++played;
     }
     if (size > 0)
-        ReplayProgress->setValue(static_cast<int>(1000.0 * static_cast<double>(std::ftell(file)) /
+        ReplayProgress->setValue(static_cast<int>(1000.0 * static_cast<double>(reader->Consumed()) /
                                                   static_cast<double>(size)));
 }
 

@@ -5,7 +5,10 @@
 #include <QTimer>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
+
+#include "platform/LineReader.h"
 
 class QAction;
 class QComboBox;
@@ -68,6 +71,8 @@ private:
     QTimer timer;
     QElapsedTimer wall;
     std::FILE* file = nullptr;
+    std::unique_ptr<platform::LineReader> reader; // over `file`: lines of a bounded length
+    QString replayPath;
     long size = 0;
     std::string pending; // the next line, read but not yet due
     bool hasPending = false;

@@ -23,6 +23,7 @@
 #include "Tag.h"
 #include "TfrmAbout.h"
 #include "platform/Ini.h"
+#include "platform/LineReader.h"
 
 namespace varo {
 namespace {
@@ -101,9 +102,12 @@ const char* LegacyEncoding(const QString& path) {
 }
 
 QByteArray ReadLanguageText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
+    std::vector<std::string> lines;
+    std::string reason;
+    platform::ReadLines(QFile::encodeName(path).toStdString(), lines, reason);
+    QByteArray bytes;
+    for (const std::string& line : lines)
+        bytes.append(line.data(), static_cast<qsizetype>(line.size())).append('\n');
     if (bytes.startsWith("\xEF\xBB\xBF")) return bytes;
     // A clean UTF-8 decode means UTF-8 (plain ASCII included).
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 
+#include "gateway/Profile.h"
 #include "sentence/SentenceTables.h"
 
 namespace varo {
@@ -77,6 +78,7 @@ struct UiTexts {
     QString ReplayStop;                         // OTHER_MSG, data view
     QString ReplayOf;                           // OTHER_MSG, data view
     QString ReplayOpenError;                    // OTHER_MSG, data view
+    QString ReplayReadError;                    // OTHER_MSG, data view
 
     // Captions of the window, its pages and dialogs, applied by TForm1::ShowTexts.
     QString Save_Log, View, Refresh;                                        // MAIN_MENU
@@ -118,6 +120,8 @@ struct UiTexts {
     QString ProfileSaved;       // PROFILE
     QString ProfileWriteError;  // PROFILE
     QString ProfileFileRefused; // PROFILE
+    QString ProfileFaults;      // PROFILE, one reason per ProfileFault, separated by |
+    QString ProfileUnknownKeys; // PROFILE
     QString ProfileMatches;     // PROFILE
     QString ProfileApplied;     // PROFILE
     QString ProfileDiffers;     // PROFILE
@@ -207,7 +211,7 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"OTHER_MSG", "PortBusy", "busy: %1 (pid %2)", &UiTexts::PortBusy},
     {"OTHER_MSG", "PortDenied", "access denied: add the user to the dialout group",
      &UiTexts::PortDenied},
-    {"OTHER_MSG", "SettingsWriteError", "The settings could not be saved to %1.",
+    {"OTHER_MSG", "SettingsWriteError", "The settings could not be saved to %1: %2",
      &UiTexts::SettingsWriteError},
     {"OTHER_MSG", "RowEarlier", "from an earlier connection", &UiTexts::RowEarlier},
     {"OTHER_MSG", "RowAge", "%1 s ago", &UiTexts::RowAge},
@@ -240,6 +244,8 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"OTHER_MSG", "ReplayOf", "Replay of %1", &UiTexts::ReplayOf},
     {"OTHER_MSG", "ReplayOpenError", "The log %1 could not be opened: %2",
      &UiTexts::ReplayOpenError},
+    {"OTHER_MSG", "ReplayReadError", "The log %1 could not be read to its end: %2",
+     &UiTexts::ReplayReadError},
     {"MAIN_MENU", "Save_Log", "Save log(&S)", &UiTexts::Save_Log},
     {"MAIN_MENU", "View", "View(&V)", &UiTexts::View},
     {"MAIN_MENU", "Refresh", "Refresh(&R)", &UiTexts::Refresh},
@@ -349,8 +355,11 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"PROFILE", "ProfileCancel", "Cancel", &UiTexts::ProfileCancel},
     {"PROFILE", "ProfileSaved", "The gateway's configuration was saved to %1.",
      &UiTexts::ProfileSaved},
-    {"PROFILE", "ProfileWriteError", "%1 could not be written.", &UiTexts::ProfileWriteError},
+    {"PROFILE", "ProfileWriteError", "%1 could not be written: %2", &UiTexts::ProfileWriteError},
     {"PROFILE", "ProfileFileRefused", "%1 cannot be used: %2", &UiTexts::ProfileFileRefused},
+    {"PROFILE", "ProfileFaults", kProfileFaultTexts, &UiTexts::ProfileFaults},
+    {"PROFILE", "ProfileUnknownKeys",
+     "%1 has keys this program does not know; they were ignored: %2", &UiTexts::ProfileUnknownKeys},
     {"PROFILE", "ProfileMatches", "The gateway matches the file.", &UiTexts::ProfileMatches},
     {"PROFILE", "ProfileApplied", "The gateway now matches the file.", &UiTexts::ProfileApplied},
     {"PROFILE", "ProfileDiffers", "The gateway differs from the file in %1 settings.",

@@ -10,11 +10,13 @@
 #include <QProgressDialog>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cstring>
 
 #include "DeviceLink.h"
 #include "Dialogs.h"
 #include "TForm1.h"
 #include "gateway/StaticData.h"
+#include "platform/AtomicFile.h"
 
 namespace varo {
 namespace {
@@ -22,6 +24,14 @@ namespace {
 QString AskOpenFileName(const QString& filter) {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
                                         ToQtNameFilter(filter));
+}
+
+// The keys a file had that were ignored, as a list.
+QString JoinKeys(const std::vector<std::string>& keys) {
+    QStringList list;
+    for (const std::string& key : keys)
+        list.append(QString::fromStdString(key));
+    return list.join(QStringLiteral(", "));
 }
 
 constexpr int kTableWidth = 560;
@@ -126,21 +136,20 @@ void ProfileActions::Stop() {
 bool ProfileActions::ChooseProfile(Profile& profile) {
     const QString path = OpenFileSeam()(form.FTexts.ProfileFileFilter);
     if (path.isEmpty()) return false;
-    QFile in(path);
-    QString why;
-    std::string error;
+    ProfileError error;
     std::vector<std::string> unknown;
-    if (!in.open(QIODevice::ReadOnly)) {
-        why = in.errorString();
-    } else if (const QByteArray text = in.readAll(); !LoadProfile(
-                   std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                   profile, error, unknown)) {
-        why = QString::fromStdString(error);
+    if (!LoadProfileFile(QFile::encodeName(path).toStdString(), profile, error, unknown)) {
+        const QString why = QString::fromStdString(error.key) + QStringLiteral(": ") +
+                            QString::fromStdString(
+                                ProfileFaultText(form.FTexts.ProfileFaults.toStdString(), error));
+        ModalMessage(form.FTexts.ProfileFileRefused.arg(path, why), form.FTexts.Error,
+                     MessageIcon::Error, MessageButtons::Ok);
+        return false;
     }
-    if (why.isEmpty()) return true;
-    ModalMessage(form.FTexts.ProfileFileRefused.arg(path, why), form.FTexts.Error,
-                 MessageIcon::Error, MessageButtons::Ok);
-    return false;
+    if (!unknown.empty())
+        ModalMessage(form.FTexts.ProfileUnknownKeys.arg(path, JoinKeys(unknown)),
+                     form.FTexts.ProfileTitle, MessageIcon::Warning, MessageButtons::Ok);
+    return true;
 }
 
 bool ProfileActions::TellFailure(const ProfileJob& done) {
@@ -156,21 +165,25 @@ void ProfileActions::SaveConfiguration() {
     TSaveDialog dialog{form.FTexts.ProfileFileFilter, QStringLiteral("json"), {}};
     if (!dialog.Execute()) return;
     const QString path = dialog.FileName;
+    // A file that cannot be written is told before the gateway is read.
+    if (int error = 0; !platform::CheckWritable(QFile::encodeName(path).toStdString(), error)) {
+        ModalMessage(
+            form.FTexts.ProfileWriteError.arg(path, QString::fromLocal8Bit(std::strerror(error))),
+            form.FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
     Run(ProfileJob::Kind::Read, nullptr, form.FTexts.ProfileReading,
         [this, path](ProfileJob& done) {
             if (TellFailure(done)) return;
-            QFile out(path);
-            const std::string text = ProfileJson(done.Gateway());
-            const bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                                 out.write(text.data(), static_cast<qint64>(text.size())) ==
-                                     static_cast<qint64>(text.size()) &&
-                                 out.flush();
-            if (written)
+            int error = 0;
+            if (platform::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                              ProfileJson(done.Gateway()), error))
                 ModalMessage(form.FTexts.ProfileSaved.arg(path), form.FTexts.ProfileTitle,
                              MessageIcon::Information, MessageButtons::Ok);
             else
-                ModalMessage(form.FTexts.ProfileWriteError.arg(path), form.FTexts.Error,
-                             MessageIcon::Error, MessageButtons::Ok);
+                ModalMessage(form.FTexts.ProfileWriteError.arg(
+                                 path, QString::fromLocal8Bit(std::strerror(error))),
+                             form.FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
         });
 }
 

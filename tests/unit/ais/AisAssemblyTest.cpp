@@ -80,6 +80,31 @@ TEST(AisAssembly, SentencesCompleteOnlyInOrderWithTheSameIdentity) {
     }
 }
 
+TEST(AisAssembly, InterleavedMessagesCompleteByIdentifierAndChannel) {
+    AisAssembly assembly;
+    auto add = [&](int number, int id, char channel, const char* payload) {
+        AisFragment fragment = MakeFragment("VDM", 2, number, id, payload, 0);
+        fragment.channel = channel;
+        return AddFragment(fragment, assembly);
+    };
+    EXPECT_FALSE(add(1, 3, 'A', "AA"));
+    EXPECT_FALSE(add(1, 4, 'B', "BB"));
+    EXPECT_FALSE(add(1, 3, 'B', "EE")); // the same identifier on the other channel
+    EXPECT_TRUE(add(2, 3, 'A', "CC"));
+    EXPECT_STREQ(assembly.payload, "AACC");
+    EXPECT_EQ(assembly.channel, 'A');
+    EXPECT_TRUE(add(2, 4, 'B', "DD"));
+    EXPECT_STREQ(assembly.payload, "BBDD");
+    EXPECT_TRUE(add(2, 3, 'B', "FF"));
+    EXPECT_STREQ(assembly.payload, "EEFF");
+
+    // With every slot in use, a new message takes the place of the oldest.
+    for (int id = 0; id <= static_cast<int>(kAisPartialMessages); ++id)
+        EXPECT_FALSE(add(1, id, 'A', "GG"));
+    EXPECT_FALSE(add(2, 0, 'A', "HH")) << "the oldest gave way";
+    EXPECT_TRUE(add(2, 1, 'A', "HH"));
+}
+
 TEST(AisAssembly, PayloadBeyondCapacityIsRefusedAndClears) {
     AisAssembly assembly;
     const std::string sixty(60, '0');

@@ -1,4 +1,5 @@
 #include "AisTestSupport.h"
+#include "ais/AisFieldValue.h"
 
 #include <gtest/gtest.h>
 
@@ -80,10 +81,51 @@ TEST(AisUnpack, ShortMessageStopsAtTheFirstFieldItCannotHold) {
 }
 
 TEST(AisUnpack, InvalidMessageTypeFails) {
-    for (unsigned type : {0u, 25u, 63u}) {
+    for (unsigned type : {0u, 28u, 63u}) {
         AisMessageRecord m;
         EXPECT_FALSE(UnpackMessage(BitsOf(AisBitWriter().Put(type, 6).PadTo(168)), m)) << type;
     }
+}
+
+// The named values of a record, as decode prints them.
+std::string ValueOf(const AisMessageRecord& m, std::string_view name) {
+    for (const AisNamedValue& named : AisMessageValues(m)) {
+        if (named.field->name != name) continue;
+        if (named.value.kind == AisFieldValue::Kind::Binary)
+            return std::to_string(named.value.integer) + ":" + AisBinaryHex(named.value);
+        return std::to_string(named.value.integer);
+    }
+    return "absent";
+}
+
+TEST(AisUnpack, BinaryMessagesFollowTheirFlags) {
+    // Type 25, addressed and structured: 40 + 32 + 16 bits, then 12 bits of data.
+    AisBitWriter single;
+    single.Put(25, 6).Put(0, 2).Put(123456789, 30).Put(1, 1).Put(1, 1);
+    single.Put(987654321, 30).Put(0, 2).Put(235, 10).Put(10, 6).Put(0xABC, 12);
+    AisMessageRecord m;
+    ASSERT_TRUE(UnpackMessage(BitsOf(single), m));
+    EXPECT_EQ(AisRecordLayout(m), &AisFieldLayoutTable[kAisLayoutType25 + 3]);
+    EXPECT_EQ(ValueOf(m, "destination MMSI"), "987654321");
+    EXPECT_EQ(ValueOf(m, "designated area code"), "235");
+    EXPECT_EQ(ValueOf(m, "function identifier"), "10");
+    EXPECT_EQ(ValueOf(m, "binary data"), "12:ABC0");
+
+    // Type 26, neither: the data, then the radio status in the last 20 bits.
+    AisBitWriter multiple;
+    multiple.Put(26, 6).Put(1, 2).Put(211000001, 30).Put(0, 1).Put(0, 1);
+    multiple.Put(0xBEEF, 16).Put(1, 1).Put(0x12345, 19);
+    ASSERT_TRUE(UnpackMessage(BitsOf(multiple), m));
+    EXPECT_EQ(AisRecordLayout(m), &AisFieldLayoutTable[kAisLayoutType26]);
+    EXPECT_EQ(ValueOf(m, "destination MMSI"), "absent");
+    EXPECT_EQ(ValueOf(m, "binary data"), "16:BEEF");
+    EXPECT_EQ(ValueOf(m, "communication state selector"), "1");
+    EXPECT_EQ(ValueOf(m, "communication state"), std::to_string(0x12345));
+
+    // Too short for its radio status: the fields before the data only.
+    ASSERT_TRUE(UnpackMessage(BitsOf(AisBitWriter(multiple).CutTo(50)), m));
+    EXPECT_EQ(ValueOf(m, "source MMSI"), "211000001");
+    EXPECT_EQ(ValueOf(m, "binary data"), "0:");
 }
 
 TEST(AisUnpack, StaticReportPartSelectsTheLayout) {

@@ -124,7 +124,7 @@ TEST(Parser, QueriesAndOnlyZqtReachTheAiqDecoder) {
 
 TEST(Parser, FormattersWithoutDecoderFail) {
     SentenceRecord record{};
-    EXPECT_FALSE(Parse(SentenceLine("$HCHDG", {"98.3", "0.0", "E", "12.6", "W"}), record));
+    EXPECT_FALSE(Parse(SentenceLine("$GPRTE", {"1", "1", "c", "0", "PBRCPK"}), record));
     EXPECT_FALSE(
         Parse(SentenceLine("$PGRMZ", {"246", "f", "3"}), record)); // another maker's mnemonic
     EXPECT_FALSE(Parse(SentenceLine("$G", {}), record));

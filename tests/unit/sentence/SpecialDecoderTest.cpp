@@ -218,5 +218,46 @@ TEST(GgaDecoder, SatelliteCountAndStoredLowBits) {
     EXPECT_FALSE(Parse(SentenceLine("$GPGGA", fields), record));
 }
 
+TEST(DscDecoder, MmsiFromTheTenDigitAddressAndTheDistressPosition) {
+    SentenceRecord record{};
+    // Distress call from 338040079, position quadrant 1 (north-west) 42 31' N 083 12' W.
+    ASSERT_TRUE(Parse(SentenceLine("$CDDSC", {"12", "3380400790", "12", "06", "00", "1423108312",
+                                              "2019", "", "", "S", "E"}),
+                      record));
+    const DscFields& dsc = record.payload.dsc;
+    EXPECT_EQ(dsc.addressMmsi, 338040079);
+    EXPECT_STREQ(dsc.timeOrTelephone, "2019");
+    EXPECT_EQ(dsc.distressMmsi, kNoNineDigitNumber);
+    EXPECT_FLOAT_EQ(dsc.distressPosition.latitude, 42.0f + 31.0f / 60.0f);
+    EXPECT_FLOAT_EQ(dsc.distressPosition.longitude, -(83.0f + 12.0f / 60.0f));
+    EXPECT_EQ(dsc.acknowledgement, 'S');
+
+    // A routine call gives a channel, not a position; a short address no MMSI.
+    ASSERT_TRUE(Parse(
+        SentenceLine("$CDDSC", {"20", "33804", "00", "21", "26", "0016", "", "", "", "B", ""}),
+        record));
+    EXPECT_EQ(dsc.addressMmsi, kNoNineDigitNumber);
+    EXPECT_EQ(dsc.distressPosition.latitude, kNoLatitude);
+}
+
+TEST(XdrDecoder, QuadrupletsUpToFiveAreKept) {
+    SentenceRecord record{};
+    Fields fields;
+    for (int i = 0; i < 6; ++i) {
+        fields.insert(fields.end(),
+                      {"C", std::to_string(10 + i) + ".5", "C", "T" + std::to_string(i)});
+    }
+    fields[7] = ""; // a transducer without a name
+    ASSERT_TRUE(Parse(SentenceLine("$IIXDR", fields), record));
+    const XdrFields& xdr = record.payload.xdr;
+    EXPECT_EQ(xdr.count, 5);
+    EXPECT_FLOAT_EQ(xdr.measurements[4].value, 14.5f);
+    EXPECT_STREQ(xdr.measurements[4].name, "T4");
+    EXPECT_STREQ(xdr.measurements[1].name, "");
+    EXPECT_EQ(xdr.measurements[0].type, 'C');
+    fields.pop_back();
+    EXPECT_FALSE(Parse(SentenceLine("$IIXDR", fields), record)) << "a broken quadruplet";
+}
+
 } // namespace
 } // namespace varo::test

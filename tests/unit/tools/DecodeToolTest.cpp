@@ -57,13 +57,13 @@ TEST_F(DecodeTool, EveryFormatterDecodesToOneJsonObjectPerLine) {
             << lines[i];
         EXPECT_EQ(lines[i].back(), '}');
     }
-    EXPECT_EQ(lines[examples.size()], "{\"n\":43,\"ok\":false,\"error\":\"not a sentence\"}");
-    EXPECT_EQ(lines[examples.size() + 1], "{\"n\":44,\"ok\":false,\"error\":\"too long\"}");
+    EXPECT_EQ(lines[examples.size()], "{\"n\":64,\"ok\":false,\"error\":\"not a sentence\"}");
+    EXPECT_EQ(lines[examples.size() + 1], "{\"n\":65,\"ok\":false,\"error\":\"too long\"}");
 }
 
 TEST_F(DecodeTool, FieldKeysAndValuesAsStored) {
     const auto lines = Lines(RunTool("decode " + path_));
-    ASSERT_GE(lines.size(), 42u);
+    ASSERT_GE(lines.size(), 63u);
     auto lineOf = [&](const char* formatter) {
         for (const std::string& line : lines) {
             if (line.find(std::string("\"formatter\":\"") + formatter + "\"") !=
@@ -104,7 +104,7 @@ TEST_F(DecodeTool, FieldKeysAndValuesAsStored) {
 }
 
 TEST_F(DecodeTool, QuietPrintsOnlyTheSummaryAndStdinWorks) {
-    const std::string summary = "{\"lines\":44,\"ok\":42,\"failed\":2,\"errors\":{\"ending\":0,"
+    const std::string summary = "{\"lines\":65,\"ok\":63,\"failed\":2,\"errors\":{\"ending\":0,"
                                 "\"not a sentence\":1,\"checksum\":0,\"too long\":1,"
                                 "\"unknown formatter\":0,\"fields\":0,\"range\":0}}\n";
     EXPECT_EQ(RunTool("decode --quiet " + path_), summary);
@@ -148,6 +148,71 @@ TEST(DecodeErrors, EveryReasonIsNamedAndCounted) {
     EXPECT_EQ(RunNmea("decode " + path + ".missing 2>/dev/null").status, 2);
     EXPECT_EQ(RunNmea("decode --loud 2>/dev/null").status, 2);
     std::remove(path.c_str());
+}
+
+// Input lines end at CR LF, LF or a lone CR; a line of any length costs no
+// more than the bound and fails as too long; a folder is a file error.
+TEST(DecodeInput, EndingsEndlessLinesAndFolders) {
+    const std::string path = ::testing::TempDir() + "varo_decode_input.nmea";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << WithChecksum("$GPHDT,1.0,T") << "\r" << WithChecksum("$GPHDT,2.0,T") << "\r\n"
+            << std::string(1 << 20, '$') << "\n"
+            << WithChecksum("$GPHDT,3.0,T");
+    }
+    const ToolResult quiet = RunNmea("decode --quiet " + path);
+    EXPECT_NE(quiet.output.find("\"lines\":4,\"ok\":3,\"failed\":1"), std::string::npos)
+        << quiet.output;
+    EXPECT_NE(quiet.output.find("\"too long\":1"), std::string::npos);
+
+    const ToolResult folder = RunNmea("decode " + ::testing::TempDir() + " 2>&1");
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_NE(folder.output.find("Is a directory"), std::string::npos) << folder.output;
+    std::remove(path.c_str());
+}
+
+// Logs of other devices: what --lenient reads, and that without it nothing changes.
+TEST(DecodeLenient, TagBlocksLongAisAndNewerForms) {
+    const std::string path = ::testing::TempDir() + "varo_decode_lenient.nmea";
+    const std::string type5 = "56<fpg@2=r248dP4000EHE:1<PTpD00000000016?0N<>5W8NERhCj4jECQh"
+                              "00000000000";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "\\s:2573535,c:1671620143*0F\\"
+            << WithChecksum("!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0")
+            << ",s36310,d-081,T59.01777335\r\n"
+            << WithChecksum("!AIVDM,1,1,,B," + type5 + ",2") << "\n"
+            << WithChecksum("$GPRMC,123519,A,4807.038,N,01131.000,W,022.4,084.4,230394,003.1,"
+                            "W,A,V")
+            << "\n";
+    }
+    const ToolResult lenient = RunNmea("decode --lenient " + path);
+    EXPECT_EQ(lenient.status, 0);
+    const auto lines = Lines(lenient.output);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_NE(lines[0].find("\"command\":null,\"tag\":{\"s\":2573535,\"c\":1671620143},"
+                            "\"fields\":"),
+              std::string::npos)
+        << lines[0];
+    EXPECT_NE(lines[0].find("\"ais\":{\"type\":1,"), std::string::npos);
+    EXPECT_NE(lines[1].find("\"ais\":{\"type\":5,"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("\"destination\":\"KAOHSIUNG"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find("\"mode\":\"A\",\"navigational_status\":\"V\"}"), std::string::npos);
+
+    EXPECT_EQ(RunNmea("decode --quiet " + path).output,
+              "{\"lines\":3,\"ok\":0,\"failed\":3,\"errors\":{\"ending\":0,"
+              "\"not a sentence\":0,\"checksum\":0,\"too long\":2,"
+              "\"unknown formatter\":0,\"fields\":1,\"range\":0}}\n");
+    EXPECT_NE(RunNmea("targets --lenient " + path).output.find("\"mmsi\":265547250"),
+              std::string::npos);
+    std::remove(path.c_str());
+}
+
+// A log of the simulated gateway: every sentence it sends decodes.
+TEST(DecodeGatewayLog, EverySentenceOfTheSimulatedGatewayDecodes) {
+    const ToolResult quiet = RunNmea("decode --quiet " GATEWAY_LOG_FILE);
+    EXPECT_EQ(quiet.status, 0) << quiet.output;
+    EXPECT_NE(quiet.output.find("\"failed\":0,"), std::string::npos) << quiet.output;
 }
 
 // Help and version answer with exit 0 in every spelling; each subcommand has its own help.

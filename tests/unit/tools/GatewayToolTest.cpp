@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -73,7 +75,8 @@ TEST_F(GatewayTool, InfoReadAndDiffAgreeWithTheGateway) {
     const auto info = RunNmea("gateway info --com 4");
     ASSERT_EQ(info.status, 0);
     const Json identity = Json::parse(info.output);
-    EXPECT_EQ(identity["model_id"], "RZ-60\xef\xbf\xbd") << "written as U+FFFD";
+    EXPECT_EQ(identity["model_id"], "RZ-60\xc2\xb0") << "the byte read as Latin-1";
+    EXPECT_NE(info.output.find("\"RZ-60\\u00b0\""), std::string::npos) << info.output;
     EXPECT_EQ(identity["nmea_baud_rate"], 9600);
     EXPECT_EQ(identity["port"], Json({{"number", 4}, {"baud", 9600}}))
         << "found by the speed search";
@@ -184,13 +187,17 @@ TEST_F(GatewayTool, DamagedOrForeignFilesAreRefusedWithTheKeyNamed) {
     WriteText(cut, "{\"format\": 2e809}"); // a number beyond a double's range
     EXPECT_EQ(RunNmea("gateway diff " + cut + " --com 6 2>/dev/null").status, 2);
 
+    bad = profile;
+    bad["nmea0183_inputs"]["GGA"]["999999"] = true;
+    EXPECT_NE(refusal(bad).find("nmea0183_inputs.GGA.999999: no such key"), std::string::npos);
+
     Json extra = profile;
-    extra["nmea0183_inputs"]["GGA"]["999999"] = true;
+    extra["comment"] = "kept by hand";
     const std::string file = Path("extra.json");
     WriteText(file, extra.dump());
     const auto result = RunNmea("gateway diff " + file + " --com 6 2>&1");
-    EXPECT_EQ(result.status, 0) << "unknown keys are reported, not refused";
-    EXPECT_NE(result.output.find("unknown key nmea0183_inputs.GGA.999999"), std::string::npos);
+    EXPECT_EQ(result.status, 0) << "unknown top-level keys are reported, not refused";
+    EXPECT_NE(result.output.find("unknown key comment (ignored)"), std::string::npos);
 }
 
 TEST_F(GatewayTool, APortWithoutAGatewayOrWithoutADeviceEndsWithStatus3) {
@@ -198,6 +205,59 @@ TEST_F(GatewayTool, APortWithoutAGatewayOrWithoutADeviceEndsWithStatus3) {
     EXPECT_EQ(RunNmea("gateway info --com 7 --baud 38400 2>/dev/null").status, 3);
     EXPECT_EQ(RunNmea("gateway read --com 8 2>/dev/null").status, 3);
     EXPECT_EQ(RunNmea("gateway read 2>/dev/null").status, 2);
+    const auto unwritable = RunNmea("gateway read --com 8 -o " + Path("no-such/p.json") + " 2>&1");
+    EXPECT_EQ(unwritable.status, 2) << "the output is checked before the port";
+    EXPECT_NE(unwritable.output.find("No such file or directory"), std::string::npos)
+        << unwritable.output;
+}
+
+// Noise that damages a value line of the static data block, or an answer,
+// must never end in a profile with wrong values: a read either fails or
+// saves what the gateway holds.
+TEST_F(GatewayTool, ANoisyLineNeverYieldsAProfileWithWrongValues) {
+    sim::SimOptions noisy;
+    noisy.garbageRate = 0.004;
+    noisy.flowRate = 2;
+    StartGateway(9, 38400, noisy);
+    for (int run = 0; run < 3; ++run) {
+        const std::string path = Path("noisy.json");
+        std::filesystem::remove(path);
+        const auto read = RunNmea("gateway read --com 9 --baud 38400 -o " + path + " 2>/dev/null");
+        if (read.status != 0) {
+            EXPECT_EQ(read.status, 3) << run;
+            EXPECT_FALSE(std::filesystem::exists(path)) << "no profile from a failed read";
+            continue;
+        }
+        const Json profile = ReadJson(path);
+        EXPECT_EQ(profile["identity"]["model_id"], "RZ-60") << run;
+        EXPECT_EQ(profile["identity"]["model_version"], "A") << run;
+        EXPECT_EQ(profile["identity"]["nmea_baud_rate"], 38400) << run;
+        EXPECT_EQ(profile["flow_rate"], 2) << run;
+    }
+}
+
+// A port that hangs up ends the work at once with status 3 and names the
+// port: during the speed search (by device path) and during a read.
+TEST_F(GatewayTool, APortThatHangsUpEndsTheWorkAtOnceWithStatus3) {
+    using Clock = std::chrono::steady_clock;
+    sim::SimOptions vanishing;
+    vanishing.dropAfter = 1.0;
+    StartGateway(10, 4800, vanishing); // answers only at the third speed tried
+    Clock::time_point start = Clock::now();
+    auto result = RunNmea("gateway info --device " + gateways.back()->DevicePath() + " 2>&1");
+    EXPECT_EQ(result.status, 3);
+    EXPECT_NE(result.output.find("was lost"), std::string::npos) << result.output;
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+
+    vanishing.dropAfter = 1.5;
+    vanishing.replyDelay = 0.05; // a read of about four seconds
+    StartGateway(11, 38400, vanishing);
+    start = Clock::now();
+    result = RunNmea("gateway read --com 11 --baud 38400 2>&1");
+    EXPECT_EQ(result.status, 3);
+    EXPECT_NE(result.output.find("COM11 was lost while reading"), std::string::npos)
+        << result.output;
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(3500));
 }
 
 } // namespace

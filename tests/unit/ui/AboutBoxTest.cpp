@@ -4,6 +4,7 @@
 #include "AboutBox.h"
 #include "TfrmAbout.h"
 #include "UiTestSupport.h"
+#include "platform/LineReader.h"
 
 namespace varo {
 namespace {
@@ -50,7 +51,9 @@ TEST_F(AboutBoxTest, HardWrappedLinesBecomeParagraphs) {
               QStringList({"Title line", "", "1. Connecting",
                            "   Plug the serial port into the gateway and press Connect.",
                            "   Auto: press Connect and wait", "",
-                           QString::fromUtf8("   手動：選擇序列埠。"), QString(600, 'a')}));
+                           QString::fromUtf8("   手動：選擇序列埠。"),
+                           QString(platform::LineReader::kMaxLineLength, 'a')}))
+        << "a line is kept up to the reader's bound";
 
     EXPECT_FALSE(LoadReadMe(*form.frmAbout, Path("missing.txt")));
     EXPECT_EQ(MemoLines().size(), 8);

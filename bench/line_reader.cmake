@@ -1,0 +1,1 @@
+varo_benchmark(bench_line_reader LineReaderBench.cpp platform)
