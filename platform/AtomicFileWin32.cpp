@@ -9,6 +9,9 @@
 #include <io.h>
 #include <windows.h>
 
+// windows.h makes ReplaceFile a macro for its own function of that name.
+#undef ReplaceFile
+
 namespace varo::platform::detail {
 namespace {
 
