@@ -1,18 +1,23 @@
 #pragma once
 
-// The event thread of an open port: waits for line events with poll() on the
-// device and on a wake-up eventfd, and hands each event mask to the owning
-// thread through the synchronizer, waiting until it has been handled or the
-// port is closing. It touches nothing of the port object but the descriptor.
+// The event thread of an open port: waits for line events on the device and
+// on a wake-up object, and hands each event mask to the owning thread through
+// the synchronizer, waiting until it has been handled or the port is closing.
+// It touches nothing of the port object but the device handle. The waiting is
+// the platform's (CommEventThreadPosix.cpp, CommEventThreadWin32.cpp); the
+// hand-over is shared.
 //
-// Received characters: EV_RXCHAR is reported when bytes arrived since the
-// last report. Bytes left unread by the handler are not reported again;
-// while some wait, the thread checks the queue every few milliseconds
-// instead of waiting for POLLIN (which would stay raised and spin), and counts
-// the bytes the port read (NoteRead) to tell new arrivals from the backlog.
+// POSIX: poll() on the device and an eventfd. EV_RXCHAR is reported when
+// bytes arrived since the last report. Bytes left unread by the handler are
+// not reported again; while some wait, the thread checks the queue every few
+// milliseconds instead of waiting for POLLIN (which would stay raised and
+// spin), and counts the bytes the port read (NoteRead) to tell new arrivals
+// from the backlog. A hang-up (POLLHUP, POLLERR) is reported once as EV_ERR;
+// the thread then waits only for the port to close.
 //
-// A hang-up (POLLHUP, POLLERR) is reported once as EV_ERR; the thread then
-// waits only for the port to close.
+// Windows: SetCommMask and an overlapped WaitCommEvent, waited for together
+// with a wake-up event; closing cancels the pending wait. A wait that fails
+// (the device was removed) is reported once as EV_ERR, as a hang-up is.
 
 #include "comm/CommSynchronizer.h"
 #include "comm/CommTypes.h"
@@ -33,8 +38,8 @@ public:
     using THandler = std::function<void(std::uint32_t Mask)>;
 
     // Starts waiting at once. Throws std::system_error when no thread or
-    // eventfd can be made.
-    TCommEventThread(int Device, std::uint32_t SuspendTime, TCommEventTypes Events,
+    // wake-up object can be made.
+    TCommEventThread(TCommHandle Device, std::uint32_t SuspendTime, TCommEventTypes Events,
                      std::shared_ptr<TCommSynchronizer> Synchronizer, THandler Handler);
     // Terminates.
     ~TCommEventThread();
@@ -62,19 +67,23 @@ private:
         THandler Handler;
     };
 
+    // The platform's part: the wake-up object and the wait loop.
+    static TCommHandle OpenWake();
+    void SignalWake();
+    void CloseWake();
+    void WaitUntilClosing();
     void Run();
+
     // Posts the mask and waits until it ran or the port is closing; false when closing.
     bool HandOver(std::uint32_t Mask);
-    void WaitUntilClosing();
-    std::int64_t InputCount() const;
 
-    const int FDevice;
+    const TCommHandle FDevice;
     const std::uint32_t FSuspendTime; // kept for the interface; waiting needs no pause
     const std::uint32_t FMask;
     std::shared_ptr<TCommSynchronizer> FSynchronizer;
     std::shared_ptr<THandOver> FHandOver;
     std::atomic<std::uint64_t> FReads{0};
-    int FWake = -1;
+    TCommHandle FWake = InvalidCommHandle;
     std::thread FThread;
 };
 

@@ -110,6 +110,12 @@ inline constexpr std::uint32_t CE_FRAME = 0x0008;
 inline constexpr std::uint32_t CE_BREAK = 0x0010;
 inline constexpr std::uint32_t CE_IOE = 0x0400;
 
+// The platform's handle of an open device or of a wake-up object: a file
+// descriptor on POSIX, a HANDLE (held as an integer) on Windows. -1 is
+// invalid on both (INVALID_HANDLE_VALUE on Windows).
+using TCommHandle = std::intptr_t;
+inline constexpr TCommHandle InvalidCommHandle = -1;
+
 // Line status with the queue counts.
 struct TComStat {
     std::uint32_t Flags = 0;

@@ -1,6 +1,9 @@
 #pragma once
 
-// The serial port object over a POSIX tty.
+// The serial port object. One interface; the device work is done by one
+// backend per platform, chosen at build time: ThreadCommPosix.cpp over a
+// POSIX tty, ThreadCommWin32.cpp over a Windows communications device
+// opened for overlapped I/O.
 //
 // TThreadComm holds the state and logic; TComm is the class the program
 // creates. Line settings may change at any time and take effect at once when
@@ -12,13 +15,14 @@
 // (the UI thread), one event mask at a time. Without a synchronizer the port
 // reads and writes but starts no event thread and raises no events.
 //
-// Of the event mask bits, the tty layer reports EV_RXCHAR (bytes arrived) and
-// EV_ERR (the device hung up; the error word then holds CE_IOE). Line errors
-// counted by the driver (frame, overrun, parity, break) appear in the error word.
+// Of the event mask bits, the POSIX backend reports EV_RXCHAR (bytes arrived)
+// and EV_ERR (the device hung up; the error word then holds CE_IOE); the
+// Windows backend reports what the driver reports. Line errors counted by the
+// driver (frame, overrun, parity, break) appear in the error word.
 
 #include "comm/CommSynchronizer.h"
 #include "comm/CommTypes.h"
-#include "comm/TermiosBuilder.h"
+#include "comm/LineSettings.h"
 
 #include <chrono>
 #include <cstdint>
@@ -26,7 +30,6 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <termios.h>
 
 namespace varo {
 
@@ -134,6 +137,13 @@ public:
     void SetFlowControl(TFlowControl Value) { ChangeSetting(FFlowControl, Value); }
     TCommEventChars& EventChars() { return FEventChars; }
 
+    // What the backend keeps while the device is open, opaque here
+    // (defined in ThreadComm<Platform>.cpp).
+    struct TDeviceState;
+    struct TDeviceStateDeleter {
+        void operator()(TDeviceState* State) const;
+    };
+
     TNotifyEvent OnBreak, OnCts, OnDsr, OnRing, OnRlsd;
     TCommErrorEvent OnError;
     TCommRxCharEvent OnRxChar;
@@ -144,7 +154,7 @@ protected:
     // Opens the device for exclusive use; sets the open flag on success.
     virtual void OpenDevice();
 
-    int FHandle = -1;
+    TCommHandle FHandle = InvalidCommHandle;
     bool FOpen = false;
 
 private:
@@ -155,9 +165,13 @@ private:
     }
     // Runs on the owning thread once per event mask.
     void Dispatch(std::uint32_t Mask);
+    // The backend's steps of Open after the device opened: the timeouts
+    // (false: the port is closed again without an error) and the driver's
+    // queues (0, or the error code Open raises once the thread runs).
+    bool SetTimeouts();
+    int SetupQueues();
     void CloseDevice();
-    void DrainOutput();
-    std::uint32_t LineErrors();
+    TLineSettings CurrentSettings() const;
 
     std::shared_ptr<TCommSynchronizer> FSynchronizer;
     mutable std::recursive_mutex FLock;
@@ -174,12 +188,7 @@ private:
     unsigned FWriteTimeoutMultiplier = 0;
     // The deadline of the last write: Close lets its bytes drain until then.
     std::chrono::steady_clock::time_point FDrainDeadline{};
-    std::string FLockFile; // the UUCP lock file held while open, empty when none
-    termios FSavedTermios{};
-    bool FHaveSavedTermios = false;
-    struct TLineCounts {
-        int Frame = 0, Overrun = 0, Parity = 0, Break = 0, BufferOverrun = 0;
-    } FLineCounts;
+    std::unique_ptr<TDeviceState, TDeviceStateDeleter> FState;
     std::unique_ptr<TCommEventThread> FEventThread;
 };
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "comm/TermiosBuilder.h"
+#include "comm/LineSettings.h"
 #include "gateway/Protocol.h"
 #include "platform/ComFolder.h"
 

@@ -3,6 +3,10 @@
 // The COM folder gives serial ports their COM numbers: each entry `comN` is a
 // symbolic link to a tty device, and N is the port's number. A link whose
 // target is gone (adapter unplugged) keeps its number for the adapter's return.
+//
+// On Windows the system numbers its ports itself: there is no folder (it is
+// empty), a port's path is "\\.\COMn", the "links" are the ports that
+// discovery finds, and a path is present when the port opens or is busy.
 
 #include <optional>
 #include <string>

@@ -8,6 +8,11 @@ namespace varo::platform {
 
 inline constexpr const char* SettingsFileName = "VaroRZ60Config.ini";
 
+// The user's documents folder as the Windows shell names it (its personal
+// folder); empty when there is none. Elsewhere the window takes the XDG
+// documents folder from its toolkit.
+std::string DocumentsFolder();
+
 // `documentsFolder` + "/VARO/VARO RZ-60 Configuration/", created with its
 // parents when missing; the documents folder itself + "/" when it cannot be made.
 std::string SettingsFolder(const std::string& documentsFolder);

@@ -1,6 +1,7 @@
 #include "sim/GatewayLoop.h"
 
 #include "platform/ComFolder.h"
+#include "platform/PortUse.h"
 
 #include <cerrno>
 #include <poll.h>
@@ -17,6 +18,9 @@ constexpr auto kWatchInterval = 5ms;
 // starts only once the holder has been there this long.
 constexpr auto kListenerSettle = 30ms;
 constexpr std::size_t kReadChunk = 4096;
+// How often --shared-holder looks for a process that has the port open: the
+// look goes through /proc, far dearer than the exclusive-use query.
+constexpr auto kHolderRecheck = 100ms;
 
 std::string FolderOf(const SimOptions& options) {
     return options.linkFolder.empty() ? platform::ComFolder() : options.linkFolder;
@@ -130,8 +134,18 @@ void GatewayLoop::Run(int wakeFd) {
     }
 }
 
+bool GatewayLoop::Held(SimClock::time_point now) {
+    if (FPty.HasExclusiveHolder()) return true;
+    if (!FOptions.sharedHolder) return false;
+    if (!FHolderCheckedAt || now - *FHolderCheckedAt >= kHolderRecheck) {
+        FHolderSeen = platform::FindPortHolder(FPty.SlavePath()).has_value();
+        FHolderCheckedAt = now;
+    }
+    return FHolderSeen;
+}
+
 void GatewayLoop::EmitBatchIfDue(SimClock::time_point now, double elapsed) {
-    if (!FPty.HasExclusiveHolder()) {
+    if (!Held(now)) {
         // Nobody holds the port: a serial line would carry the output nowhere.
         FListenerSince.reset();
         FNextBatch.reset();

@@ -42,6 +42,8 @@ private:
     void PlayFaultTimes(double elapsed);
     bool LineSpeedMatches() const;
     void EmitBatchIfDue(SimClock::time_point now, double elapsed);
+    // True while a program holds the port (see SimOptions::sharedHolder).
+    bool Held(SimClock::time_point now);
     void ReadCommands(double elapsed);
     void HandleLine(const std::string& line, bool speedMatches, bool silent);
     void SendPending(SimClock::time_point now);
@@ -70,6 +72,8 @@ private:
     std::vector<std::pair<SimClock::time_point, std::string>> FDelayed; // answers held back
     std::optional<SimClock::time_point> FListenerSince;
     std::optional<SimClock::time_point> FNextBatch;
+    std::optional<SimClock::time_point> FHolderCheckedAt; // --shared-holder's last look
+    bool FHolderSeen = false;
     bool FDropped = false;
     bool FReturned = false;
 };

@@ -102,6 +102,7 @@ struct FlagOption {
 
 constexpr FlagOption kFlagOptions[] = {
     {"--flood", &SimOptions::flood},
+    {"--shared-holder", &SimOptions::sharedHolder},
     {"--long-lines", &SimOptions::longLines},
     {"--no-static-end", &SimOptions::noStaticEnd},
     {"--ignore-commands", &SimOptions::ignoreCommands},
@@ -184,6 +185,9 @@ Line and identity:
   --debug-baud RATE       debug port speed reported (default 115200)
   --flow-rate SECONDS     output interval 0 to 5 at start (default 0: 1 s)
   --flood                 send output as fast as the terminal takes it
+  --shared-holder         serve a program that opens the port without taking
+                          exclusive use (a Windows program under Wine): the
+                          port counts as held while another process has it open
   --database-version N    NMEA 2000 database version (default 2100)
   --product-code N        NMEA 2000 product code (default 1260)
   --model-id TEXT         model identifier (default RZ-60)

@@ -16,6 +16,10 @@ struct SimOptions {
     std::uint32_t debugBaud = 115200;
     int flowRate = 0;   // 0 to 5 seconds; 0 means one batch a second
     bool flood = false; // send as fast as the terminal takes it
+    // Serve a program that opens the port without taking exclusive use (a
+    // Windows program under Wine): the port counts as held while another
+    // process has it open.
+    bool sharedHolder = false;
 
     // Identity in the static data block.
     std::uint16_t databaseVersion = 2100;

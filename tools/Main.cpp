@@ -112,6 +112,8 @@ void Describe(CLI::App& app, Arguments& a) {
 int main(int argc, char** argv) {
     using namespace varo;
     CLI::App app("", "varo-nmea");
+    // One syntax everywhere: on Windows too "/path" is a file, not an option.
+    app.allow_windows_style_options(false);
     Arguments arguments;
     Describe(app, arguments);
     if (argc == 2 && std::strcmp(argv[1], "help") == 0) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>

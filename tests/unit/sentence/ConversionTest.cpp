@@ -33,7 +33,7 @@ TEST(Conversion, IntegersMatchStrtolIncludingSaturation) {
                             "1e3",
                             "\v\f\r\n7"};
     for (const char* input : inputs) {
-        EXPECT_EQ(ParseInteger(input), std::strtol(input, nullptr, 10)) << '"' << input << '"';
+        EXPECT_EQ(ParseInteger(input), std::strtoll(input, nullptr, 10)) << '"' << input << '"';
     }
 }
 
