@@ -282,6 +282,7 @@ public:
     void ReportPortLost(int number) override;
     void ReportReconnecting(int number, int baudItem) override;
     void ShowPortNotes(const std::vector<PortNote>& notes) override;
+    void ShowSkippedPorts(const std::vector<int>& numbers) override;
     bool ConfirmForcedConnect() override;
     bool ConfigurationPageShown() const override;
     void RunWatchdog(bool on) override;
@@ -328,6 +329,9 @@ private:
     // The notes of the ports listed, one per item of cbxComPort.
     std::vector<PortNote> FPortNotes;
     void ShowChosenPortNote();
+    // What the port box adds to a port's number: absent, busy, access denied; empty when free.
+    QString PortMark(const PortNote& note) const;
+    QString FSkippedPorts; // the Auto scan's word on the ports it passes over
 };
 
 } // namespace varo

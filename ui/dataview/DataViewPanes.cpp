@@ -230,7 +230,7 @@ void DataView::ShowCounters() {
                              .arg(health.DroppedTooLong())
                              .arg(unknownFormatter)
                              .arg(health.DroppedNotSentence())
-                             .arg(health.OtherSpeedBytes());
+                             .arg(health.GarbageBytes());
     if (lblDataCounters->text() != text) lblDataCounters->setText(text);
 }
 

@@ -1,9 +1,13 @@
 // The connection manager against simulated gateways and silent ports on a
 // fake screen, one Timer1 tick at a time.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <utility>
 
 #include "LinkTest.h"
 #include "PageWatcher.h"
+#include "platform/ComFolder.h"
 
 namespace varo {
 namespace {
@@ -45,8 +49,22 @@ TEST_F(ConnectionTest, ManualConnectAtTheGatewaysSpeedLinks) {
     EXPECT_EQ(ports.ProbeCodes(37).front(), kProbeStaticData);
 }
 
-TEST_F(ConnectionTest, ManualConnectToAPortThatCannotOpenAsksFirst) {
+// An absent port is refused outright; a present one that cannot be opened
+// (here locked by the test itself) is asked about, and forcing it fails.
+TEST_F(ConnectionTest, ManualConnectRefusesAnAbsentPortAndAsksBeforeForcingALockedOne) {
     view.ChooseManual(99, "38400"); // no such port
+    PressConnect();
+    EXPECT_EQ(view.forcedConnectQuestions, 0);
+    ExpectOneFailure(LinkFailure::PortAbsent);
+    ExpectDisconnected();
+
+    ports.AddSilentPort(38);
+    const int held = ::open(platform::ComLinkPath(ports.folder.path().toStdString(), 38).c_str(),
+                            O_RDWR | O_NOCTTY);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    link.RefreshPorts();
+    view.failures.clear();
+    view.ChooseManual(38, "38400");
     view.forceConnect = false;
     PressConnect();
     EXPECT_EQ(view.forcedConnectQuestions, 1);
@@ -59,6 +77,7 @@ TEST_F(ConnectionTest, ManualConnectToAPortThatCannotOpenAsksFirst) {
     ExpectOneFailure(LinkFailure::PortOpenError); // OK goes on and the open fails
     Tick();
     ExpectDisconnected();
+    ::close(held);
 }
 
 TEST_F(ConnectionTest, ManualConnectTimesOutAfter20Ticks) {
@@ -148,6 +167,48 @@ TEST_F(ConnectionTest, ConnectPressedWhileProbingDisconnects) {
     link.OpenPortClick();
     ExpectDisconnected();
     EXPECT_EQ(link.FLinkState, kLinkIdle);
+}
+
+// Connect pressed while a failed attempt still waits for its disconnecting
+// step, then again: the new link must end in "Connected...".
+TEST_F(ConnectionTest, ALinkAfterAFailureAndAnEarlyDisconnectShowsConnected) {
+    sim::SimOptions deaf;
+    deaf.ignoreCommands = true;
+    ports.StartGateway(48, 38400, deaf);
+    view.ChooseManual(48, "38400");
+    PressConnect();
+    for (int tick = 0; tick < 22 && view.failures.empty(); ++tick)
+        Tick(100ms);
+    ExpectOneFailure(LinkFailure::ManualConnectTimeOut);
+    EXPECT_EQ(view.causes[0], FailureCause::NoProbeAnswer);
+    link.OpenPortClick(); // before the next step
+    ExpectDisconnected();
+
+    ports.StartGateway(49, 38400);
+    LinkManually(49);
+    EXPECT_TRUE(link.FConnection->TimerConnection.isActive());
+    link.FConnection->TimerConnectionTimer();
+    EXPECT_EQ(view.status, LinkStatus::Connected);
+    EXPECT_TRUE(view.buttonDown);
+}
+
+// A port this process cannot open (locked by the test) is passed over by
+// the Auto scan, which names it.
+TEST_F(ConnectionTest, AutoModeNamesThePortsItSkips) {
+    ports.AddSilentPort(46);
+    const int held = ::open(platform::ComLinkPath(ports.folder.path().toStdString(), 46).c_str(),
+                            O_RDWR | O_NOCTTY);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    ports.StartGateway(47, 38400);
+    view.automatic = true;
+    PressConnect();
+    // The machine's own ports that cannot be opened are named as well.
+    EXPECT_NE(std::find(view.skippedPorts.begin(), view.skippedPorts.end(), 46),
+              view.skippedPorts.end());
+    for (int tick = 0; tick < 10 && !link.FLinked; ++tick)
+        Tick(100ms);
+    EXPECT_TRUE(link.FLinked);
+    ::close(held);
 }
 
 TEST_F(ConnectionTest, CommandOnAClosedPort) {
