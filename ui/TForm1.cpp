@@ -23,6 +23,7 @@
 #include "DeviceLink.h"
 #include "LanguageFiles.h"
 #include "LinkWatchdog.h"
+#include "LogReplay.h"
 #include "MessageTree.h"
 #include "OutputChecks.h"
 #include "OutputSentences.h"
@@ -81,6 +82,7 @@ bool TForm1::LinkProbe(int code) {
 }
 
 void TForm1::OpenPortClick() {
+    if (!FLink->ConnectPressed()) FDataView->Replay().EndForLink();
     FLink->OpenPortClick();
 }
 

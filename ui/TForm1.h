@@ -84,6 +84,9 @@ public:
     // Shows every caption of the window and the About box from FTexts: run
     // after each language file is read, so a switch takes effect at once.
     void ShowTexts();
+    // The result labels already on screen, in the language of FTexts: a
+    // label that shows one of `before`'s results shows the same result anew.
+    void ShowResultTexts(const UiTexts& before);
 
     // The caption of OpenPort for its tag: 0 "Connect", 1 "Disconnect".
     QString OpenPortCaption(int tag) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <array>
 
@@ -80,6 +81,7 @@ struct UiTexts {
     QString DropNotSentence;                    // OTHER_MSG, data view
     QString DropUnknownFormatter;               // OTHER_MSG, data view
     QString OpenLog;                            // OTHER_MSG, data view
+    QString OpenLogFilter;                      // OTHER_MSG, data view
     QString ReplaySpeeds;                       // OTHER_MSG, data view
     QString ReplayStop;                         // OTHER_MSG, data view
     QString ReplayOf;                           // OTHER_MSG, data view
@@ -111,10 +113,16 @@ struct UiTexts {
     QString LogFileFilter, NoLogFileName, LogWriteError;                    // PAGE_DATAVIEW
     QString OK, Cancel, Yes, No, AboutCaption, CheckConnection, ErrorBang;  // DIALOG
     QString Version;                                                        // DIALOG
+    QString Tagline;                                                        // DIALOG
+    QString FolderKind; // DIALOG
 
     // The names of the sentences and PGNs, in the order of
     // SentenceDescriptionTable; section MESSAGE_NAME, keyed by code.
     std::array<QString, SentenceDescriptionTable.size()> MessageNames;
+    // The decoded fields' names and units, English -> this language; sections
+    // FIELD_NAME and UNIT, keyed by the English text. Empty in English.
+    QHash<QString, QString> FieldNames;
+    QHash<QString, QString> Units;
 
     QString ProfileSaveItem;    // PROFILE
     QString ProfileApplyItem;   // PROFILE
@@ -261,6 +269,8 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"OTHER_MSG", "DropNotSentence", "not a sentence", &UiTexts::DropNotSentence},
     {"OTHER_MSG", "DropUnknownFormatter", "unknown formatter", &UiTexts::DropUnknownFormatter},
     {"OTHER_MSG", "OpenLog", "Open log...", &UiTexts::OpenLog},
+    {"OTHER_MSG", "OpenLogFilter", "Logs (*.txt *.nmea *.log)|*.txt *.nmea *.log|All files|*",
+     &UiTexts::OpenLogFilter},
     {"OTHER_MSG", "ReplaySpeeds", "Recorded speed|x10|As fast as possible", &UiTexts::ReplaySpeeds},
     {"OTHER_MSG", "ReplayStop", "Stop", &UiTexts::ReplayStop},
     {"OTHER_MSG", "ReplayOf", "Replay of %1", &UiTexts::ReplayOf},
@@ -369,6 +379,8 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"DIALOG", "CheckConnection", "Please check RZ-60 connection", &UiTexts::CheckConnection},
     {"DIALOG", "Error", "Error!", &UiTexts::ErrorBang},
     {"DIALOG", "Version", "Ver 1.0.0.3   2013.11.26", &UiTexts::Version},
+    {"DIALOG", "Tagline", "Marine Data Gateway", &UiTexts::Tagline},
+    {"DIALOG", "FolderKind", "Folder", &UiTexts::FolderKind},
     {"PROFILE", "ProfileSaveItem", "Save gateway configuration...", &UiTexts::ProfileSaveItem},
     {"PROFILE", "ProfileApplyItem", "Apply configuration file...", &UiTexts::ProfileApplyItem},
     {"PROFILE", "ProfileCompareItem", "Compare with file...", &UiTexts::ProfileCompareItem},
