@@ -33,8 +33,12 @@ public:
         if (role != Qt::DisplayRole || files == nullptr)
             return QIdentityProxyModel::data(index, role);
         const QFileInfo info = files->fileInfo(mapToSource(index));
-        if (index.column() == 1)
-            return info.isDir() ? QString() : QLocale().formattedDataSize(info.size());
+        if (index.column() == 1) {
+            if (info.isDir()) return QString();
+            // The toolkit has no words for bytes in every language: a unit sign.
+            if (info.size() < 1024) return QLocale().toString(info.size()) + QStringLiteral(" B");
+            return QLocale().formattedDataSize(info.size(), 1, QLocale::DataSizeTraditionalFormat);
+        }
         if (index.column() == 3)
             return QLocale().toString(info.lastModified(), QLocale::ShortFormat);
         return QIdentityProxyModel::data(index, role);

@@ -169,48 +169,6 @@ TEST_F(ConnectionTest, ConnectPressedWhileProbingDisconnects) {
     EXPECT_EQ(link.FLinkState, kLinkIdle);
 }
 
-// Connect pressed while a failed attempt still waits for its disconnecting
-// step, then again: the new link must end in "Connected...".
-TEST_F(ConnectionTest, ALinkAfterAFailureAndAnEarlyDisconnectShowsConnected) {
-    sim::SimOptions deaf;
-    deaf.ignoreCommands = true;
-    ports.StartGateway(48, 38400, deaf);
-    view.ChooseManual(48, "38400");
-    PressConnect();
-    for (int tick = 0; tick < 22 && view.failures.empty(); ++tick)
-        Tick(100ms);
-    ExpectOneFailure(LinkFailure::ManualConnectTimeOut);
-    EXPECT_EQ(view.causes[0], FailureCause::NoProbeAnswer);
-    link.OpenPortClick(); // before the next step
-    ExpectDisconnected();
-
-    ports.StartGateway(49, 38400);
-    LinkManually(49);
-    EXPECT_TRUE(link.FConnection->TimerConnection.isActive());
-    link.FConnection->TimerConnectionTimer();
-    EXPECT_EQ(view.status, LinkStatus::Connected);
-    EXPECT_TRUE(view.buttonDown);
-}
-
-// A port this process cannot open (locked by the test) is passed over by
-// the Auto scan, which names it.
-TEST_F(ConnectionTest, AutoModeNamesThePortsItSkips) {
-    ports.AddSilentPort(46);
-    const int held = ::open(platform::ComLinkPath(ports.folder.path().toStdString(), 46).c_str(),
-                            O_RDWR | O_NOCTTY);
-    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
-    ports.StartGateway(47, 38400);
-    view.automatic = true;
-    PressConnect();
-    // The machine's own ports that cannot be opened are named as well.
-    EXPECT_NE(std::find(view.skippedPorts.begin(), view.skippedPorts.end(), 46),
-              view.skippedPorts.end());
-    for (int tick = 0; tick < 10 && !link.FLinked; ++tick)
-        Tick(100ms);
-    EXPECT_TRUE(link.FLinked);
-    ::close(held);
-}
-
 TEST_F(ConnectionTest, CommandOnAClosedPort) {
     view.automatic = true;
     link.FLinkState = kLinkProbing;
