@@ -49,7 +49,7 @@ std::vector<QString> DecodedFieldNames() {
 
 QString TranslatedFieldName(const QHash<QString, QString>& names, const QString& shown) {
     static const QRegularExpression member(QStringLiteral("^(.+) (\\d+): (.+)$"));
-    static const QRegularExpression element(QStringLiteral("^(.+) (\\d+)$"));
+    static const QRegularExpression element(QStringLiteral("^(.+) (\\d+(?:\\.\\d+)?)$"));
     const auto found = names.constFind(shown);
     if (found != names.constEnd()) return *found;
     if (const QRegularExpressionMatch parts = member.match(shown); parts.hasMatch())

@@ -13,7 +13,7 @@ namespace varo {
 std::vector<QString> DecodedFieldNames();
 
 // `shown` in the language of `names` (English name -> translation). Repeated
-// fields and group members ("Satellites 2: Elevation", "Values 3") are
+// fields and group members ("Satellites 2: Elevation", "Values 3", "Slot offset 1.2") are
 // translated part by part; a name without a translation stays as it is.
 QString TranslatedFieldName(const QHash<QString, QString>& names, const QString& shown);
 
