@@ -6,6 +6,7 @@
 #include "DeviceLink.h"
 #include "LinkHealth.h"
 #include "PageWatcher.h"
+#include "PortList.h"
 #include "comm/TermiosBuilder.h"
 #include "comm/ThreadComm.h"
 #include "config/SentenceStore.h"
@@ -45,10 +46,18 @@ void ConnectionManager::ResetConnection() {
     link.FLinkTicks = 0;
     view.ShowAutoDetect({}, {});
     link.FLinked = false;
+    // A failure is over once the connection is reset: it must not cut short
+    // the next attempt's display.
+    link.FLinkFailed = false;
     Timer1.stop();
     TimerConnection.stop();
-    view.ShowLinkStatus(LinkStatus::Disconnect);
+    Display(LinkStatus::Disconnect);
     view.EnableModeControls(true);
+}
+
+void ConnectionManager::Display(LinkStatus status) {
+    view.ShowConnectButton(FPressed);
+    view.ShowLinkStatus(status);
 }
 
 void ConnectionManager::Release() {
@@ -57,6 +66,16 @@ void ConnectionManager::Release() {
     FReconnecting = false;
     view.ShowConnectButton(false);
     view.SetLinkControls(false);
+}
+
+bool ConnectionManager::RefusedPort(int chosen) {
+    const PortNote note = link.FPortList->NoteOf(chosen);
+    if (!note.absent && note.busyPid == 0) return false;
+    Release();
+    link.FLinkState = kLinkIdle;
+    view.ReportFailure(note.absent ? LinkFailure::PortAbsent : LinkFailure::PortHeld,
+                       FailureCause::None);
+    return true;
 }
 
 void ConnectionManager::OpenPortClick() {
@@ -81,6 +100,11 @@ void ConnectionManager::OpenPortClick() {
         // The scan works on its own copy: a device change during it rebuilds
         // FOpenPorts.
         FScanPorts = link.FOpenPorts;
+        std::vector<int> skipped;
+        for (std::int32_t number : link.FPortNumbers)
+            if (std::find(FScanPorts.begin(), FScanPorts.end(), number) == FScanPorts.end())
+                skipped.push_back(number);
+        view.ShowSkippedPorts(skipped);
         if (link.FOpenPorts.empty()) {
             view.ShowAutoDetect(QStringLiteral("N/A"), QStringLiteral("N/A"));
         } else {
@@ -93,6 +117,9 @@ void ConnectionManager::OpenPortClick() {
         const int chosen = view.ChosenPort().toInt(&isNumber);
         const bool openable = isNumber && std::find(link.FOpenPorts.begin(), link.FOpenPorts.end(),
                                                     chosen) != link.FOpenPorts.end();
+        // An unplugged port or one another program holds cannot be forced
+        // open: say so instead of asking.
+        if (!openable && isNumber && RefusedPort(chosen)) return;
         if (!openable && !view.ConfirmForcedConnect()) {
             Release();
             // No attempt runs: nothing is left half started.
@@ -101,6 +128,7 @@ void ConnectionManager::OpenPortClick() {
         }
     }
     view.ShowConnectButton(true);
+    link.FLinkFailed = false;
     ConnectionStep();
     // A first probe that could not be sent has disconnected already: nothing
     // may be left animating "Connecting..." with the mode controls off.
@@ -111,7 +139,7 @@ void ConnectionManager::OpenPortClick() {
     // A first step that failed has reported it; the next step disconnects.
     if (link.FLinkFailed) return;
     TimerConnection.start();
-    view.ShowLinkStatus(LinkStatus::Connecting);
+    Display(LinkStatus::Connecting);
 }
 
 void ConnectionManager::Fail(LinkFailure failure) {
@@ -126,6 +154,9 @@ void ConnectionManager::Fail(LinkFailure failure) {
         case LinkHealth::Cause::OtherSpeed:
             cause = FailureCause::OtherSpeed;
             break;
+        case LinkHealth::Cause::NoProbeAnswer:
+            cause = FailureCause::NoProbeAnswer;
+            break;
         case LinkHealth::Cause::NoStaticDataEnd:
             cause = FailureCause::NoStaticDataEnd;
             break;
@@ -134,7 +165,7 @@ void ConnectionManager::Fail(LinkFailure failure) {
     // The attempt has ended: nothing may go on looking like "Connecting..."
     // while the message is shown.
     TimerConnection.stop();
-    view.ShowLinkStatus(LinkStatus::Disconnect);
+    Display(LinkStatus::Disconnect);
     view.ReportFailure(failure, cause);
 }
 
@@ -280,6 +311,9 @@ void ConnectionManager::StaticDataWatcher() {
         link.FLinkTicks = 0;
         link.FLinkState = kLinkLinked;
         view.SetLinkControls(true);
+        // "Connected..." follows within a frame of the animation, whatever
+        // became of it before.
+        if (!TimerConnection.isActive()) TimerConnection.start();
         // The page watcher reports the page shown once the link is up.
         link.FPageWatcher->DetectTabSheet.start();
         break;
@@ -314,7 +348,7 @@ void ConnectionManager::TimerConnectionTimer() {
         view.AnimateConnecting();
         return;
     }
-    view.ShowLinkStatus(LinkStatus::Connected);
+    Display(LinkStatus::Connected);
     TimerConnection.stop();
     Timer1.stop();
 }

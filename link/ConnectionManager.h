@@ -78,6 +78,12 @@ private:
     void SelectBaudItem(int item);
     // Ends the attempt: the next step disconnects.
     void Fail(LinkFailure failure);
+    // The status display: the Connect button as pressed, the picture and
+    // label as `status`. Every change of the link's state shows through here.
+    void Display(LinkStatus status);
+    // Manual mode: says why COM `chosen` cannot be connected when it is absent
+    // or held by another program; true then, and nothing is started.
+    bool RefusedPort(int chosen);
     // The button up, the link controls off.
     void Release();
 

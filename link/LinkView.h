@@ -21,6 +21,8 @@ enum class LinkFailure {
     ManualConnectTimeOut, // Manual mode's 20 steps passed without the static data block
     PortOpenError,        // the port did not open, or a write to it failed
     PortFolderError,      // the COM folder cannot be read, so no port can be probed
+    PortAbsent,           // Manual mode: the chosen port is not present (unplugged)
+    PortHeld,             // Manual mode: another program holds the chosen port
 };
 
 // What the received bytes say about an attempt that timed out.
@@ -28,7 +30,8 @@ enum class FailureCause {
     None,            // not a time-out
     NothingReceived, // no byte came back
     OtherSpeed,      // bytes came, but not as text: the gateway talks at another speed
-    NoStaticDataEnd, // the gateway talks but sent no "[END OF STATIC DATA]"
+    NoProbeAnswer,   // sentences came at this speed, but nothing answered the probe
+    NoStaticDataEnd, // the static data block came without "[END OF STATIC DATA]"
 };
 
 // What the port list says about one listed port besides its number.
@@ -37,6 +40,7 @@ struct PortNote {
     int busyPid = 0;         // another process that holds the port, 0 when none
     std::string busyProgram;
     bool accessDenied = false; // this user may not open it
+    bool absent = false;       // chosen, but not present now (its adapter is unplugged)
 };
 
 // Everything the device link needs from the screen: the connection controls
@@ -71,8 +75,12 @@ public:
     virtual void AnimateConnecting() = 0;
     // The controls that need a confirmed link.
     virtual void SetLinkControls(bool on) = 0;
-    // `cause` tells the time-outs apart (None for the other failures).
+    // `cause` tells the time-outs apart (None for the other failures). The
+    // port failures name the chosen port and what its note says.
     virtual void ReportFailure(LinkFailure failure, FailureCause cause) = 0;
+    // The Auto scan passes over these present ports: another program holds
+    // them, or this user may not open them. Empty when it skips none.
+    virtual void ShowSkippedPorts(const std::vector<int>& numbers) = 0;
     // The open port hung up or its device was removed: the link is already
     // disconnected. `number` is its COM number (0 when unknown).
     virtual void ReportPortLost(int number) = 0;

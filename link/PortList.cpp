@@ -39,34 +39,43 @@ void PortList::ProbeOpenablePorts() {
 }
 
 void PortList::FillPortList() {
-    std::vector<int> present(link.FPortNumbers.begin(), link.FPortNumbers.end());
-    // A lost port awaited back stays listed, so the box does not jump to another.
-    if (link.FLostPort &&
-        std::find(present.begin(), present.end(), link.FLostPort->number) == present.end()) {
-        present.push_back(link.FLostPort->number);
-        std::sort(present.begin(), present.end());
-    }
-    platform::PortListContent content = platform::FillPortList(present);
-    // A rediscovery keeps the port chosen while it is still there.
+    std::vector<int> listed(link.FPortNumbers.begin(), link.FPortNumbers.end());
+    const auto keep = [&](int number) {
+        if (number <= 0 || std::find(listed.begin(), listed.end(), number) != listed.end()) return;
+        listed.push_back(number);
+        std::sort(listed.begin(), listed.end());
+    };
+    // A lost port awaited back, and the port chosen, stay listed (marked
+    // absent while they are gone), so the box never jumps to another port.
+    if (link.FLostPort) keep(link.FLostPort->number);
+    bool isNumber = false;
+    const int chosenNumber = link.View.ChosenPort().toInt(&isNumber);
+    if (isNumber) keep(chosenNumber);
+    platform::PortListContent content = platform::FillPortList(listed);
     const std::string chosen = link.View.ChosenPort().toStdString();
     if (std::find(content.Items.begin(), content.Items.end(), chosen) != content.Items.end())
         content.Selected = chosen;
     link.View.ShowPorts(content.Items, content.Selected);
     std::vector<PortNote> notes;
-    for (int number : present) {
-        PortNote note;
-        for (const platform::PresentPort& port : FPresent) {
-            if (port.Number != number) continue;
-            note.description = port.Description;
-            if (port.Busy) {
-                note.busyPid = port.Busy->Pid;
-                note.busyProgram = port.Busy->Program;
-            }
-            note.accessDenied = port.AccessDenied;
-        }
-        notes.push_back(std::move(note));
-    }
+    for (int number : listed)
+        notes.push_back(NoteOf(number));
     link.View.ShowPortNotes(notes);
+}
+
+PortNote PortList::NoteOf(int number) const {
+    PortNote note;
+    note.absent = true;
+    for (const platform::PresentPort& port : FPresent) {
+        if (port.Number != number) continue;
+        note.absent = false;
+        note.description = port.Description;
+        if (port.Busy) {
+            note.busyPid = port.Busy->Pid;
+            note.busyProgram = port.Busy->Program;
+        }
+        note.accessDenied = port.AccessDenied;
+    }
+    return note;
 }
 
 } // namespace varo

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "LinkView.h"
 #include "platform/PortDiscovery.h"
 
 namespace varo {
@@ -23,6 +24,9 @@ public:
     // The present numbers as items with their notes, the chosen one kept
     // when it is still there, else the first; "N/A" when none.
     void FillPortList();
+    // What is known of COM `number` besides its number: absent when it is not
+    // present, else its description and who holds it.
+    PortNote NoteOf(int number) const;
 
 private:
     DeviceLink& link;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <algorithm>
+#include <cmath>
 
 #include "DeviceLink.h"
 #include "TForm1.h"
@@ -18,6 +19,8 @@ namespace {
 const QColor kCream(0xFF, 0xFB, 0xF0); // 0xF0FBFF in blue-green-red order
 // A link is silent after max(3 flow intervals, this many seconds) without a line.
 constexpr double kSilentFloorSeconds = 5.0;
+// A line at the right speed with more damaged bytes than this is noisy.
+constexpr double kNoisyShare = 0.01;
 
 } // namespace
 
@@ -75,10 +78,33 @@ void ConnectionStatus::Animate() {
     form.LabelConnectionStatus->setText(form.FTexts.Connecting);
 }
 
-void ConnectionStatus::ShowNotice(const QString& text, bool alarm) {
-    FNotice = text;
-    FNoticeAlarm = alarm;
+void ConnectionStatus::ShowNotice(Notice kind, const QString& text) {
+    if (text.isEmpty()) {
+        if (FNoticeKind == kind) FNoticeKind = Notice::None;
+    } else {
+        FNoticeKind = kind;
+        FNotice = text;
+    }
+    // The notice belongs to the state of the moment: it is no start of an attempt.
+    FWasPressed = form.FLink->ConnectPressed();
     UpdateHealth();
+}
+
+void ConnectionStatus::EndNotices(bool pressed, bool linked) {
+    const bool started = pressed && !FWasPressed;
+    const bool ended = !pressed && FWasPressed;
+    switch (FNoticeKind) {
+    case Notice::None:
+        break;
+    case Notice::PortLost:
+        if (started || linked) FNoticeKind = Notice::None;
+        break;
+    case Notice::Reconnecting:
+    case Notice::Skipped:
+        if (ended || linked) FNoticeKind = Notice::None;
+        break;
+    }
+    FWasPressed = pressed;
 }
 
 void ConnectionStatus::UpdateHealth() {
@@ -86,16 +112,9 @@ void ConnectionStatus::UpdateHealth() {
     LinkHealth& health = link.FHealth;
     const auto now = LinkHealth::Clock::now();
     const bool pressed = link.ConnectPressed();
-    // A new connection replaces the notice of the last one.
-    if (pressed && !FWasPressed && !FNoticeAlarm) FNotice.clear();
-    if (pressed && link.FLinked) {
-        FNotice.clear();
-        FNoticeAlarm = false;
-    }
-    FWasPressed = pressed;
+    EndNotices(pressed, pressed && link.FLinked);
 
     QString text;
-    QColor background;
     FAmber = false;
     if (pressed) {
         bool whole = false;
@@ -105,31 +124,36 @@ void ConnectionStatus::UpdateHealth() {
         const bool otherSpeed =
             !health.AnySentence() && health.OtherSpeedBytes() > FOtherSpeedBytesSeen;
         FOtherSpeedBytesSeen = health.OtherSpeedBytes();
-        text = form.FTexts.HealthFigures.arg(silent, 0, 'f', 1)
-                   .arg(health.SampleLinesPerSecond(now), 0, 'f', 1)
+        health.Sample(now);
+        const double damaged = health.DamagedShare();
+        text = (health.AnyLine() ? form.FTexts.HealthLastLine.arg(silent, 0, 'f', 1)
+                                 : form.FTexts.HealthNoLine) +
+               QStringLiteral(" | ") +
+               form.FTexts.HealthFigures.arg(health.LinesPerSecond(), 0, 'f', 1)
                    .arg(health.DroppedChecksum() + health.DroppedEnding())
                    .arg(health.DroppedTooLong())
                    .arg(health.DroppedNotSentence())
-                   .arg(health.OtherSpeedBytes());
-        if (link.FLinked && silent > std::max(3 * interval, kSilentFloorSeconds)) {
-            FAmber = true;
-            text = form.FTexts.HealthSilent.arg(static_cast<int>(silent)) + QStringLiteral(" | ") +
-                   text;
-        } else if (otherSpeed) {
-            FAmber = true;
-            text = form.FTexts.HealthOtherSpeed + QStringLiteral(" | ") + text;
-        }
+                   .arg(health.OtherSpeedBytes())
+                   .arg(health.DamagedBytes());
+        QString warning;
+        if (link.FLinked && silent > std::max(3 * interval, kSilentFloorSeconds))
+            warning = form.FTexts.HealthSilent.arg(static_cast<int>(silent));
+        else if (otherSpeed)
+            warning = form.FTexts.HealthOtherSpeed;
+        else if (damaged > kNoisyShare)
+            warning = form.FTexts.HealthNoisy.arg(std::lround(damaged * 100));
+        FAmber = !warning.isEmpty();
+        if (FAmber) text = warning + QStringLiteral(" | ") + text;
     } else {
         FOtherSpeedBytesSeen = 0;
         text = form.FTexts.HealthIdle;
     }
-    if (!FNotice.isEmpty()) text = FNotice + QStringLiteral(" | ") + text;
-    if (FNoticeAlarm && !FNotice.isEmpty())
+    if (FNoticeKind != Notice::None) text = FNotice + QStringLiteral(" | ") + text;
+    QColor background = form.palette().color(QPalette::Window);
+    if (FNoticeKind == Notice::PortLost)
         background = QColor(0xF4, 0x43, 0x36); // red
     else if (FAmber)
         background = QColor(0xFF, 0xBF, 0x00); // amber
-    else
-        background = form.palette().color(QPalette::Window);
     QPalette palette = form.HealthBar->palette();
     palette.setColor(QPalette::Window, background);
     form.HealthBar->setPalette(palette);

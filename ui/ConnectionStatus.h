@@ -28,25 +28,32 @@ public:
     // and back, the label blinks red for 3 of every 8 frames.
     void Animate();
 
-    // A notice of the link beside the health figures until the next
-    // connection: a lost port (`alarm`, in red) or a reconnect.
-    void ShowNotice(const QString& text, bool alarm);
+    // The notices of the link shown before the health figures; each ends
+    // when its cause does. PortLost (in red) ends with the next attempt or
+    // link, Reconnecting and Skipped (the ports the Auto scan passes over)
+    // when their attempt ends or links.
+    enum class Notice { None, PortLost, Reconnecting, Skipped };
+    // Shows notice `kind` with `text`; an empty text ends a notice of that kind.
+    void ShowNotice(Notice kind, const QString& text);
     // Refreshes the health bar: while connecting or connected, the time since
-    // the last line, lines per second, dropped lines and bytes at another
-    // speed; amber when the link is silent for more than max(3 flow
-    // intervals, 5 s) or only bytes at another speed arrive.
+    // the last line (once one came), lines per second over the last 5 s,
+    // dropped lines, and bytes at another speed or damaged; amber when the
+    // link is silent for more than max(3 flow intervals, 5 s), only bytes at
+    // another speed arrive, or over 1 % of the bytes of the last 5 s are damaged.
     void UpdateHealth();
     bool HealthAmber() const { return FAmber; }
 
 private:
+    // Ends the notice whose cause is over, as the Connect button and link now stand.
+    void EndNotices(bool pressed, bool linked);
     void SetLabelColour(Qt::GlobalColor colour);
 
     TForm1& form;
     bool FDirectionUp = true;
     int FFrame = 0;      // the two-way picture shown by the animation
     int FBlinkFrame = 0; // 0 to 7: red for frames 0 to 2
+    Notice FNoticeKind = Notice::None;
     QString FNotice;
-    bool FNoticeAlarm = false;
     bool FAmber = false;
     bool FWasPressed = false;
     std::uint64_t FOtherSpeedBytesSeen = 0;

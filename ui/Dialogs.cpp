@@ -3,11 +3,56 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QStringList>
 #include <utility>
 
 namespace varo {
+namespace {
+
+// A folder by the chosen language's word, a file by its kind's description.
+class LocalFileKinds : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return ButtonTexts().folder;
+        return QMimeDatabase().mimeTypeForFile(info).comment();
+    }
+};
+
+// Sizes and dates of the file list in the default locale.
+class LocalFileFigures : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || files == nullptr)
+            return QIdentityProxyModel::data(index, role);
+        const QFileInfo info = files->fileInfo(mapToSource(index));
+        if (index.column() == 1) {
+            if (info.isDir()) return QString();
+            // The toolkit has no words for bytes in every language: a unit sign.
+            if (info.size() < 1024) return QLocale().toString(info.size()) + QStringLiteral(" B");
+            return QLocale().formattedDataSize(info.size(), 1, QLocale::DataSizeTraditionalFormat);
+        }
+        if (index.column() == 3)
+            return QLocale().toString(info.lastModified(), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+} // namespace
+
+void PrepareFileDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    static LocalFileKinds kinds;
+    dialog.setIconProvider(&kinds);
+    dialog.setProxyModel(new LocalFileFigures(&dialog));
+}
 
 MessageBoxFunction& MessageBoxSeam() {
     static MessageBoxFunction seam = ShowMessageBox;
@@ -17,6 +62,15 @@ MessageBoxFunction& MessageBoxSeam() {
 SaveFileFunction& SaveFileSeam() {
     static SaveFileFunction seam = AskSaveFileName;
     return seam;
+}
+
+OpenFileFunction& OpenFileSeam() {
+    static OpenFileFunction seam = ShowOpenFileDialog;
+    return seam;
+}
+
+QString ChooseFileToOpen(const QString& caption, const QString& filter) {
+    return OpenFileSeam()(caption, filter);
 }
 
 MessageResult ModalMessage(const QString& text, const QString& caption, MessageIcon icon,
@@ -107,10 +161,21 @@ QString ToQtNameFilter(const QString& filter) {
 
 QString AskSaveFileName(const QString& filter, const QString& defaultExtension) {
     QFileDialog dialog(QApplication::activeWindow());
+    PrepareFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(ToQtNameFilter(filter));
     dialog.setDefaultSuffix(defaultExtension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString ShowOpenFileDialog(const QString& caption, const QString& filter) {
+    QFileDialog dialog(QApplication::activeWindow(), caption);
+    PrepareFileDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(ToQtNameFilter(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

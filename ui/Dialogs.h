@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+class QFileDialog;
 class QMessageBox;
 
 namespace varo {
@@ -26,17 +27,24 @@ using MessageBoxFunction = std::function<MessageResult(const QString& text, cons
 using SaveFileFunction =
     std::function<QString(const QString& filter, const QString& defaultExtension)>;
 
+// Asks for an existing file to open, with `caption` as the dialog's title and
+// filter as above. Returns the chosen path, or an empty string on cancel.
+using OpenFileFunction = std::function<QString(const QString& caption, const QString& filter)>;
+
 // The seams themselves; assign to replace, assign the production functions
-// (ShowMessageBox, AskSaveFileName) to restore.
+// (ShowMessageBox, AskSaveFileName, ShowOpenFileDialog) to restore.
 MessageBoxFunction& MessageBoxSeam();
 SaveFileFunction& SaveFileSeam();
+OpenFileFunction& OpenFileSeam();
 
-// The captions of the standard buttons of the production message box.
+// The captions of the standard buttons of the production message box, and
+// the file dialogs' word for a folder in their list of files.
 struct StandardButtonTexts {
     QString ok = QStringLiteral("OK");
     QString cancel = QStringLiteral("Cancel");
     QString yes = QStringLiteral("Yes");
     QString no = QStringLiteral("No");
+    QString folder = QStringLiteral("Folder");
 };
 StandardButtonTexts& ButtonTexts();
 
@@ -51,6 +59,12 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, const QString&
 MessageResult ShowMessageBox(const QString& text, const QString& caption, MessageIcon icon,
                              MessageButtons buttons);
 QString AskSaveFileName(const QString& filter, const QString& defaultExtension);
+// The toolkit's file dialog in the chosen language: its list names the kinds
+// of file, sizes and dates by the default locale rather than the system's.
+void PrepareFileDialog(QFileDialog& dialog);
+QString ShowOpenFileDialog(const QString& caption, const QString& filter);
+// Runs the current open-file seam.
+QString ChooseFileToOpen(const QString& caption, const QString& filter);
 
 // "Text files (*.txt)|*.txt|All files|*" -> "Text files (*.txt);;All files (*)".
 QString ToQtNameFilter(const QString& filter);

@@ -23,6 +23,7 @@
 #include "DeviceLink.h"
 #include "LanguageFiles.h"
 #include "LinkWatchdog.h"
+#include "LogReplay.h"
 #include "MessageTree.h"
 #include "OutputChecks.h"
 #include "OutputSentences.h"
@@ -75,6 +76,7 @@ QString TForm1::OpenPortCaption(int tag) const {
 }
 
 void TForm1::OpenPortClick() {
+    if (!FLink->ConnectPressed()) FDataView->Replay().EndForLink();
     FLink->OpenPortClick();
 }
 

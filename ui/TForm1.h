@@ -85,6 +85,9 @@ public:
     // Shows every caption of the window and the About box from FTexts: run
     // after each language file is read, so a switch takes effect at once.
     void ShowTexts();
+    // The result labels already on screen, in the language of FTexts: a
+    // label that shows one of `before`'s results shows the same result anew.
+    void ShowResultTexts(const UiTexts& before);
 
     // The caption of OpenPort for its tag: 0 "Connect", 1 "Disconnect".
     QString OpenPortCaption(int tag) const;
@@ -278,6 +281,7 @@ public:
     void ReportPortLost(int number) override;
     void ReportReconnecting(int number, int baudItem) override;
     void ShowPortNotes(const std::vector<PortNote>& notes) override;
+    void ShowSkippedPorts(const std::vector<int>& numbers) override;
     bool ConfirmForcedConnect() override;
     bool ConfigurationPageShown() const override;
     void RunWatchdog(bool on) override;
@@ -320,6 +324,9 @@ private:
     // The notes of the ports listed, one per item of cbxComPort.
     std::vector<PortNote> FPortNotes;
     void ShowChosenPortNote();
+    // What the port box adds to a port's number: absent, busy, access denied; empty when free.
+    QString PortMark(const PortNote& note) const;
+    QString FSkippedPorts; // the Auto scan's word on the ports it passes over
 };
 
 } // namespace varo

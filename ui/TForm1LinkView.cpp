@@ -35,8 +35,10 @@ bool TForm1::AutoMode() const {
     return RadioButtonConnectionModeAuto->isChecked();
 }
 
+// Items carry their number as data: a marked item's text says more than it.
 QString TForm1::ChosenPort() const {
-    return cbxComPort->currentText();
+    const QVariant number = cbxComPort->currentData();
+    return number.isValid() ? number.toString() : cbxComPort->currentText();
 }
 
 int TForm1::ChosenBaudItem() const {
@@ -44,19 +46,30 @@ int TForm1::ChosenBaudItem() const {
 }
 
 void TForm1::ShowChosenPort(int number) {
-    const int item = cbxComPort->findText(QString::number(number));
+    const int item = cbxComPort->findData(QString::number(number));
     if (item >= 0) cbxComPort->setCurrentIndex(item);
 }
 
+// Both modes show the speed the port runs at: Auto's read-out follows a
+// speed change once a port is being tried or linked.
 void TForm1::ShowChosenBaudItem(int item) {
     cbxBaudRate->setCurrentIndex(item);
+    if (AutoMode() && !EditAutoDetectBaudRate->text().isEmpty())
+        EditAutoDetectBaudRate->setText(BaudItemText(item));
 }
 
 void TForm1::ShowPorts(const std::vector<std::string>& items, const std::string& selected) {
     cbxComPort->clear();
-    for (const std::string& item : items)
-        cbxComPort->addItem(QString::fromStdString(item));
-    cbxComPort->setCurrentText(QString::fromStdString(selected));
+    for (const std::string& item : items) {
+        const QString text = QString::fromStdString(item);
+        cbxComPort->addItem(text, text == QStringLiteral("N/A") ? QVariant() : QVariant(text));
+    }
+    const QString chosen = QString::fromStdString(selected);
+    const int item = cbxComPort->findData(chosen);
+    if (item >= 0)
+        cbxComPort->setCurrentIndex(item);
+    else
+        cbxComPort->setCurrentText(chosen);
 }
 
 void TForm1::ShowConnectionMode(bool automatic) {
@@ -87,8 +100,10 @@ void TForm1::EnableModeControls(bool on) {
     cbxBaudRate->setEnabled(on);
 }
 
+// The picture, the label and the health bar follow the link together.
 void TForm1::ShowLinkStatus(LinkStatus status) {
     FConnectionStatus->ShowConnectionStatus(status);
+    FConnectionStatus->UpdateHealth();
 }
 
 void TForm1::AnimateConnecting() {
@@ -98,22 +113,48 @@ void TForm1::AnimateConnecting() {
 void TForm1::ReportFailure(LinkFailure failure, FailureCause cause) {
     // The specified text stays as it is; a second line tells the time-outs apart.
     const auto withCause = [&](const QString& text) {
+        QString shown = text;
         switch (cause) {
         case FailureCause::None:
-            return text;
+            break;
         case FailureCause::NothingReceived:
-            return text + QLatin1Char('\n') + FTexts.CauseNothingReceived;
+            shown += QLatin1Char('\n') + FTexts.CauseNothingReceived;
+            break;
         case FailureCause::OtherSpeed:
-            return text + QLatin1Char('\n') + FTexts.CauseOtherSpeed;
+            shown += QLatin1Char('\n') + FTexts.CauseOtherSpeed;
+            break;
+        case FailureCause::NoProbeAnswer:
+            shown += QLatin1Char('\n') + FTexts.CauseNoProbeAnswer;
+            break;
         case FailureCause::NoStaticDataEnd:
-            return text + QLatin1Char('\n') + FTexts.CauseNoStaticDataEnd;
+            shown += QLatin1Char('\n') + FTexts.CauseNoStaticDataEnd;
+            break;
         }
-        return text;
+        // A port the scan passed over may be the one the gateway is on.
+        if (failure == LinkFailure::AutoDetectTimeOut && !FSkippedPorts.isEmpty())
+            shown += QLatin1Char('\n') + FSkippedPorts;
+        return shown;
     };
+    const int item = cbxComPort->currentIndex();
+    const PortNote note = item >= 0 && static_cast<std::size_t>(item) < FPortNotes.size()
+                              ? FPortNotes[static_cast<std::size_t>(item)]
+                              : PortNote{};
     switch (failure) {
     case LinkFailure::NoSerialPortExist:
-        ModalMessage(FTexts.NoSerialPortExist, FTexts.Warning, MessageIcon::Warning,
+        ModalMessage(FSkippedPorts.isEmpty()
+                         ? FTexts.NoSerialPortExist
+                         : FTexts.NoSerialPortExist + QLatin1Char('\n') + FSkippedPorts,
+                     FTexts.Warning, MessageIcon::Warning, MessageButtons::Ok);
+        break;
+    case LinkFailure::PortAbsent:
+        ModalMessage(FTexts.PortAbsent.arg(ChosenPort()), FTexts.Error, MessageIcon::Error,
                      MessageButtons::Ok);
+        break;
+    case LinkFailure::PortHeld:
+        ModalMessage(FTexts.PortHeld.arg(ChosenPort())
+                         .arg(QString::fromStdString(note.busyProgram))
+                         .arg(note.busyPid),
+                     FTexts.Error, MessageIcon::Error, MessageButtons::Ok);
         break;
     case LinkFailure::AutoDetectTimeOut:
         ModalMessage(withCause(FTexts.AutoDetectTimeOut), FTexts.Error, MessageIcon::Error,
@@ -138,12 +179,20 @@ void TForm1::ReportPortLost(int number) {
     const bool rows = FDataView->RowsInUse() > 0;
     StringGrid1->setVisible(rows);
     Image1->setVisible(!rows);
-    FConnectionStatus->ShowNotice(FTexts.PortLost.arg(number), true);
+    FConnectionStatus->ShowNotice(ConnectionStatus::Notice::PortLost, FTexts.PortLost.arg(number));
 }
 
 void TForm1::ReportReconnecting(int number, int baudItem) {
-    FConnectionStatus->ShowNotice(FTexts.Reconnecting.arg(number).arg(BaudItemText(baudItem)),
-                                  false);
+    FConnectionStatus->ShowNotice(ConnectionStatus::Notice::Reconnecting,
+                                  FTexts.Reconnecting.arg(number).arg(BaudItemText(baudItem)));
+}
+
+QString TForm1::PortMark(const PortNote& note) const {
+    if (note.absent) return FTexts.PortAbsentMark;
+    if (note.busyPid != 0)
+        return FTexts.PortBusy.arg(QString::fromStdString(note.busyProgram)).arg(note.busyPid);
+    if (note.accessDenied) return FTexts.PortDenied;
+    return {};
 }
 
 void TForm1::ShowPortNotes(const std::vector<PortNote>& notes) {
@@ -155,15 +204,32 @@ void TForm1::ShowPortNotes(const std::vector<PortNote>& notes) {
         QString text = note.description == "pseudo-terminal"
                            ? FTexts.PseudoTerminal
                            : QString::fromStdString(note.description);
-        if (note.busyPid != 0)
-            text += QStringLiteral(" - ") +
-                    FTexts.PortBusy.arg(QString::fromStdString(note.busyProgram)).arg(note.busyPid);
-        if (note.accessDenied) text += QStringLiteral(" - ") + FTexts.PortDenied;
+        const QString mark = PortMark(note);
+        if (!mark.isEmpty()) {
+            if (!text.isEmpty()) text += QStringLiteral(" - ");
+            text += mark;
+            // The box itself tells an absent or held port from a free one.
+            const QString number = cbxComPort->itemData(item).toString();
+            cbxComPort->setItemText(item, QStringLiteral("%1 (%2)").arg(number, mark));
+            cbxComPort->setItemData(item, QColor(Qt::gray), Qt::ForegroundRole);
+        }
         cbxComPort->setItemData(item, text, Qt::ToolTipRole);
-        // A port another program holds is greyed: it can only be forced.
-        if (note.busyPid != 0) cbxComPort->setItemData(item, QColor(Qt::gray), Qt::ForegroundRole);
     }
     ShowChosenPortNote();
+}
+
+void TForm1::ShowSkippedPorts(const std::vector<int>& numbers) {
+    QStringList skipped;
+    for (int number : numbers) {
+        const int item = cbxComPort->findData(QString::number(number));
+        const QString mark = item >= 0 && static_cast<std::size_t>(item) < FPortNotes.size()
+                                 ? PortMark(FPortNotes[static_cast<std::size_t>(item)])
+                                 : QString();
+        skipped << (mark.isEmpty() ? QStringLiteral("COM%1").arg(number)
+                                   : QStringLiteral("COM%1 (%2)").arg(number).arg(mark));
+    }
+    FSkippedPorts = skipped.isEmpty() ? QString() : FTexts.AutoSkipped.arg(skipped.join(", "));
+    FConnectionStatus->ShowNotice(ConnectionStatus::Notice::Skipped, FSkippedPorts);
 }
 
 void TForm1::ShowChosenPortNote() {
@@ -171,8 +237,7 @@ void TForm1::ShowChosenPortNote() {
     lblPortNote->setText(item >= 0 ? cbxComPort->itemData(item, Qt::ToolTipRole).toString()
                                    : QString());
     const bool busy = item >= 0 && static_cast<std::size_t>(item) < FPortNotes.size() &&
-                      (FPortNotes[static_cast<std::size_t>(item)].busyPid != 0 ||
-                       FPortNotes[static_cast<std::size_t>(item)].accessDenied);
+                      !PortMark(FPortNotes[static_cast<std::size_t>(item)]).isEmpty();
     QPalette palette = lblPortNote->palette();
     palette.setColor(QPalette::WindowText, busy ? QColor(0xB0, 0x00, 0x00) : QColor(Qt::black));
     lblPortNote->setPalette(palette);

@@ -108,7 +108,7 @@ void TForm1::ConnectSignals() {
     connect(mnuExit, &QAction::triggered, this, &TForm1::btnExitClick);
     connect(mnuAbout, &QAction::triggered, this, &TForm1::mnuAboutClick);
     // The connection controls drive the device link.
-    connect(OpenPort, &QToolButton::clicked, this, [this] { FLink->OpenPortClick(); });
+    connect(OpenPort, &QToolButton::clicked, this, [this] { OpenPortClick(); });
     for (QRadioButton* mode : {RadioButtonConnectionModeAuto, RadioButtonConnectionModeManual})
         connect(mode, &QRadioButton::clicked, this, [this] { FLink->ModeChanged(); });
     // Only the user's choice counts: the connection steps set both lists themselves.

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -111,6 +112,10 @@ void TForm1::BuildPropertiesPage() {
                       "GroupBox8", QRect(405, 102, 389, 90));
     Label7 = PlaceLabel(GroupBox8, "Label7", QStringLiteral("Flow Rate : "), QRect(10, 26, 76, 20));
     Edit1 = Place(new QLineEdit(QStringLiteral("0"), GroupBox8), "Edit1", QRect(88, 24, 40, 22));
+    // Digits only, where they are typed; a whole number beyond 5 still
+    // reaches the range check of Set New Flow Rate, whose message names the range.
+    Edit1->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,3}")), Edit1));
     Label8 = PlaceLabel(GroupBox8, "Label8", QStringLiteral("(1 ~ 5 sec)  (0: no constraint)"),
                         QRect(136, 26, 245, 20));
     Button2 = Place(new QPushButton(QStringLiteral("Set New Flow Rate"), GroupBox8), "Button2",

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -31,6 +32,20 @@ const char* const kBuiltInNotice =
 
 } // namespace
 
+void TfrmAbout::ShowTagline(const QString& tagline) {
+    QPixmap logo(pictures::Logo);
+    QPainter painter(&logo);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(180, 42, 210, 20), Qt::AlignRight | Qt::AlignVCenter, tagline);
+    painter.end();
+    Image2->setPixmap(logo);
+    Image2->setAccessibleName(tagline);
+}
+
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
@@ -43,8 +58,8 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
 
     pictures::InitResources();
     Image2 = Place(new QLabel(this), "Image2", QRect(0, 0, kWidth, 110));
-    Image2->setPixmap(QPixmap(pictures::Logo));
     Image2->setScaledContents(true);
+    ShowTagline(QStringLiteral("Marine Data Gateway"));
 
     StaticTextProduct =
         PlaceLabel(this, "StaticTextProduct", QStringLiteral("VARO NMEA Configuration"),

@@ -16,6 +16,10 @@ class TfrmAbout : public QDialog {
 public:
     explicit TfrmAbout(QWidget* parent);
 
+    // Paints `tagline` into the logo under the model, where the picture
+    // leaves room for it; the words are the logo label's accessible name too.
+    void ShowTagline(const QString& tagline);
+
     QLabel* Image2;
     QLabel* StaticTextProduct;
     QLabel* Label6;

@@ -250,9 +250,8 @@ QImage Logo() {
             p.setFont(Bold(15));
             p.drawText(QRectF(200, 18, 190, 24), Qt::AlignRight | Qt::AlignVCenter,
                        QStringLiteral("RZ-60"));
-            p.setFont(Bold(11));
-            p.drawText(QRectF(180, 42, 210, 20), Qt::AlignRight | Qt::AlignVCenter,
-                       QStringLiteral("Marine Data Gateway"));
+            // The words under the model are the About box's to paint, in
+            // the chosen language (TfrmAbout::ShowTagline).
         },
         Qt::white);
 }
@@ -272,6 +271,7 @@ bool Save(const QDir& folder, const QString& name, const QImage& image) {
 } // namespace varo
 
 int main(int argc, char** argv) {
+    using namespace varo;
     QGuiApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);

@@ -79,7 +79,7 @@ TEST_F(HealthScreenshots, PortBoxWithABusyPort) {
     ASSERT_TRUE(WaitFor(
         [&] {
             form.RefreshPorts();
-            form.cbxComPort->setCurrentIndex(form.cbxComPort->findText("85"));
+            form.cbxComPort->setCurrentIndex(form.cbxComPort->findData("85"));
             return form.lblPortNote->text().contains("busy: sleep");
         },
         3000ms))

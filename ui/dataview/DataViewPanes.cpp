@@ -17,6 +17,7 @@
 
 #include "DataView.h"
 #include "DeviceLink.h"
+#include "FieldNames.h"
 #include "LogReplay.h"
 #include "TForm1.h"
 #include "ais/AisFieldValue.h"
@@ -233,7 +234,7 @@ void DataView::ShowCounters() {
                              .arg(health.DroppedTooLong())
                              .arg(unknownFormatter)
                              .arg(health.DroppedNotSentence())
-                             .arg(health.OtherSpeedBytes());
+                             .arg(health.GarbageBytes());
     if (lblDataCounters->text() != text) lblDataCounters->setText(text);
 }
 
@@ -267,13 +268,17 @@ void DataView::ShowDetail() {
     detail.setRowCount(static_cast<int>(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int row = static_cast<int>(i);
-        SetItem(detail, row, 0, lines[i][0]);
+        // Names and units in the chosen language; the values stay as decoded.
+        const QString name = lines[i][0];
+        const qsizetype indent = name.size() - name.trimmed().size();
+        SetItem(detail, row, 0,
+                name.left(indent) + TranslatedFieldName(form.FTexts.FieldNames, name.trimmed()));
         const bool heading =
             lines[i][0].startsWith(form.FTexts.AisMessageType.section(QLatin1Char('%'), 0, 0));
         const bool missing = lines[i][1].isEmpty() && !heading;
         SetItem(detail, row, 1, missing ? form.FTexts.NotAvailable : lines[i][1]);
         detail.item(row, 1)->setForeground(missing ? QBrush(Qt::gray) : QBrush());
-        SetItem(detail, row, 2, lines[i][2]);
+        SetItem(detail, row, 2, form.FTexts.Units.value(lines[i][2], lines[i][2]));
     }
 }
 

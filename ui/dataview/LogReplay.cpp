@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -89,16 +88,21 @@ void LogReplay::ShowTexts() {
     cbxReplaySpeed->setCurrentIndex(item < 0 ? static_cast<int>(speed) : item);
     btnReplayPause->setText(texts.PauseView);
     btnReplayStop->setText(texts.ReplayStop);
+    if (!replayName.isEmpty()) lblReplayFile->setText(texts.ReplayOf.arg(replayName));
 }
 
 void LogReplay::OpenLogClick() {
-    const QString path =
-        QFileDialog::getOpenFileName(&form, form.FTexts.OpenLog, QString(),
-                                     QStringLiteral("Logs (*.txt *.nmea *.log);;All files (*)"));
+    const QString path = ChooseFileToOpen(form.FTexts.OpenLog, form.FTexts.OpenLogFilter);
     if (!path.isEmpty()) Start(path);
 }
 
 bool LogReplay::Start(const QString& path) {
+    // Replayed rows would mix with the gateway's live ones in the same grid.
+    if (form.FLink->ConnectPressed()) {
+        ModalMessage(form.FTexts.ReplayRefused, form.FTexts.Warning, MessageIcon::Warning,
+                     MessageButtons::Ok);
+        return false;
+    }
     Stop();
     // A folder opens but cannot be read.
     errno = QFileInfo(path).isDir() ? EISDIR : 0;
@@ -121,7 +125,8 @@ bool LogReplay::Start(const QString& path) {
     firstTime = lastTime = -1;
     position = 0;
     hasPending = false;
-    lblReplayFile->setText(form.FTexts.ReplayOf.arg(QFileInfo(path).fileName()));
+    replayName = QFileInfo(path).fileName();
+    lblReplayFile->setText(form.FTexts.ReplayOf.arg(replayName));
     ReplayProgress->setValue(0);
     btnReplayPause->setEnabled(true);
     btnReplayPause->setChecked(false);
@@ -140,6 +145,13 @@ void LogReplay::Stop() {
     if (file != nullptr) std::fclose(file);
     file = nullptr;
     hasPending = false;
+}
+
+void LogReplay::EndForLink() {
+    if (ReplayBar->isHidden()) return;
+    Stop();
+    ReplayBar->hide();
+    form.FDataView->ClearDataView();
 }
 
 void LogReplay::Finish() {

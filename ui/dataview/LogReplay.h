@@ -46,6 +46,9 @@ public:
     // false (and a message) when the file cannot be read.
     bool Start(const QString& path);
     void Stop();
+    // A connection starts: the replay and its rows go, so that the live rows
+    // never mix with them. Nothing when no replay was shown.
+    void EndForLink();
     void SetPaused(bool paused);
     void SetSpeed(Speed speed);
     // A replay is loaded and has lines left.
@@ -82,6 +85,7 @@ private:
     double position = 0;         // recorded seconds played since firstTime
     Speed speed = Speed::Recorded;
     bool paused = false;
+    QString replayName; // the file's name, for the caption in each language
     std::uint64_t played = 0;
 };
 

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,7 @@
 
 #include "AboutBox.h"
 #include "DeviceLink.h"
+#include "FieldNames.h"
 #include "TForm1.h"
 #include "Tag.h"
 #include "TfrmAbout.h"
@@ -134,9 +136,11 @@ void LanguageFiles::SelectLanguage(QAction* item) {
     const int language = Tag(item);
     if (!IsLanguage(language)) return;
     form.FLanguage = language;
+    const UiTexts before = form.FTexts;
     // No font character set is chosen: Qt text is Unicode and the font
     // database falls back to a font that has the Chinese glyphs.
     LoadLanguageFile(LanguageFilePath(language));
+    form.ShowResultTexts(before);
     LoadToolkitTexts(language);
     if (form.frmAbout != nullptr) LoadReadMe(*form.frmAbout, ReadMePath(language));
 }
@@ -144,6 +148,12 @@ void LanguageFiles::SelectLanguage(QAction* item) {
 void LanguageFiles::LoadToolkitTexts(int language) {
     static constexpr std::array<const char*, 3> kToolkitFiles{nullptr, "qtbase_zh_TW",
                                                               "qtbase_zh_CN"};
+    static const std::array<QLocale, 3> kLocales{QLocale(QLocale::English, QLocale::UnitedStates),
+                                                 QLocale(QLocale::Chinese, QLocale::Taiwan),
+                                                 QLocale(QLocale::Chinese, QLocale::China)};
+    // The toolkit's own words that are not in its translations (the file
+    // dialog's kinds of file) follow the default locale.
+    QLocale::setDefault(kLocales.at(static_cast<std::size_t>(language)));
     if (toolkitTexts != nullptr) QCoreApplication::removeTranslator(toolkitTexts.get());
     toolkitTexts.reset();
     const char* name = kToolkitFiles.at(static_cast<std::size_t>(language));
@@ -215,6 +225,16 @@ void LanguageFiles::LoadLanguageFile(const QString& path) {
             file.Text("MESSAGE_NAME", SentenceDescriptionTable[i].code, texts.MessageNames[i]);
     }
     file.Texts("PROFILE", texts);
+    const auto readNames = [&file](const char* section, const std::vector<QString>& english,
+                                   QHash<QString, QString>& names) {
+        names.clear();
+        for (const QString& name : english) {
+            const QString text = file.Text(section, name.toUtf8().constData(), name);
+            if (text != name) names.insert(name, text);
+        }
+    };
+    readNames("FIELD_NAME", DecodedFieldNames(), texts.FieldNames);
+    readNames("UNIT", DecodedFieldUnits(), texts.Units);
     form.ShowTexts();
 }
 

@@ -13,6 +13,7 @@
 
 #include "ConnectionStatus.h"
 #include "DataView.h"
+#include "DeviceInfo.h"
 #include "Dialogs.h"
 #include "MessageTree.h"
 #include "OutputChecks.h"
@@ -84,12 +85,31 @@ void TForm1::ShowTexts() {
     ShowPortNotes(FPortNotes);
     if (FConnectionStatus != nullptr) FConnectionStatus->UpdateHealth();
 
-    ButtonTexts() = StandardButtonTexts{texts.OK, texts.Cancel, texts.Yes, texts.No};
+    ButtonTexts() =
+        StandardButtonTexts{texts.OK, texts.Cancel, texts.Yes, texts.No, texts.FolderKind};
+    // Values already shown in words follow the language too.
+    if (FDeviceInfo != nullptr && !LabelEdit_Certification_Level->text().isEmpty())
+        LabelEdit_Certification_Level->setText(
+            CertificationText(texts, FDeviceInfo->Info().certificationLevel));
     if (frmAbout != nullptr) {
+        frmAbout->ShowTagline(texts.Tagline);
         frmAbout->setWindowTitle(texts.AboutCaption);
         frmAbout->Label6->setText(texts.Version);
         // The window bears the product's title in the chosen language.
         setWindowTitle(frmAbout->StaticTextProduct->text());
+    }
+}
+
+void TForm1::ShowResultTexts(const UiTexts& before) {
+    static constexpr QString UiTexts::*kResults[] = {&UiTexts::ModifiedSuccessfully,
+                                                     &UiTexts::ResultError, &UiTexts::ConnectFail};
+    for (QLabel* label : {Label4, Label9}) {
+        for (QString UiTexts::*result : kResults) {
+            if (!label->text().isEmpty() && label->text() == before.*result) {
+                label->setText(FTexts.*result);
+                break;
+            }
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <array>
 
@@ -44,15 +45,23 @@ struct UiTexts {
     QString BaudLinkLost;                       // TAB_BAUD, %1 and %2 the rates tried
     QString CauseNothingReceived;               // OTHER_MSG
     QString CauseOtherSpeed;                    // OTHER_MSG
+    QString CauseNoProbeAnswer;                 // OTHER_MSG
     QString CauseNoStaticDataEnd;               // OTHER_MSG
     QString PortLost;                           // OTHER_MSG
     QString Reconnecting;                       // OTHER_MSG
     QString HealthIdle;                         // OTHER_MSG
+    QString HealthLastLine;                     // OTHER_MSG
+    QString HealthNoLine;                       // OTHER_MSG
     QString HealthFigures;                      // OTHER_MSG
     QString HealthSilent;                       // OTHER_MSG
     QString HealthOtherSpeed;                   // OTHER_MSG
+    QString HealthNoisy;                        // OTHER_MSG
     QString PortBusy;                           // OTHER_MSG
     QString PortDenied;                         // OTHER_MSG
+    QString PortAbsentMark;                     // OTHER_MSG
+    QString PortAbsent;                         // OTHER_MSG
+    QString PortHeld;                           // OTHER_MSG
+    QString AutoSkipped;                        // OTHER_MSG
     QString SettingsWriteError;                 // OTHER_MSG
     QString RowEarlier;                         // OTHER_MSG
     QString RowAge;                             // OTHER_MSG
@@ -74,11 +83,13 @@ struct UiTexts {
     QString DropNotSentence;                    // OTHER_MSG, data view
     QString DropUnknownFormatter;               // OTHER_MSG, data view
     QString OpenLog;                            // OTHER_MSG, data view
+    QString OpenLogFilter;                      // OTHER_MSG, data view
     QString ReplaySpeeds;                       // OTHER_MSG, data view
     QString ReplayStop;                         // OTHER_MSG, data view
     QString ReplayOf;                           // OTHER_MSG, data view
     QString ReplayOpenError;                    // OTHER_MSG, data view
     QString ReplayReadError;                    // OTHER_MSG, data view
+    QString ReplayRefused;                      // OTHER_MSG, data view
 
     // Captions of the window, its pages and dialogs, applied by TForm1::ShowTexts.
     QString Save_Log, View, Refresh;                                        // MAIN_MENU
@@ -110,10 +121,16 @@ struct UiTexts {
     QString ShareTitle, ShareEnable, ShareAddress, SharePort; // DIALOG
     QString ShareUdpTarget, ShareLocalOnly, ShareBadTarget;   // DIALOG
     QString SharingOn, SharingFailed;                         // OTHER_MSG, the health bar
+    QString Tagline;                                                        // DIALOG
+    QString FolderKind; // DIALOG
 
     // The names of the sentences and PGNs, in the order of
     // SentenceDescriptionTable; section MESSAGE_NAME, keyed by code.
     std::array<QString, SentenceDescriptionTable.size()> MessageNames;
+    // The decoded fields' names and units, English -> this language; sections
+    // FIELD_NAME and UNIT, keyed by the English text. Empty in English.
+    QHash<QString, QString> FieldNames;
+    QHash<QString, QString> Units;
 
     QString ProfileSaveItem;    // PROFILE
     QString ProfileApplyItem;   // PROFILE
@@ -194,28 +211,50 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
      &UiTexts::StaticDataUnreadable},
     {"OTHER_MSG", "FlowRateNotTaken",
      "The change did not take: the gateway reports a flow rate of %1.", &UiTexts::FlowRateNotTaken},
-    {"OTHER_MSG", "CauseNothingReceived", "Nothing was received from the port.",
+    {"OTHER_MSG", "CauseNothingReceived",
+     "Nothing was received from the port. Check the cable, that the gateway is powered, and that "
+     "this is its port.",
      &UiTexts::CauseNothingReceived},
     {"OTHER_MSG", "CauseOtherSpeed",
      "Data arrived at another speed: try Auto or another baud rate.", &UiTexts::CauseOtherSpeed},
-    {"OTHER_MSG", "CauseNoStaticDataEnd", "The gateway talks but sent no \"[END OF STATIC DATA]\".",
+    {"OTHER_MSG", "CauseNoProbeAnswer",
+     "The gateway sends sentences at this speed but does not answer the probe: check the wire into "
+     "the gateway's input (the PC's transmit line), then connect again.",
+     &UiTexts::CauseNoProbeAnswer},
+    {"OTHER_MSG", "CauseNoStaticDataEnd",
+     "The gateway sent part of its static data but no \"[END OF STATIC DATA]\": restart the "
+     "gateway, then connect again.",
      &UiTexts::CauseNoStaticDataEnd},
     {"OTHER_MSG", "PortLost", "COM%1 was lost: the port hung up or the adapter was unplugged.",
      &UiTexts::PortLost},
     {"OTHER_MSG", "Reconnecting", "COM%1 is back: connecting again at %2 baud.",
      &UiTexts::Reconnecting},
     {"OTHER_MSG", "HealthIdle", "Not connected", &UiTexts::HealthIdle},
+    {"OTHER_MSG", "HealthLastLine", "Last line %1 s ago", &UiTexts::HealthLastLine},
+    {"OTHER_MSG", "HealthNoLine", "No line received yet", &UiTexts::HealthNoLine},
     {"OTHER_MSG", "HealthFigures",
-     "Last line %1 s ago | %2 lines/s | dropped: %3 checksum, %4 too long, %5 not a sentence | "
-     "other-speed bytes: %6",
+     "%1 lines/s | dropped: %2 checksum, %3 too long, %4 not a sentence | other-speed bytes: %5 | "
+     "damaged bytes: %6",
      &UiTexts::HealthFigures},
     {"OTHER_MSG", "HealthSilent", "Silent for %1 s: the gateway sends nothing.",
      &UiTexts::HealthSilent},
     {"OTHER_MSG", "HealthOtherSpeed", "Bytes at another speed: check the baud rate.",
      &UiTexts::HealthOtherSpeed},
-    {"OTHER_MSG", "PortBusy", "busy: %1 (pid %2)", &UiTexts::PortBusy},
+    {"OTHER_MSG", "HealthNoisy",
+     "The line is noisy: %1 % of the bytes are damaged. Check the cable and grounding.",
+     &UiTexts::HealthNoisy},
+    {"OTHER_MSG", "PortBusy", "busy: %1, pid %2", &UiTexts::PortBusy},
     {"OTHER_MSG", "PortDenied", "access denied: add the user to the dialout group",
      &UiTexts::PortDenied},
+    {"OTHER_MSG", "PortAbsentMark", "absent", &UiTexts::PortAbsentMark},
+    {"OTHER_MSG", "PortAbsent",
+     "COM%1 is absent: its adapter is unplugged or the port was removed. Plug it in again, or "
+     "choose another port.",
+     &UiTexts::PortAbsent},
+    {"OTHER_MSG", "PortHeld",
+     "COM%1 is held by another program: %2 (pid %3). Close that program, then connect again.",
+     &UiTexts::PortHeld},
+    {"OTHER_MSG", "AutoSkipped", "Auto skips %1", &UiTexts::AutoSkipped},
     {"OTHER_MSG", "SettingsWriteError", "The settings could not be saved to %1: %2",
      &UiTexts::SettingsWriteError},
     {"OTHER_MSG", "RowEarlier", "from an earlier connection", &UiTexts::RowEarlier},
@@ -244,6 +283,8 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"OTHER_MSG", "DropNotSentence", "not a sentence", &UiTexts::DropNotSentence},
     {"OTHER_MSG", "DropUnknownFormatter", "unknown formatter", &UiTexts::DropUnknownFormatter},
     {"OTHER_MSG", "OpenLog", "Open log...", &UiTexts::OpenLog},
+    {"OTHER_MSG", "OpenLogFilter", "Logs (*.txt *.nmea *.log)|*.txt *.nmea *.log|All files|*",
+     &UiTexts::OpenLogFilter},
     {"OTHER_MSG", "ReplaySpeeds", "Recorded speed|x10|As fast as possible", &UiTexts::ReplaySpeeds},
     {"OTHER_MSG", "ReplayStop", "Stop", &UiTexts::ReplayStop},
     {"OTHER_MSG", "ReplayOf", "Replay of %1", &UiTexts::ReplayOf},
@@ -251,6 +292,10 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
      &UiTexts::ReplayOpenError},
     {"OTHER_MSG", "ReplayReadError", "The log %1 could not be read to its end: %2",
      &UiTexts::ReplayReadError},
+    {"OTHER_MSG", "ReplayRefused",
+     "A log cannot be replayed while connected: its lines would mix with the gateway's. Disconnect "
+     "first, then open the log.",
+     &UiTexts::ReplayRefused},
     {"MAIN_MENU", "Save_Log", "Save log(&S)", &UiTexts::Save_Log},
     {"MAIN_MENU", "View", "View(&V)", &UiTexts::View},
     {"MAIN_MENU", "Refresh", "Refresh(&R)", &UiTexts::Refresh},
@@ -296,7 +341,9 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"PAGE_PROPERTIES", "LevelUnknown", "Unknown", &UiTexts::LevelUnknown},
     {"PAGE_PROPERTIES", "ApplyBaudRate", "Apply", &UiTexts::ApplyBaudRate},
     {"PAGE_PROPERTIES", "Message", "Message", &UiTexts::MessageCaption},
-    {"PAGE_PROPERTIES", "OutOfRange", "Out of range!!", &UiTexts::OutOfRange},
+    {"PAGE_PROPERTIES", "OutOfRange",
+     "Out of range!! The flow rate is a whole number of seconds from 0 to 5.",
+     &UiTexts::OutOfRange},
     {"PAGE_PROPERTIES", "ChangeSuccessfully", "Change successfully!!",
      &UiTexts::ChangeSuccessfully},
     {"PAGE_CONFIGURATION", "Tab", "CONFIGURATION", &UiTexts::ConfigurationTab},
@@ -362,6 +409,8 @@ inline constexpr auto kUiTextTable = std::to_array<UiTextEntry>({
     {"DIALOG", "ShareBadTarget", "The UDP target is not usable: %1", &UiTexts::ShareBadTarget},
     {"OTHER_MSG", "SharingOn", "Sharing on %1, %2 clients", &UiTexts::SharingOn},
     {"OTHER_MSG", "SharingFailed", "Not sharing: %1", &UiTexts::SharingFailed},
+    {"DIALOG", "Tagline", "Marine Data Gateway", &UiTexts::Tagline},
+    {"DIALOG", "FolderKind", "Folder", &UiTexts::FolderKind},
     {"PROFILE", "ProfileSaveItem", "Save gateway configuration...", &UiTexts::ProfileSaveItem},
     {"PROFILE", "ProfileApplyItem", "Apply configuration file...", &UiTexts::ProfileApplyItem},
     {"PROFILE", "ProfileCompareItem", "Compare with file...", &UiTexts::ProfileCompareItem},

@@ -1,10 +1,14 @@
 // The connection manager against simulated gateways and silent ports on a
 // fake screen, one Timer1 tick at a time.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <utility>
 
 #include "CommandSender.h"
 #include "LinkTest.h"
 #include "PageWatcher.h"
+#include "platform/ComFolder.h"
 
 namespace varo {
 namespace {
@@ -46,8 +50,22 @@ TEST_F(ConnectionTest, ManualConnectAtTheGatewaysSpeedLinks) {
     EXPECT_EQ(ports.ProbeCodes(37).front(), kProbeStaticData);
 }
 
-TEST_F(ConnectionTest, ManualConnectToAPortThatCannotOpenAsksFirst) {
+// An absent port is refused outright; a present one that cannot be opened
+// (here locked by the test itself) is asked about, and forcing it fails.
+TEST_F(ConnectionTest, ManualConnectRefusesAnAbsentPortAndAsksBeforeForcingALockedOne) {
     view.ChooseManual(99, "38400"); // no such port
+    PressConnect();
+    EXPECT_EQ(view.forcedConnectQuestions, 0);
+    ExpectOneFailure(LinkFailure::PortAbsent);
+    ExpectDisconnected();
+
+    ports.AddSilentPort(38);
+    const int held = ::open(platform::ComLinkPath(ports.folder.path().toStdString(), 38).c_str(),
+                            O_RDWR | O_NOCTTY);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    link.RefreshPorts();
+    view.failures.clear();
+    view.ChooseManual(38, "38400");
     view.forceConnect = false;
     PressConnect();
     EXPECT_EQ(view.forcedConnectQuestions, 1);
@@ -60,6 +78,7 @@ TEST_F(ConnectionTest, ManualConnectToAPortThatCannotOpenAsksFirst) {
     ExpectOneFailure(LinkFailure::PortOpenError); // OK goes on and the open fails
     Tick();
     ExpectDisconnected();
+    ::close(held);
 }
 
 TEST_F(ConnectionTest, ManualConnectTimesOutAfter20Ticks) {

@@ -32,13 +32,17 @@ public:
     int forcedConnectQuestions = 0;
     std::vector<LinkFailure> failures;
     std::vector<FailureCause> causes;
-    std::vector<int> lostPorts, reconnects;
+    std::vector<int> lostPorts, reconnects, skippedPorts;
     std::vector<PortNote> portNotes;
     std::vector<std::string> received, sentences;
     std::vector<ProductInfo> staticData;
 
+    // Listed and present: a chosen port that went away stays listed, marked absent.
     bool Listed(int number) const {
-        return std::find(ports.begin(), ports.end(), std::to_string(number)) != ports.end();
+        const auto item = std::find(ports.begin(), ports.end(), std::to_string(number));
+        if (item == ports.end()) return false;
+        const auto index = static_cast<std::size_t>(item - ports.begin());
+        return index >= portNotes.size() || !portNotes[index].absent;
     }
     // Chooses COM `number` and the speed of `baud` ("38400") in Manual mode.
     void ChooseManual(int number, const QString& baud) {
@@ -74,6 +78,7 @@ public:
         failures.push_back(failure);
         causes.push_back(cause);
     }
+    void ShowSkippedPorts(const std::vector<int>& numbers) override { skippedPorts = numbers; }
     void ReportPortLost(int number) override { lostPorts.push_back(number); }
     void ReportReconnecting(int number, int) override { reconnects.push_back(number); }
     void ShowPortNotes(const std::vector<PortNote>& notes) override { portNotes = notes; }

@@ -137,7 +137,7 @@ TEST_F(DeviceCommandsTest, FlowRateFromZeroToFiveIsSentAndConfirmedOtherTextIsRe
         form.Button2->click();
         EXPECT_EQ(form.Edit1->text(), "0") << refused << ": the gateway's value is back";
         ASSERT_EQ(boxes.asked.size(), 1u) << refused;
-        EXPECT_EQ(boxes.asked[0].text, "Out of range!!");
+        EXPECT_TRUE(boxes.asked[0].text.startsWith("Out of range!!"));
         EXPECT_EQ(boxes.asked[0].caption, "Message");
         EXPECT_EQ(boxes.asked[0].icon, MessageIcon::Exclamation);
     }

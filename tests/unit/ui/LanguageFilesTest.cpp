@@ -6,11 +6,13 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <map>
 #include <string>
 #include <utility>
 
+#include "FieldNames.h"
 #include "Tag.h"
 #include "TfrmAbout.h"
 #include "UiTestSupport.h"
@@ -111,14 +113,28 @@ TEST_F(LanguageFilesTest, EveryShippedFileHoldsExactlyTheKeysTheProgramReads) {
                 file.Find(sectionAndKey.substr(0, slash), sectionAndKey.substr(slash + 1), value))
                 << sectionAndKey;
         }
-        // No key that the program would not read (a misspelt one).
+        // No key that the program would not read (a misspelt one). The field
+        // names and units are looked up by their English text instead: each
+        // has its key.
         std::size_t keyLines = 0;
+        bool named = false;
         for (const QByteArray& line : ReadAll(SourceLanguageFile(name)).split('\n')) {
             const QByteArray trimmed = line.trimmed();
-            if (!trimmed.isEmpty() && !trimmed.startsWith(';') && !trimmed.startsWith('['))
+            if (trimmed.startsWith('['))
+                named = trimmed == "[FIELD_NAME]" || trimmed == "[UNIT]";
+            else if (!named && !trimmed.isEmpty() && !trimmed.startsWith(';'))
                 ++keyLines;
         }
         EXPECT_EQ(keyLines, keys.size());
+        for (const auto& [section, english] : {std::pair{"FIELD_NAME", DecodedFieldNames()},
+                                               std::pair{"UNIT", DecodedFieldUnits()}}) {
+            for (const QString& key : english) {
+                // "Offset 3" is translated as "Offset" and its number.
+                const QString base = QString(key).remove(QRegularExpression(" \\d+(\\.\\d+)?$"));
+                std::string value;
+                EXPECT_TRUE(file.Find(section, base.toStdString(), value)) << key.toStdString();
+            }
+        }
     }
 }
 
