@@ -140,6 +140,8 @@ void GatewayClient::Run(ProfileJob& job, const Progress& progress) {
     int reported = -1;
     const int endedBefore = engine.Ended();
     const int queuedBefore = engine.Queued();
+    // The job's first request takes its deadline from the engine's time: now.
+    engine.OnTime(GatewayEngine::Clock::now());
     job.Start();
     while (!job.Finished() && !engine.Idle()) {
         // Whatever the serial component throws is a port that no longer works.

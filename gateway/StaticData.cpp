@@ -19,9 +19,9 @@ bool IsDigits(std::string_view text) {
 // the gateway sent them.
 bool IsPlainText(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-               const auto byte = static_cast<unsigned char>(c);
-               return byte >= ' ' && byte != 0x7F && c != '(' && c != ')';
-           });
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= ' ' && byte != 0x7F && c != '(' && c != ')';
+    });
 }
 
 // True when the line is exactly `key`'s value line with a value of its kind.

@@ -99,6 +99,8 @@ void ProfileActions::Run(ProfileJob::Kind kind, const Profile* file, const QStri
     Progress->setAutoReset(false);
     connect(Progress, &QProgressDialog::canceled, this, [this] { Stop(); });
     Progress->show();
+    // The job's first request takes its deadline from the engine's time: now.
+    engine.OnTime(GatewayEngine::Clock::now());
     job->Start();
     form.FLink->PumpEngine();
     watch.start();

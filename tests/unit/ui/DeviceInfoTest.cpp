@@ -62,10 +62,11 @@ const Shown kSoftwareVersion = [](const TForm1& f) {
 // The gateway's block with `line` in place of the value line of its key.
 std::string BlockWith(const std::string& line) {
     const std::vector<std::string> block = {
-        "NMEA Baud Rate = (38400)", "Debug Baud Rate = (115200)", "Database Version = (2100)",
-        "Product Code = (1260)", "Model ID = (RZ-60)", "Software Version Code = (1.0.0.3)",
-        "Model Version = (A)", "Model Serial Code = (0000001)", "Certification = (1)",
-        "Time Interval sec = (1)"};
+        "NMEA Baud Rate = (38400)",  "Debug Baud Rate = (115200)",
+        "Database Version = (2100)", "Product Code = (1260)",
+        "Model ID = (RZ-60)",        "Software Version Code = (1.0.0.3)",
+        "Model Version = (A)",       "Model Serial Code = (0000001)",
+        "Certification = (1)",       "Time Interval sec = (1)"};
     std::string text;
     for (const std::string& value : block) {
         const std::string key = value.substr(0, value.find(" = ("));
