@@ -57,7 +57,6 @@ private:
     std::string carried; // a line that spans two chunks, at most kMaxLineLength bytes
     std::string_view line;
     bool cut = false;
-    bool skipLf = false; // the last line ended with a CR: an LF right after it belongs to it
     Ending ending = Ending::None;
     int error = 0;
     std::uint64_t consumed = 0;
