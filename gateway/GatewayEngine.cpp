@@ -537,7 +537,7 @@ void GatewayEngine::BeginBaudRate(Operation& op) {
             return info.nmeaBaudRate == static_cast<std::int32_t>(wanted);
         };
         QueueStaticData({commands.Probe(protocol::kProbeStaticData)}, wanted, atNewRate,
-                        [this, wanted, old, atNewRate](bool complete) {
+                        [this, old, atNewRate](bool complete) {
                             if (complete && atNewRate(*lastInfo)) {
                                 operation->outcome.info = *lastInfo;
                                 return Finish(Outcome::Confirmed);
