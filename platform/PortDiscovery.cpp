@@ -41,6 +41,17 @@ std::vector<int> EnumeratePorts() {
     return PortNumbers(DiscoverPorts());
 }
 
+std::vector<int> ProbeOpenablePorts(const std::vector<int>& present, const std::string& folder) {
+    std::vector<int> candidates = present;
+    std::sort(candidates.begin(), candidates.end());
+    std::vector<int> openable;
+    for (int number : candidates) {
+        if (openable.size() == MaxOpenablePorts) break;
+        if (CanOpenPortNow(ComLinkPath(folder, number))) openable.push_back(number);
+    }
+    return openable;
+}
+
 std::vector<int> ProbeOpenablePorts(const std::vector<int>& present) {
     return ProbeOpenablePorts(present, ComFolder());
 }

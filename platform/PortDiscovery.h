@@ -77,6 +77,9 @@ void AddPortUse(std::vector<PresentPort>& ports);
 // right now (it is closed at once). Ascending, at most 64.
 std::vector<int> ProbeOpenablePorts(const std::vector<int>& present, const std::string& folder);
 std::vector<int> ProbeOpenablePorts(const std::vector<int>& present);
+// Whether no other process holds `device` and it opens for exclusive use
+// now (closed again at once); each platform's own file answers.
+bool CanOpenPortNow(const std::string& device);
 
 // What the port list shows: each number as decimal text, the first one
 // selected; the single item "N/A", selected, when there is none.

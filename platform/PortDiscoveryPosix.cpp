@@ -4,7 +4,6 @@
 #include "platform/ComFolder.h"
 #include "platform/SerialDevice.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
@@ -66,19 +65,12 @@ void AddPortUse(std::vector<PresentPort>& ports) {
     }
 }
 
-std::vector<int> ProbeOpenablePorts(const std::vector<int>& present, const std::string& folder) {
-    std::vector<int> candidates = present;
-    std::sort(candidates.begin(), candidates.end());
-    std::vector<int> openable;
-    for (int number : candidates) {
-        if (openable.size() == MaxOpenablePorts) break;
-        if (FindPortHolder(ComLinkPath(folder, number))) continue;
-        const int fd = OpenSerialExclusive(ComLinkPath(folder, number));
-        if (fd < 0) continue;
-        CloseSerialExclusive(fd);
-        openable.push_back(number);
-    }
-    return openable;
+bool CanOpenPortNow(const std::string& device) {
+    if (FindPortHolder(device)) return false;
+    const int fd = OpenSerialExclusive(device);
+    if (fd < 0) return false;
+    CloseSerialExclusive(fd);
+    return true;
 }
 
 } // namespace varo::platform

@@ -37,16 +37,8 @@ void AddPortUse(std::vector<PresentPort>& ports) {
     }
 }
 
-std::vector<int> ProbeOpenablePorts(const std::vector<int>& present, const std::string& folder) {
-    std::vector<int> candidates = present;
-    std::sort(candidates.begin(), candidates.end());
-    std::vector<int> openable;
-    for (int number : candidates) {
-        if (openable.size() == MaxOpenablePorts) break;
-        if (TryOpenPort(ComLinkPath(folder, number)) == PortOpen::Opened)
-            openable.push_back(number);
-    }
-    return openable;
+bool CanOpenPortNow(const std::string& device) {
+    return TryOpenPort(device) == PortOpen::Opened;
 }
 
 } // namespace varo::platform
